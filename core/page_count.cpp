@@ -1,0 +1,37 @@
+#include "page_count.h"
+
+#include "calculation_error.h"
+#include "number_text.h"
+
+namespace plicora {
+namespace {
+
+// Division rounding towards minus infinity, which C++'s "/" doesn't do for negatives.
+int floorDiv(int a, int b) {
+    return a / b - (a % b != 0 && a < 0 ? 1 : 0);
+}
+
+const char* pageWarning(Mode mode) {
+    return mode == Mode::FourUp ? "Il numero di pagina non è multiplo di 4.Bisogna aggiungere al "
+                                  "documento alcuni fogli bianchi"
+                                : "Il numero di pagina non è multiplo di 8.Bisogna aggiungere al "
+                                  "documento alcuni fogli bianchi";
+}
+
+} // namespace
+
+PageCountCheck checkPageCount(Page pageCount, Mode mode) {
+    const int q = pagesPerSheet(mode);
+    if (pageCount % q == 0)
+        return {pageCount, false, {}, {}};
+    const int rounded = (floorDiv(pageCount, q) + 1) * q;
+    if (rounded > 32767)
+        throw CalculationError(overflowMessage);
+    return {static_cast<Page>(rounded), true, decimalText(rounded), pageWarning(mode)};
+}
+
+int sheetCount(Page pageCount, Mode mode) {
+    return floorDiv(pageCount, pagesPerSheet(mode));
+}
+
+} // namespace plicora

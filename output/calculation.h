@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/calculation_request.h"
+#include "core/page_count.h"
+
+#include <optional>
+#include <string>
+
+namespace plicora {
+
+// What one press of a calculator's button gives its window to apply, in this order. A
+// calculation that stops early leaves the later members unset, so the window is left
+// exactly as far as the calculation got.
+struct CalculationOutcome {
+    bool numbersRead = false;            // the fields were read: a four-up box is emptied
+    std::optional<PageCountCheck> check; // the page count was checked
+    std::optional<std::string> listing;  // UTF-8 with CR LF line ends
+    std::string error;                   // Italian message for a message box, or empty
+};
+
+// Runs a whole calculation: reads the numbers, checks the page count, computes the sequence,
+// renders its listing and, when asked, writes the instructions file.
+CalculationOutcome calculate(const CalculationRequest& request);
+
+} // namespace plicora

@@ -1,0 +1,51 @@
+#include "four_up_listing.h"
+
+#include "core/number_text.h"
+#include "sequence_text.h"
+
+namespace plicora {
+namespace {
+
+void appendRun(std::string& out, const PageTable& table, int entries, std::string_view separator) {
+    for (int i = 1; i <= entries; ++i) {
+        appendDecimal(out, table[i]);
+        out += separator;
+    }
+}
+
+void appendPair(std::string& out, const PageTable& table, int i, std::string_view separator) {
+    appendDecimal(out, table[i]);
+    out += separator;
+    appendDecimal(out, table[i + 1]);
+    out += crlf;
+}
+
+} // namespace
+
+std::string renderFourUpListing(const FourUpSequence& sequence, std::string_view separator) {
+    const int k = sequence.entries;
+    std::string out;
+    out.reserve(200 + static_cast<std::size_t>(k) * (30 + 4 * separator.size()));
+    out += "*** STAMPA MULTI PAGINA ***\r\n\r\n";
+    out += "Sequenza 'Fronte' pagina\r\n";
+    appendRun(out, sequence.front, k, separator);
+    out += "\r\n\r\nSequenza 'Retro' pagina\r\n";
+    appendRun(out, sequence.back, k, separator);
+    out += "\r\n\r\n*** STAMPA SINGOLA PAGINA ***\r\n\r\n";
+    // The label carries the position (1, 3, 5, ...), not the sheet's ordinal.
+    for (int i = 1; i < k; i += 2) {
+        const std::size_t labelStart = out.size();
+        out += "Foglio N.";
+        appendDecimal(out, i);
+        out += ") ";
+        const std::size_t labelLength = out.size() - labelStart;
+        out += "(fronte) ";
+        appendPair(out, sequence.front, i, separator);
+        out.append(labelLength, ' ');
+        out += "(retro ) ";
+        appendPair(out, sequence.back, i, separator);
+    }
+    return out;
+}
+
+} // namespace plicora

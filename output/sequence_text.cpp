@@ -1,0 +1,15 @@
+#include "sequence_text.h"
+
+#include "core/number_text.h"
+
+namespace plicora {
+
+void appendQuad(std::string& out, const SheetQuad& quad, std::string_view separator) {
+    appendSigned(out, quad.p1);
+    for (const int page : {quad.p2, quad.p3, quad.p4}) {
+        out += separator;
+        appendSigned(out, page);
+    }
+}
+
+} // namespace plicora

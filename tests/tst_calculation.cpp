@@ -1,0 +1,83 @@
+#include "core/calculation_error.h"
+#include "output/calculation.h"
+#include "output/instructions_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+using namespace plicora;
+
+namespace {
+
+// How far a press got, as the window sees it.
+struct StageCase {
+    const char* name;
+    Mode mode;
+    const char* pageCount;
+    const char* firstPage;
+    bool numbersRead;
+    bool checked;
+    bool listed;
+    const char* error;
+};
+
+class Calculate : public testing::TestWithParam<StageCase> {};
+
+TEST_P(Calculate, stopsWhereTheCalculationStops) {
+    const StageCase& c = GetParam();
+    const CalculationOutcome outcome =
+        calculate({c.mode, c.pageCount, c.firstPage, ",", false, ""});
+    EXPECT_EQ(outcome.numbersRead, c.numbersRead);
+    EXPECT_EQ(outcome.check.has_value(), c.checked);
+    EXPECT_EQ(outcome.listing.has_value(), c.listed);
+    EXPECT_EQ(outcome.error, c.error);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stages, Calculate,
+    testing::Values(StageCase{"fourUp", Mode::FourUp, "41", "1", true, true, true, ""},
+                    StageCase{"eightUp", Mode::EightUp, "41", "1", true, true, true, ""},
+                    StageCase{"countOverflows", Mode::FourUp, "32768", "1", false, false, false,
+                              overflowMessage},
+                    StageCase{"firstPageOverflows", Mode::EightUp, "40", "-32768", false, false,
+                              false, overflowMessage},
+                    StageCase{"roundingOverflows", Mode::EightUp, "32761", "1", true, false, false,
+                              overflowMessage},
+                    StageCase{"tooManySheets", Mode::FourUp, "2001", "1", true, true, false,
+                              tooManyPagesMessage},
+                    StageCase{"pageOverflows", Mode::FourUp, "40", "32767", true, true, false,
+                              overflowMessage},
+                    StageCase{"shiftedQuadOverflows", Mode::EightUp, "40", "32767", true, true,
+                              false, overflowMessage}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Calculate, givesTheRoundedCountAndTheListingOfTheRoundedCount) {
+    const CalculationOutcome outcome = calculate({Mode::FourUp, "41", "1", ",", false, ""});
+    EXPECT_EQ(outcome.check->pageCountText, "44");
+    EXPECT_NE(outcome.listing->find("Foglio N.21) (fronte) 24,21\r\n"), std::string::npos);
+}
+
+TEST(Calculate, writesTheFileOnlyWhenAsked) {
+    const auto path = std::filesystem::temp_directory_path() / "plicora-calculation.txt";
+    std::filesystem::remove(path);
+    calculate({Mode::EightUp, "16", "1", ",", false, path.string()});
+    EXPECT_FALSE(std::filesystem::exists(path));
+
+    const CalculationOutcome outcome =
+        calculate({Mode::EightUp, "16", "1", ",", true, path.string()});
+    EXPECT_TRUE(outcome.error.empty());
+    EXPECT_EQ(std::filesystem::file_size(path),
+              renderInstructions(EightUpSequence(16, 0), ",").size());
+    std::filesystem::remove(path);
+}
+
+TEST(Calculate, keepsTheListingWhenTheFileCannotBeOpened) {
+    const CalculationOutcome outcome =
+        calculate({Mode::FourUp, "8", "1", ",", true, "/nonexistent-folder/temp.txt"});
+    EXPECT_TRUE(outcome.listing.has_value());
+    EXPECT_EQ(outcome.error, "Impossibile aprire il file specificato");
+}
+
+} // namespace

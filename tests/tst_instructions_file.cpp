@@ -1,0 +1,135 @@
+#include "core/calculation_error.h"
+#include "output/instructions_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+using namespace plicora;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string fourUpHeader = "Per stampare IL FORMATO A5, devi impostare:\r\n"
+                                 "      a)  Foglio orizzontale\r\n"
+                                 "      b)  Pagine per foglio: 2\r\n"
+                                 "      c)  Adattare al formato A4\r\n"
+                                 " \r\n"
+                                 "Sequenza 'fronte' pagina\r\n\r\n";
+
+struct FileCase {
+    const char* name;
+    Page n;
+    const char* separator;
+    std::string expected;
+};
+
+std::string caseName(const testing::TestParamInfo<FileCase>& info) {
+    return info.param.name;
+}
+
+class FourUpFile : public testing::TestWithParam<FileCase> {};
+
+TEST_P(FourUpFile, isRenderedByteForByte) {
+    const FileCase& c = GetParam();
+    EXPECT_EQ(renderInstructions(computeFourUp(c.n, 0), c.separator), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, FourUpFile,
+    testing::Values(
+        FileCase{"eightPages", 8, ",",
+                 fourUpHeader + "8,1,6,3, \r\n \r\nSequenza 'Retro' pagina\r\n\r\n2,7,4,5, \r\n"},
+        FileCase{"noSheets", 0, ",",
+                 fourUpHeader + " \r\n \r\nSequenza 'Retro' pagina\r\n\r\n \r\n"},
+        FileCase{"tenToALine", 24, ",",
+                 fourUpHeader + "24,1,22,3,20,5,18,7,16,9,\r\n\r\n14,11, \r\n \r\n"
+                                "Sequenza 'Retro' pagina\r\n\r\n"
+                                "2,23,4,21,6,19,8,17,10,15,\r\n\r\n12,13, \r\n"},
+        FileCase{"exactlyTwentyEntries", 40, "",
+                 fourUpHeader + "401383365347329\r\n\r\n30112813261524172219\r\n\r\n \r\n \r\n"
+                                "Sequenza 'Retro' pagina\r\n\r\n"
+                                "2394376358331031\r\n\r\n12291427162518232021\r\n\r\n \r\n"},
+        // Outside ASCII the separator is written in windows-1252; unknown characters as "?".
+        FileCase{"windows1252Separator", 4, "\u00e8\u20ac\u4e2d",
+                 fourUpHeader + "4\xe8\x80?1\xe8\x80? \r\n \r\nSequenza 'Retro' pagina\r\n\r\n"
+                                "2\xe8\x80?3\xe8\x80? \r\n"}),
+    caseName);
+
+TEST(EightUpFile, isRenderedByteForByte) {
+    EXPECT_EQ(renderInstructions(EightUpSequence(16, 0), ","),
+              "Per stampare IL FORMATO A5, devi impostare:\r\n"
+              "      a)  Foglio orizzontale\r\n"
+              "      b)  Pagine per foglio: 4\r\n"
+              "      c)  Stampa sequenza in verticale\r\n"
+              "      d)  Adattare al formato A4\r\n"
+              " \r\n"
+              "Sequenza 'fronte' pagina\r\n\r\n"
+              " 1)  15, 16, 1, 2\r\n"
+              " 2)  11, 12, 5, 6\r\n"
+              " \r\n \r\n"
+              "Sequenza 'Retro' pagina\r\n\r\n"
+              " 1)  3, 4, 13, 14\r\n"
+              " 2)  7, 8, 9, 10\r\n"
+              " \r\n");
+}
+
+class WriteFile : public testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("plicora-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    static std::string contents(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    fs::path dir;
+};
+
+TEST_F(WriteFile, replacesAnExistingFileWithTheBytesAsGiven) {
+    const fs::path path = dir / "istruzioni per l'opuscolo \u00e8 \u4e2d.txt";
+    std::ofstream(path) << "an older and much longer file";
+    writeInstructionsFile(reinterpret_cast<const char*>(path.u8string().c_str()), "a\r\n\xe8");
+    EXPECT_EQ(contents(path), "a\r\n\xe8");
+}
+
+struct FaultCase {
+    const char* name;
+    std::string path; // relative paths are taken inside the test folder
+    const char* message;
+};
+
+class WriteFault : public WriteFile, public testing::WithParamInterface<FaultCase> {};
+
+TEST_P(WriteFault, isReportedWithItsMessage) {
+    const FaultCase& c = GetParam();
+    const std::string path = c.path.empty() || c.path[0] == '/' ? c.path : (dir / c.path).string();
+    try {
+        writeInstructionsFile(path, "text");
+        FAIL() << "reported as written";
+    } catch (const CalculationError& e) {
+        EXPECT_STREQ(e.what(), c.message);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, WriteFault,
+    testing::Values(FaultCase{"missingFolder", "missing/temp.txt", cannotOpenMessage},
+                    FaultCase{"folder", ".", cannotOpenMessage},
+                    FaultCase{"emptyPath", "", cannotOpenMessage},
+                    FaultCase{"embeddedNul", std::string("temp.txt\0x", 10), cannotOpenMessage},
+                    FaultCase{"fullDevice", "/dev/full", writeFailedMessage}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
