@@ -1,0 +1,131 @@
+#include "form1.h"
+
+#include "calculator_form.h"
+#include "fonts.h"
+#include "message_box.h"
+#include "twips.h"
+#include "wrapping_button.h"
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+
+namespace plicora {
+namespace {
+
+const QColor yellow(255, 255, 0);
+
+// The palette alone can't give a flat face: some styles paint buttons with a gradient.
+const char* const buttonStyle = "QPushButton { background-color: rgb(255, 192, 128); "
+                                "border: 2px outset rgb(255, 192, 128); }"
+                                "QPushButton:pressed { border-style: inset; }"
+                                "QPushButton:focus { border: 2px solid rgb(64, 64, 64); }";
+
+struct ButtonRow {
+    const char* name;
+    const char* caption;
+    int left; // twips; the buttons share top, width and height
+    void (Form1::*onClicked)();
+};
+
+void fillYellow(QWidget* widget) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, yellow);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace
+
+const char* const Form1::helpText =
+    "Il programma calcola l'esatta sequenza di pagine da stampare di un documento win-word in "
+    "formato A4\r\n"
+    "per ottenere una stampa in formato A5 da rilegare in opuscoletto. Le sequenze calcolate "
+    "possono\r\n"
+    "essere copiate in memoria tramite il mouse e messe nel campo di word che permette la "
+    "stampa dei\r\n"
+    "singoli fogli. Allo stesso modo si possono stampare le diapositive di Power-Point al fine "
+    "di\r\n"
+    "ottenere un opuscoletto A5 che si presta meglio a una lettura.\r\n"
+    "(il formato A5 \u00e8 esattamente la met\u00e0 dei un foglio A4)\r\n"
+    "Autore : Prof. Varlenti\r\n"
+    "Versione Luglio 2010";
+
+Form1::Form1() : picture_(QStringLiteral(":/resources/main_picture.png")) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Plicora"));
+    setFixedSize(twipSize(9765, 5355));
+
+    // The shape is created first so that the title lies on top of it.
+    auto* shape = new QFrame(this);
+    shape->setObjectName(QStringLiteral("Shape1"));
+    shape->setGeometry(twipRect(1320, 240, 3135, 735));
+    fillYellow(shape);
+    auto* title = new QLabel(QStringLiteral("Stampa opuscoletto"), this);
+    title->setObjectName(QStringLiteral("Label1"));
+    title->setGeometry(twipRect(1560, 360, 2775, 495));
+    title->setFont(designFont("Times New Roman", 15.75, true));
+    title->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    title->setAccessibleName(title->text());
+    fillYellow(title);
+
+    static constexpr ButtonRow buttons[] = {
+        {"Command1", "Stampa 4 pagine x foglio", 1560, &Form1::onCommand1Clicked},
+        {"Command2", "Stampa 8 pagine x foglio", 3240, &Form1::onCommand2Clicked},
+        {"Command3", "HELP", 4920, &Form1::onCommand3Clicked},
+        {"Command4", "FINE", 6600, &Form1::onCommand4Clicked},
+    };
+    QWidget* previous = nullptr;
+    for (const ButtonRow& row : buttons) {
+        auto* button = new WrappingButton(QString::fromLatin1(row.caption), this);
+        button->setObjectName(QString::fromLatin1(row.name));
+        button->setGeometry(twipRect(row.left, 4560, 1695, 735));
+        button->setFont(designFont("Times New Roman", 11.25, true));
+        button->setStyleSheet(QString::fromLatin1(buttonStyle));
+        button->setAccessibleName(button->text());
+        connect(button, &QPushButton::clicked, this, row.onClicked);
+        if (previous)
+            setTabOrder(previous, button);
+        else
+            button->setFocus();
+        previous = button;
+    }
+
+    QRect frame(QPoint(), size());
+    frame.moveCenter(screen()->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void Form1::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, picture_);
+}
+
+void Form1::openCalculator(const CalculatorSpec& spec) {
+    hide();
+    auto* calculator = new CalculatorForm(spec);
+    calculator->setAttribute(Qt::WA_DeleteOnClose);
+    connect(calculator, &CalculatorForm::closed, this, &QWidget::show);
+    calculator->show();
+}
+
+void Form1::onCommand1Clicked() {
+    openCalculator(fourUpCalculator());
+}
+
+void Form1::onCommand2Clicked() {
+    openCalculator(eightUpCalculator());
+}
+
+void Form1::onCommand3Clicked() {
+    showMessage(this, QString::fromUtf8(helpText));
+}
+
+// Ends at once: exit(), unlike quit(), sends no close event to any window.
+void Form1::onCommand4Clicked() {
+    QCoreApplication::exit(0);
+}
+
+} // namespace plicora
