@@ -1,0 +1,334 @@
+#include "window_test_support.h"
+
+#include "core/calculation_error.h"
+#include "output/four_up_listing.h"
+#include "ui/calculator_form.h"
+#include "ui/display_text.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+using namespace plicora;
+using namespace plicora::testing;
+
+namespace {
+
+const char* const fourUpWarning =
+    "Il numero di pagina non \u00e8 multiplo di 4.Bisogna aggiungere al documento alcuni fogli "
+    "bianchi";
+const char* const eightUpWarning =
+    "Il numero di pagina non \u00e8 multiplo di 8.Bisogna aggiungere al documento alcuni fogli "
+    "bianchi";
+
+// A calculator window opened as Form1 opens it, with its controls found by name.
+class Calculator {
+public:
+    explicit Calculator(const CalculatorSpec& spec) : form(std::make_unique<CalculatorForm>(spec)) {
+        form->show();
+        QApplication::setActiveWindow(form.get());
+    }
+
+    template <typename T = QWidget> T* get(const char* name) const {
+        T* control = form->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+    QLineEdit* field(const char* name) const { return get<QLineEdit>(name); }
+    QString stampa() const { return get<QPlainTextEdit>("Stampa")->toPlainText(); }
+    QLabel* errore() const { return get<QLabel>("Errore"); }
+
+    MessageSeen press(const char* pageCount = nullptr) {
+        if (pageCount)
+            field("Text1")->setText(QString::fromUtf8(pageCount));
+        return answerMessageBox([this] { get<QPushButton>("Command1")->click(); });
+    }
+
+    std::unique_ptr<CalculatorForm> form;
+};
+
+QString listing(Page pageCount) {
+    return displayText(renderFourUpListing(computeFourUp(pageCount, 0), ","));
+}
+
+// --- Initial state, captions, geometry, fonts and colours --------------------------------------
+
+struct Expected {
+    const CalculatorSpec& (*spec)();
+    const char* label1;
+    const char* firstPageLabel;
+    const char* firstPageCaption;
+    const char* command1;
+    int stampaPixels;
+    int descriptionLines;
+    std::vector<const char*> focusOrder;
+};
+
+class EachCalculator : public ::testing::TestWithParam<Expected> {};
+
+TEST_P(EachCalculator, opensInItsInitialState) {
+    const Expected& e = GetParam();
+    Calculator c(e.spec());
+    EXPECT_EQ(c.form->windowTitle(), "Plicora");
+    EXPECT_EQ(c.field("Text1")->text(), "40");
+    EXPECT_EQ(c.field("Text2")->text(), "1");
+    EXPECT_EQ(c.field("Separatore")->text(), ",");
+    EXPECT_FALSE(c.get<QCheckBox>("Check1")->isChecked());
+    EXPECT_EQ(c.get<QCheckBox>("Check1")->text(), "Invia su file la sequenza delle pagine");
+    EXPECT_FALSE(c.field("OutOnFile")->isVisible());
+    EXPECT_EQ(c.field("OutOnFile")->text(), "c:\\temp.txt");
+    EXPECT_FALSE(c.errore()->isVisible());
+    EXPECT_EQ(c.errore()->text(), "");
+    EXPECT_EQ(c.stampa(), "");
+    EXPECT_EQ(c.get<QLabel>("Label3")->text(), "Separatore di sequenza");
+    EXPECT_EQ(c.get<QLabel>("Label1")->text(), QString::fromUtf8(e.label1));
+    EXPECT_EQ(c.get<QLabel>(e.firstPageLabel)->text(), QString::fromUtf8(e.firstPageCaption));
+    EXPECT_EQ(c.get<QPushButton>("Command1")->text(), QString::fromUtf8(e.command1));
+    // The description shows its lines, with no CR left over and the final line end kept.
+    const QString description = c.get<QPlainTextEdit>("Text3")->toPlainText();
+    EXPECT_FALSE(description.contains('\r'));
+    EXPECT_EQ(description.count('\n'), e.descriptionLines);
+    EXPECT_TRUE(description.endsWith('\n'));
+    EXPECT_TRUE(c.get<QPlainTextEdit>("Text3")->isReadOnly());
+}
+
+// Tab moves through the controls in the window's own order, from the control focused at opening.
+TEST_P(EachCalculator, followsItsFocusOrder) {
+    Calculator c(GetParam().spec());
+    c.get<QCheckBox>("Check1")->click(); // so that OutOnFile takes part
+    c.form->findChild<QWidget*>(QString::fromLatin1(GetParam().focusOrder.front()))->setFocus();
+    std::vector<std::string> order;
+    for (std::size_t i = 0; i < GetParam().focusOrder.size(); ++i) {
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr);
+        order.push_back(focused->objectName().toStdString());
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(focused, &tab);
+    }
+    EXPECT_EQ(order,
+              std::vector<std::string>(GetParam().focusOrder.begin(), GetParam().focusOrder.end()));
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), GetParam().focusOrder.front());
+}
+
+TEST_P(EachCalculator, keepsTheOutputBoxFixedPitch) {
+    Calculator c(GetParam().spec());
+    const QFont font = c.get("Stampa")->font();
+    const QFontMetrics metrics(font);
+    for (const QChar glyph : QStringLiteral("W.m1( "))
+        EXPECT_EQ(metrics.horizontalAdvance(glyph), metrics.horizontalAdvance('i'))
+            << int(glyph.unicode());
+    EXPECT_EQ(font.pixelSize(), GetParam().stampaPixels);
+    EXPECT_EQ(c.field("Separatore")->font().pixelSize(), 32);
+    EXPECT_EQ(c.field("Text1")->font().pixelSize(), 16);
+}
+
+TEST_P(EachCalculator, paintsTheWarningRedOnYellowAndTheDescriptionInTheDialogColour) {
+    Calculator c(GetParam().spec());
+    EXPECT_EQ(c.errore()->palette().color(QPalette::Window), QColor(170, 0, 0));
+    EXPECT_EQ(c.errore()->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+    EXPECT_TRUE(c.errore()->autoFillBackground());
+    EXPECT_TRUE(c.errore()->wordWrap());
+    const QWidget* description = c.get("Text3");
+    EXPECT_EQ(description->palette().color(QPalette::Base),
+              description->palette().color(QPalette::Button));
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, EachCalculator,
+                         ::testing::Values(Expected{fourUpCalculator,
+                                                    "Numero totale di pagine",
+                                                    "Label4",
+                                                    "Numero inizio prima pagina",
+                                                    "Calcola la sequenza delle pagine",
+                                                    16,
+                                                    3,
+                                                    {"Text3", "Text2", "Stampa", "Command1",
+                                                     "Text1", "OutOnFile", "Check1", "Separatore"}},
+                                           Expected{eightUpCalculator,
+                                                    "Numero di pagine totale",
+                                                    "Label2",
+                                                    "Numero inzio prima pagina",
+                                                    "Calcola la successione delle pagine",
+                                                    13,
+                                                    4,
+                                                    {"Text1", "Text2", "Command1", "Stampa",
+                                                     "Text3", "Check1", "OutOnFile",
+                                                     "Separatore"}}));
+
+struct Placed {
+    const CalculatorSpec& (*spec)();
+    const char* name;
+    int left, top, width, height; // twips
+};
+
+class Geometry : public ::testing::TestWithParam<Placed> {};
+
+TEST_P(Geometry, placesEachControlWhereTheLayoutSays) {
+    const Placed& p = GetParam();
+    Calculator c(p.spec());
+    EXPECT_EQ(c.get(p.name)->geometry(),
+              QRect(p.left / 15, p.top / 15, p.width / 15, p.height / 15));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layout, Geometry,
+    ::testing::Values(Placed{fourUpCalculator, "Text3", 480, 360, 9255, 975},
+                      Placed{fourUpCalculator, "Label1", 240, 2040, 2655, 375},
+                      Placed{fourUpCalculator, "Text1", 3240, 2040, 1095, 375},
+                      Placed{fourUpCalculator, "Label4", 240, 2640, 3015, 375},
+                      Placed{fourUpCalculator, "Text2", 3240, 2640, 1095, 375},
+                      Placed{fourUpCalculator, "Label3", 240, 3240, 2775, 375},
+                      Placed{fourUpCalculator, "Separatore", 3240, 3120, 360, 675},
+                      Placed{fourUpCalculator, "Check1", 240, 3960, 4215, 375},
+                      Placed{fourUpCalculator, "OutOnFile", 240, 4560, 4095, 375},
+                      Placed{fourUpCalculator, "Errore", 120, 5040, 4335, 975},
+                      Placed{fourUpCalculator, "Command1", 120, 6120, 4335, 375},
+                      Placed{fourUpCalculator, "Stampa", 4560, 1800, 5175, 4695},
+                      Placed{eightUpCalculator, "Text3", 480, 240, 11655, 1335},
+                      Placed{eightUpCalculator, "Label1", 600, 1800, 2655, 375},
+                      Placed{eightUpCalculator, "Text1", 3720, 1800, 1095, 420},
+                      Placed{eightUpCalculator, "Label2", 600, 2280, 3015, 375},
+                      Placed{eightUpCalculator, "Text2", 3720, 2280, 1095, 375},
+                      Placed{eightUpCalculator, "Label3", 600, 2880, 2775, 375},
+                      Placed{eightUpCalculator, "Separatore", 3720, 2760, 360, 675},
+                      Placed{eightUpCalculator, "Check1", 600, 3600, 4215, 375},
+                      Placed{eightUpCalculator, "OutOnFile", 600, 4200, 4095, 375},
+                      Placed{eightUpCalculator, "Errore", 480, 4680, 4335, 975},
+                      Placed{eightUpCalculator, "Command1", 480, 5760, 4335, 855},
+                      Placed{eightUpCalculator, "Stampa", 5040, 1800, 6855, 4695}));
+
+TEST(Geometry, sizesEachWindowAndCentresOnlyTheFourUpOne) {
+    Calculator fourUp(fourUpCalculator());
+    EXPECT_EQ(fourUp.form->size(), QSize(9885 / 15, 7005 / 15));
+    const QRect screen = fourUp.form->screen()->availableGeometry();
+    EXPECT_LE((fourUp.form->geometry().center() - screen.center()).manhattanLength(),
+              30); // frames differ by platform
+    Calculator eightUp(eightUpCalculator());
+    EXPECT_EQ(eightUp.form->size(), QSize(12465 / 15, 7065 / 15));
+}
+
+// --- A press of Command1 -------------------------------------------------------------------------
+
+TEST(Press, roundsUpTheCountAndWarnsUntilNoRoundingIsNeeded) {
+    for (const auto& [spec, rounded, warning] :
+         {std::tuple{&fourUpCalculator, "44", fourUpWarning},
+          std::tuple{&eightUpCalculator, "48", eightUpWarning}}) {
+        Calculator c(spec());
+        c.press("41");
+        EXPECT_EQ(c.field("Text1")->text(), rounded);
+        EXPECT_TRUE(c.errore()->isVisible());
+        EXPECT_EQ(c.errore()->text(), QString::fromUtf8(warning));
+        c.press();
+        EXPECT_FALSE(c.errore()->isVisible());
+        EXPECT_EQ(c.errore()->text(), QString::fromUtf8(warning)); // hidden, caption kept
+    }
+}
+
+TEST(Press, replacesTheFourUpListingAndAppendsTheEightUpOne) {
+    Calculator fourUp(fourUpCalculator());
+    fourUp.get<QPlainTextEdit>("Stampa")->setPlainText(QStringLiteral("typed by the user"));
+    fourUp.press();
+    fourUp.press();
+    EXPECT_EQ(fourUp.stampa(), listing(40));
+    EXPECT_EQ(fourUp.field("Text1")->text(), "40");
+
+    Calculator eightUp(eightUpCalculator());
+    eightUp.get<QPlainTextEdit>("Stampa")->setPlainText(QStringLiteral("typed"));
+    eightUp.press("16");
+    eightUp.press();
+    const QString sheets = QStringLiteral("Foglio N. 1) F: 15, 16, 1, 2\n"
+                                          "             R: 3, 4, 13, 14\n"
+                                          "Foglio N. 2) F: 11, 12, 5, 6\n"
+                                          "             R: 7, 8, 9, 10\n");
+    EXPECT_EQ(eightUp.stampa(), "typed" + sheets + sheets); // the first label continues the line
+}
+
+TEST(Press, showsOutOnFileExactlyWhileCheck1IsTicked) {
+    Calculator c(fourUpCalculator());
+    auto* check = c.get<QCheckBox>("Check1");
+    check->click();
+    EXPECT_TRUE(c.field("OutOnFile")->isVisible());
+    c.field("OutOnFile")->setText(QStringLiteral("/tmp/other.txt"));
+    check->click();
+    EXPECT_FALSE(c.field("OutOnFile")->isVisible());
+    check->click();
+    EXPECT_EQ(c.field("OutOnFile")->text(), "/tmp/other.txt");
+}
+
+TEST(Press, writesTheFileOnlyWhileCheck1IsTicked) {
+    const auto path = std::filesystem::temp_directory_path() / "plicora-window-test.txt";
+    std::filesystem::remove(path);
+    Calculator c(eightUpCalculator());
+    c.field("OutOnFile")->setText(QString::fromStdString(path.string()));
+    EXPECT_FALSE(c.press().shown);
+    EXPECT_FALSE(std::filesystem::exists(path));
+    c.get<QCheckBox>("Check1")->click();
+    EXPECT_FALSE(c.press().shown);
+    std::ifstream file(path, std::ios::binary);
+    std::string firstLine;
+    std::getline(file, firstLine);
+    EXPECT_EQ(firstLine, "Per stampare IL FORMATO A5, devi impostare:\r");
+    std::filesystem::remove(path);
+}
+
+TEST(Press, reportsAFileThatCannotBeOpenedAfterShowingTheListing) {
+    Calculator c(fourUpCalculator());
+    c.get<QCheckBox>("Check1")->click();
+    c.field("OutOnFile")->setText(QStringLiteral("/nonexistent-folder/temp.txt"));
+    const MessageSeen box = c.press();
+    EXPECT_TRUE(box.shown);
+    EXPECT_EQ(box.title, "Plicora");
+    EXPECT_EQ(box.text, "Impossibile aprire il file specificato");
+    EXPECT_EQ(box.buttonCount, 1);
+    EXPECT_FALSE(box.hasIcon);
+    EXPECT_EQ(c.stampa(), listing(40));
+}
+
+// A calculation that stops leaves the window exactly as far as it got.
+struct Stop {
+    const char* name;
+    const char* pageCount;
+    const char* firstPage;
+    const char* message;
+    const char* text1After;
+    bool warning;
+    bool stampaEmptied;
+};
+
+class StoppedPress : public ::testing::TestWithParam<Stop> {};
+
+TEST_P(StoppedPress, leavesTheWindowAsFarAsItGot) {
+    const Stop& s = GetParam();
+    Calculator c(fourUpCalculator());
+    c.press(); // an earlier listing
+    c.field("Text2")->setText(QString::fromUtf8(s.firstPage));
+    const MessageSeen box = c.press(s.pageCount);
+    EXPECT_EQ(box.text, QString::fromUtf8(s.message));
+    EXPECT_EQ(c.field("Text1")->text(), s.text1After);
+    EXPECT_EQ(c.errore()->isVisible(), s.warning);
+    EXPECT_EQ(c.stampa(), s.stampaEmptied ? QString() : listing(40));
+    c.field("Text2")->setText(QStringLiteral("1"));
+    EXPECT_FALSE(c.press("40").shown); // and the next good press works
+    EXPECT_EQ(c.stampa(), listing(40));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stops, StoppedPress,
+    ::testing::Values(Stop{"countUnreadable", "99999", "1", overflowMessage, "99999", false, false},
+                      Stop{"roundingOverflows", "32766", "1", overflowMessage, "32766", false,
+                           true},
+                      Stop{"tooManySheets", "2001", "1", tooManyPagesMessage, "2004", true, true},
+                      Stop{"pageOverflows", "41", "32767", overflowMessage, "44", true, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

@@ -1,0 +1,165 @@
+#include "window_test_support.h"
+
+#include "ui/form1.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace plicora;
+using namespace plicora::testing;
+
+namespace {
+
+// Form1 shown as the program starts, its buttons found by name.
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form.show();
+        QApplication::setActiveWindow(&form);
+    }
+    void TearDown() override {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window != &form && window->isVisible())
+                window->close();
+        deleteClosedWindows();
+    }
+
+    QPushButton* button(const char* name) {
+        return form.findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+    void closeCalculator(const char* name) {
+        QWidget* calculator = visibleWindow(QString::fromLatin1(name));
+        ASSERT_NE(calculator, nullptr);
+        calculator->close();
+        deleteClosedWindows();
+    }
+
+    Form1 form;
+};
+
+TEST_F(MainWindow, startsCentredWithItsTitleAndButtons) {
+    EXPECT_EQ(form.windowTitle(), "Plicora");
+    EXPECT_EQ(form.size(), QSize(651, 357));
+    const QRect screen = form.screen()->availableGeometry();
+    EXPECT_LE((form.geometry().center() - screen.center()).manhattanLength(),
+              30); // frames differ by platform
+    EXPECT_EQ(form.findChild<QLabel*>("Label1")->text(), "Stampa opuscoletto");
+    const QStringList captions = {"Stampa 4 pagine x foglio", "Stampa 8 pagine x foglio", "HELP",
+                                  "FINE"};
+    for (int i = 0; i < 4; ++i) {
+        const QString name = QStringLiteral("Command%1").arg(i + 1);
+        const QPushButton* b = form.findChild<QPushButton*>(name);
+        ASSERT_NE(b, nullptr) << name.toStdString();
+        EXPECT_EQ(b->text(), captions[i]);
+        EXPECT_EQ(b->geometry(), QRect((1560 + 1680 * i) / 15, 4560 / 15, 1695 / 15, 735 / 15));
+        EXPECT_EQ(b->accessibleName(), captions[i]);
+    }
+    EXPECT_EQ(QApplication::focusWidget(), button("Command1"));
+}
+
+TEST_F(MainWindow, paintsThePictureTheYellowTitleAndFlatOrangeButtons) {
+    const QImage image = form.grab().toImage();
+    EXPECT_EQ(image.pixelColor(640, 5), QColor(131, 188, 183)); // the picture's ground
+    EXPECT_EQ(image.pixelColor(92, 20), QColor(255, 255, 0));   // Shape1 around the title
+    EXPECT_EQ(image.pixelColor(106, 26), QColor(255, 255, 0));  // Label1's own background
+    for (const char* name : {"Command1", "Command2", "Command3", "Command4"}) {
+        const QImage face = button(name)->grab().toImage();
+        EXPECT_EQ(face.pixelColor(8, 4), QColor(255, 192, 128)) << name;
+    }
+}
+
+TEST_F(MainWindow, tabsThroughTheButtonsInOrder) {
+    QStringList order;
+    for (int i = 0; i < 5; ++i) {
+        order << QApplication::focusWidget()->objectName();
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(QApplication::focusWidget(), &tab);
+    }
+    EXPECT_EQ(order, QStringList({"Command1", "Command2", "Command3", "Command4", "Command1"}));
+}
+
+// Exactly one window is visible at any time, and Form1 comes back where it was.
+TEST_F(MainWindow, opensEachCalculatorInItsPlaceAndComesBack) {
+    const QPoint where = form.pos();
+    for (const auto& [buttonName, calculator] :
+         {std::pair{"Command1", "Form2"}, std::pair{"Command2", "Form3"}}) {
+        button(buttonName)->click();
+        EXPECT_EQ(visibleWindows(), QStringList{calculator});
+        closeCalculator(calculator);
+        EXPECT_EQ(visibleWindows(), QStringList{"Form1"});
+        EXPECT_EQ(form.pos(), where);
+    }
+}
+
+TEST_F(MainWindow, opensTheFourUpWindowFromTheKeyboard) {
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(QApplication::focusWidget(), &enter);
+    EXPECT_EQ(visibleWindows(), QStringList{"Form2"});
+}
+
+TEST_F(MainWindow, reopensACalculatorInItsInitialState) {
+    button("Command1")->click();
+    QWidget* calculator = visibleWindow("Form2");
+    calculator->findChild<QLineEdit*>("Text1")->setText("41");
+    calculator->findChild<QPushButton*>("Command1")->click();
+    closeCalculator("Form2");
+    button("Command1")->click();
+    calculator = visibleWindow("Form2");
+    ASSERT_NE(calculator, nullptr);
+    EXPECT_EQ(calculator->findChild<QLineEdit*>("Text1")->text(), "40");
+    EXPECT_FALSE(calculator->findChild<QLabel*>("Errore")->isVisible());
+}
+
+TEST_F(MainWindow, showsTheHelpInEightLinesAndChangesNothing) {
+    const MessageSeen help = answerMessageBox([this] { button("Command3")->click(); });
+    EXPECT_TRUE(help.shown);
+    EXPECT_EQ(help.title, "Plicora");
+    EXPECT_EQ(help.buttonCount, 1);
+    EXPECT_FALSE(help.hasIcon);
+    const QStringList lines = help.text.split('\n');
+    ASSERT_EQ(lines.size(), 8);
+    EXPECT_TRUE(lines[0].startsWith("Il programma calcola l'esatta sequenza"));
+    EXPECT_EQ(lines[5], QString::fromUtf8("(il formato A5 \u00e8 esattamente la met\u00e0 dei un "
+                                          "foglio A4)"));
+    EXPECT_EQ(lines[7], "Versione Luglio 2010");
+    EXPECT_FALSE(help.text.contains('\r'));
+    EXPECT_EQ(QString::fromUtf8(Form1::helpText).count("\r\n"), 7);
+    EXPECT_EQ(visibleWindows(), QStringList{"Form1"});
+}
+
+// Counts the close events the application delivers.
+class CloseCounter : public QObject {
+public:
+    int closes = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        closes += event->type() == QEvent::Close;
+        return false;
+    }
+};
+
+TEST_F(MainWindow, endsAtOnceOnFineWithNoCloseHandler) {
+    CloseCounter counter;
+    qApp->installEventFilter(&counter);
+    QTimer::singleShot(0, button("Command4"), &QPushButton::click);
+    EXPECT_EQ(QApplication::exec(), 0);
+    qApp->removeEventFilter(&counter);
+    EXPECT_EQ(counter.closes, 0);
+}
+
+TEST_F(MainWindow, endsWhenClosed) {
+    QTimer::singleShot(0, &form, &QWidget::close);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(form.isVisible());
+}
+
+} // namespace

@@ -1,0 +1,59 @@
+#include "window_test_support.h"
+
+#include "ui/fonts.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace plicora::testing {
+
+MessageSeen answerMessageBox(const std::function<void()>& action) {
+    MessageSeen seen;
+    QTimer answer;
+    answer.setInterval(0);
+    QObject::connect(&answer, &QTimer::timeout, &answer, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen = {true, box->windowTitle(), box->text(), static_cast<int>(box->buttons().size()),
+                box->icon() != QMessageBox::NoIcon};
+        box->button(QMessageBox::Ok)->click();
+    });
+    answer.start();
+    action();
+    return seen;
+}
+
+QStringList visibleWindows() {
+    QStringList names;
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            names << window->objectName();
+    return names;
+}
+
+QWidget* visibleWindow(const QString& name) {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->objectName() == name)
+            return window;
+    return nullptr;
+}
+
+void deleteClosedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace plicora::testing
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    plicora::installFontSubstitutes();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
