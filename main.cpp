@@ -2,10 +2,13 @@
 #include "ui/form1.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plicora"));
+    QApplication::setDesktopFileName(QStringLiteral("plicora"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/plicora.png")));
     plicora::installFontSubstitutes();
     plicora::Form1 form;
     form.show();

@@ -7,12 +7,15 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextCursor>
+
+#include <algorithm>
 
 namespace plicora {
 namespace {
@@ -52,6 +55,24 @@ QPlainTextEdit* createTextBox(QWidget* parent, const QString& text) {
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setTabChangesFocus(true);
     return box;
+}
+
+// The substitutes of the window font run wider than the original, which would push the last
+// line of a description out of its box: its font shrinks until every line fits on one row.
+void fitLinesToWidth(QPlainTextEdit* box) {
+    const qreal room = box->contentsRect().width() - 2 * box->document()->documentMargin() - 2;
+    const QStringList lines = box->toPlainText().split(QLatin1Char('\n'));
+    QFont font = box->font();
+    const auto widest = [&] {
+        const QFontMetricsF metrics(font);
+        qreal width = 0;
+        for (const QString& line : lines)
+            width = std::max(width, metrics.horizontalAdvance(line.trimmed()));
+        return width;
+    };
+    while (widest() > room && font.pixelSize() > 10)
+        font.setPixelSize(font.pixelSize() - 1);
+    box->setFont(font);
 }
 
 QWidget* createControl(Kind kind, const QString& text, QWidget* parent) {
@@ -145,6 +166,7 @@ void CalculatorForm::createControls() {
                                                       : text);
         controls_[static_cast<std::size_t>(row.id)] = created;
     }
+    fitLinesToWidth(control<QPlainTextEdit>(Control::Text3));
     control<QLabel>(Control::Label1)->setBuddy(widget(Control::Text1));
     control<QLabel>(Control::FirstPageLabel)->setBuddy(widget(Control::Text2));
     control<QLabel>(Control::Label3)->setBuddy(widget(Control::Separatore));

@@ -18,10 +18,12 @@ namespace {
 const QColor yellow(255, 255, 0);
 
 // The palette alone can't give a flat face: some styles paint buttons with a gradient.
-const char* const buttonStyle = "QPushButton { background-color: rgb(255, 192, 128); "
-                                "border: 2px outset rgb(255, 192, 128); }"
-                                "QPushButton:pressed { border-style: inset; }"
-                                "QPushButton:focus { border: 2px solid rgb(64, 64, 64); }";
+// The light and dark edges give the raised look of a button; pressed, they swap.
+const char* const buttonStyle =
+    "QPushButton { background-color: rgb(255, 192, 128); border: 2px solid; "
+    "border-color: white rgb(128, 96, 64) rgb(128, 96, 64) white; }"
+    "QPushButton:focus { border-color: black; }"
+    "QPushButton:pressed { border-color: rgb(128, 96, 64) white white rgb(128, 96, 64); }";
 
 struct ButtonRow {
     const char* name;

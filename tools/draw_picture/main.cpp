@@ -8,6 +8,7 @@
 #include <QPolygonF>
 #include <QTransform>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -118,20 +119,34 @@ void drawArrow(QPainter& p)
     p.drawPolygon(arrow);
 }
 
-// Each sheet is drawn flat in its own coordinates, then mapped onto a
-// tilted quad so text and numbers share the same perspective.
-void drawSheet(QPainter& p, const Sheet& sheet, const QPointF& origin, qreal fanDegrees,
-               bool showText)
+// How much of a sheet to draw, in the flat sheet's units; the icon needs
+// bolder strokes and fewer lines than the picture to survive shrinking.
+struct SheetLook {
+    qreal outline;
+    bool number;
+    int textLines;  // per half of the folded booklet; 0 for a plain sheet
+    qreal textWidth;
+};
+
+const QRectF kFlatSheet(0, 0, 200, 130);
+
+// The tilted quad a sheet occupies: turned about its bottom-left corner so a
+// stack opens like a fan.
+QPolygonF sheetQuad(const QPointF& origin, qreal fanDegrees)
 {
-    const QRectF flat(0, 0, 200, 130);
     QPolygonF quad;
     quad << QPointF(36, 0) << QPointF(232, 14) << QPointF(206, 140) << QPointF(0, 120);
     quad.translate(origin);
-    // Turn about the bottom-left corner so the stack opens like a fan.
     const QPointF pivot = quad[3];
-    quad = QTransform().translate(pivot.x(), pivot.y()).rotate(fanDegrees)
-               .translate(-pivot.x(), -pivot.y()).map(quad);
+    return QTransform().translate(pivot.x(), pivot.y()).rotate(fanDegrees)
+        .translate(-pivot.x(), -pivot.y()).map(quad);
+}
 
+// Each sheet is drawn flat in its own coordinates, then mapped onto its
+// quad so text and numbers share the same perspective.
+void drawSheet(QPainter& p, const Sheet& sheet, const QPolygonF& quad, const SheetLook& look)
+{
+    const QRectF flat = kFlatSheet;
     // QPolygonF(QRectF) is closed (five points); quadToQuad wants exactly four.
     QPolygonF corners;
     corners << flat.topLeft() << flat.topRight() << flat.bottomRight() << flat.bottomLeft();
@@ -140,33 +155,38 @@ void drawSheet(QPainter& p, const Sheet& sheet, const QPointF& origin, qreal fan
         return;
 
     p.save();
-    p.setTransform(t);
+    p.setTransform(t, true);
     p.setBrush(sheet.fill);
-    p.setPen(QPen(kSheetOutline, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(kSheetOutline, look.outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawRect(flat);
 
-    p.setPen(sheet.ink);
-    p.setFont(font(14, true));
-    p.drawText(QRectF(flat.right() - 60, 1, 54, 17), Qt::AlignRight | Qt::AlignVCenter,
-               QString::number(sheet.number));
+    if (look.number) {
+        p.setPen(sheet.ink);
+        p.setFont(font(14, true));
+        p.drawText(QRectF(flat.right() - 60, 1, 54, 17), Qt::AlignRight | Qt::AlignVCenter,
+                   QString::number(sheet.number));
+    }
 
-    if (showText) {
+    if (look.textLines > 0) {
         // Folded booklet: a centre crease with a column of text on each half.
         QColor crease = sheet.ink;
         crease.setAlpha(140);
-        p.setPen(QPen(crease, 1.2, Qt::DashLine));
+        p.setPen(QPen(crease, look.textWidth * 0.4, Qt::DashLine));
         p.drawLine(QPointF(flat.center().x(), 6), QPointF(flat.center().x(), flat.bottom() - 6));
 
         QColor line = sheet.ink;
         line.setAlpha(170);
-        p.setPen(QPen(line, 3, Qt::SolidLine, Qt::FlatCap));
+        p.setPen(QPen(line, look.textWidth, Qt::SolidLine, Qt::FlatCap));
         const std::array<qreal, 6> lengths{0.9, 0.8, 0.9, 0.7, 0.85, 0.5};
+        const int count = std::min(look.textLines, static_cast<int>(lengths.size()));
+        const qreal pitch = 90.0 / count;
         for (int half = 0; half < 2; ++half) {
             const qreal left = 12 + half * flat.width() / 2;
             const qreal span = flat.width() / 2 - 24;
-            for (size_t i = 0; i < lengths.size(); ++i) {
-                const qreal y = 30 + 15 * static_cast<qreal>(i);
-                p.drawLine(QPointF(left, y), QPointF(left + span * lengths[i], y));
+            for (int i = 0; i < count; ++i) {
+                const qreal y = 30 + pitch * i;
+                p.drawLine(QPointF(left, y),
+                           QPointF(left + span * lengths[static_cast<size_t>(i)], y));
             }
         }
     }
@@ -185,8 +205,70 @@ void drawSheetStack(QPainter& p)
     p.setBrush(kShadow);
     p.drawPath(shadow);
 
-    for (int i = static_cast<int>(kSheets.size()) - 1; i >= 0; --i)
-        drawSheet(p, kSheets[static_cast<size_t>(i)], front + step * i, -1.5 * i, i == 0);
+    for (int i = static_cast<int>(kSheets.size()) - 1; i >= 0; --i) {
+        const SheetLook look{2.2, true, i == 0 ? 6 : 0, 3};
+        drawSheet(p, kSheets[static_cast<size_t>(i)], sheetQuad(front + step * i, -1.5 * i), look);
+    }
+}
+
+constexpr int kIconSize = 256;
+
+// The application icon: three sheets fanned like the picture's stack, the
+// front one a folded booklet. Flat, bold shapes so it still reads at 48x48.
+QImage drawIcon()
+{
+    const std::array<Sheet, 3> sheets{{
+        {kRed, QColor(255, 255, 255), 1},
+        {QColor(255, 255, 255), QColor(40, 40, 40), 3},
+        {kGround, QColor(40, 40, 40), 5},
+    }};
+    const QPointF step(30, -24);
+    const qreal fanDegrees = -7;
+
+    std::array<QPolygonF, 3> quads;
+    QRectF bounds;
+    for (size_t i = 0; i < quads.size(); ++i) {
+        quads[i] = sheetQuad(step * static_cast<qreal>(i), fanDegrees * static_cast<qreal>(i));
+        bounds |= quads[i].boundingRect();
+    }
+
+    // Scale the stack to fill the square, centred, leaving room for the outline.
+    const qreal margin = 10;
+    const qreal scale = (kIconSize - 2 * margin) / std::max(bounds.width(), bounds.height());
+    const QPointF centre(kIconSize / 2.0, kIconSize / 2.0);
+
+    QImage image(kIconSize, kIconSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHints(QPainter::Antialiasing);
+    p.translate(centre);
+    p.scale(scale, scale);
+    p.translate(-bounds.center());
+    for (int i = static_cast<int>(sheets.size()) - 1; i >= 0; --i) {
+        const SheetLook look{9, false, i == 0 ? 3 : 0, 10};
+        drawSheet(p, sheets[static_cast<size_t>(i)], quads[static_cast<size_t>(i)], look);
+    }
+    return image;
+}
+
+QImage drawPicture()
+{
+    QImage image(kWidth, kHeight, QImage::Format_RGB888);
+    image.fill(kGround);
+    QPainter p(&image);
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    drawPageColumn(p);
+    drawArrow(p);
+    drawSheetStack(p);
+    return image;
+}
+
+bool save(const QImage& image, const char* path)
+{
+    if (image.save(QString::fromLocal8Bit(path), "PNG"))
+        return true;
+    std::fprintf(stderr, "draw_picture: cannot write %s\n", path);
+    return false;
 }
 
 }  // namespace
@@ -198,24 +280,13 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: draw_picture OUTPUT.png\n");
+    if (argc < 2 || argc > 3) {
+        std::fprintf(stderr, "usage: draw_picture PICTURE.png [ICON.png]\n");
         return 2;
     }
-
-    QImage image(kWidth, kHeight, QImage::Format_RGB888);
-    image.fill(kGround);
-    {
-        QPainter p(&image);
-        p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-        drawPageColumn(p);
-        drawArrow(p);
-        drawSheetStack(p);
-    }
-
-    if (!image.save(QString::fromLocal8Bit(argv[1]), "PNG")) {
-        std::fprintf(stderr, "draw_picture: cannot write %s\n", argv[1]);
+    if (!save(drawPicture(), argv[1]))
         return 1;
-    }
+    if (argc == 3 && !save(drawIcon(), argv[2]))
+        return 1;
     return 0;
 }

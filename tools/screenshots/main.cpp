@@ -1,0 +1,103 @@
+// Saves pictures of the real windows, in the states the documentation shows, without a display.
+#include "ui/calculator_form.h"
+#include "ui/calculator_spec.h"
+#include "ui/fonts.h"
+#include "ui/form1.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QStyleHints>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QString outputDir;
+bool failed = false;
+
+void settle() {
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+}
+
+void save(QWidget& window, const char* fileName) {
+    window.show();
+    settle();
+    const QString path = QDir(outputDir).filePath(QString::fromLatin1(fileName));
+    // Quality 0 asks for the strongest compression: these files are committed.
+    if (!window.grab().save(path, "PNG", 0)) {
+        std::fprintf(stderr, "screenshots: cannot write %s\n", qPrintable(path));
+        failed = true;
+    }
+}
+
+template <typename T> T* child(QWidget& window, const char* name) {
+    auto* found = window.findChild<T*>(QString::fromLatin1(name));
+    if (!found) {
+        std::fprintf(stderr, "screenshots: %s has no %s\n", qPrintable(window.objectName()), name);
+        std::exit(1);
+    }
+    return found;
+}
+
+void press(QWidget& window) {
+    child<QAbstractButton>(window, "Command1")->click();
+    settle();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Plicora"));
+    plicora::installFontSubstitutes();
+    // A steady caret, so the same windows always give the same pictures.
+    QGuiApplication::styleHints()->setCursorFlashTime(0);
+
+    outputDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
+    if (!QDir().mkpath(outputDir)) {
+        std::fprintf(stderr, "screenshots: cannot create %s\n", qPrintable(outputDir));
+        return 1;
+    }
+
+    // These states should not raise a message box; if one does, close it so the run ends, and
+    // fail, since the pictures would not show what they are meant to.
+    QTimer modalWatch;
+    QObject::connect(&modalWatch, &QTimer::timeout, &app, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            std::fprintf(stderr, "screenshots: unexpected message box in %s\n",
+                         modal->parentWidget() ? qPrintable(modal->parentWidget()->objectName())
+                                               : "no window");
+            failed = true;
+            modal->close();
+        }
+    });
+    modalWatch.start(50);
+
+    {
+        plicora::Form1 form1;
+        save(form1, "form1.png");
+    }
+    {
+        // 41 pages do not fill whole sheets: the count is raised to 44 and the warning shown.
+        plicora::CalculatorForm form2(plicora::fourUpCalculator());
+        form2.show();
+        child<QLineEdit>(form2, "Text1")->setText(QStringLiteral("41"));
+        press(form2);
+        save(form2, "form2.png");
+    }
+    {
+        plicora::CalculatorForm form3(plicora::eightUpCalculator());
+        form3.show();
+        press(form3);
+        save(form3, "form3.png");
+    }
+    return failed ? 1 : 0;
+}
