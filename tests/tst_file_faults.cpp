@@ -1,0 +1,144 @@
+#include "window_test_support.h"
+
+#include "core/calculation_error.h"
+#include "ui/calculator_form.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+using namespace plicora;
+using namespace plicora::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Permission bits don't bind root: CI runs as root, so the faults that rest on them are met
+// as an ordinary user for the length of a press.
+class AsOrdinaryUser {
+public:
+    AsOrdinaryUser() : wasRoot_(geteuid() == 0) {
+        if (wasRoot_) {
+            EXPECT_EQ(seteuid(65534), 0);
+        }
+    }
+    ~AsOrdinaryUser() {
+        if (wasRoot_) {
+            EXPECT_EQ(seteuid(0), 0);
+        }
+    }
+
+private:
+    bool wasRoot_;
+};
+
+std::string contents(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+struct Fault {
+    const char* name;
+    // Makes the fault inside `dir` and gives the path to type into OutOnFile.
+    std::string (*prepare)(const fs::path& dir);
+    const char* message; // nullptr: the file must be written
+};
+
+class FileFault : public ::testing::TestWithParam<Fault> {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("plicora-faults-" + std::string(GetParam().name));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        fs::permissions(dir, fs::perms::all); // an ordinary user may work in it
+        form.show();
+        form.findChild<QCheckBox*>("Check1")->click();
+    }
+    void TearDown() override {
+        fs::permissions(dir, fs::perms::all);
+        fs::remove_all(dir);
+    }
+
+    MessageSeen pressWith(const std::string& path) {
+        form.findChild<QLineEdit*>("OutOnFile")->setText(QString::fromStdString(path));
+        AsOrdinaryUser user;
+        return answerMessageBox([this] { form.findChild<QPushButton*>("Command1")->click(); });
+    }
+
+    fs::path dir;
+    CalculatorForm form{fourUpCalculator()};
+};
+
+TEST_P(FileFault, isReportedAndTheNextGoodPathWorks) {
+    const Fault& fault = GetParam();
+    const std::string path = fault.prepare(dir);
+    const MessageSeen box = pressWith(path);
+    const fs::path typed(std::u8string(path.begin(), path.end()));
+    std::error_code unreachable;
+    const bool written = fs::is_regular_file(typed, unreachable) &&
+                         contents(typed).starts_with("Per stampare");
+    if (fault.message) {
+        EXPECT_TRUE(box.shown);
+        EXPECT_EQ(box.text, fault.message);
+        EXPECT_EQ(box.title, "Plicora");
+        EXPECT_FALSE(written); // a read-only file keeps its text
+    } else {
+        EXPECT_FALSE(box.shown) << box.text.toStdString();
+        EXPECT_TRUE(written);
+    }
+    const fs::path good = dir / "good.txt";
+    EXPECT_FALSE(pressWith(good.string()).shown);
+    EXPECT_TRUE(fs::exists(good));
+}
+
+std::string readOnlyFile(const fs::path& dir) {
+    const fs::path file = dir / "read-only.txt";
+    std::ofstream(file) << "keep me";
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    return file.string();
+}
+
+std::string lockedFolder(const fs::path& dir) {
+    const fs::path folder = dir / "locked";
+    fs::create_directory(folder);
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec |
+                                fs::perms::others_read | fs::perms::others_exec);
+    return (folder / "temp.txt").string();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, FileFault,
+    ::testing::Values(
+        Fault{"missingFolder", [](const fs::path& d) { return (d / "missing" / "t.txt").string(); },
+              cannotOpenMessage},
+        Fault{"folder", [](const fs::path& d) { return d.string(); }, cannotOpenMessage},
+        Fault{"emptyPath", [](const fs::path&) { return std::string(); }, cannotOpenMessage},
+        Fault{"readOnlyFile", readOnlyFile, cannotOpenMessage},
+        Fault{"folderWithoutWritePermission", lockedFolder, cannotOpenMessage},
+        Fault{"fullDevice", [](const fs::path&) { return std::string("/dev/full"); },
+              writeFailedMessage},
+        Fault{"accentedAndNonLatin",
+              [](const fs::path& d) { return (d / "").string() + "Perch\u00e9 \u4e2d\u6587.txt"; },
+              nullptr},
+        Fault{"nameTooLong", [](const fs::path& d) { return (d / std::string(300, 'x')).string(); },
+              cannotOpenMessage},
+        Fault{"pathTooLong",
+              [](const fs::path& d) {
+                  std::string path = d.string();
+                  while (path.size() < 5000)
+                      path += "/abcdefgh";
+                  return path;
+              },
+              cannotOpenMessage}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
