@@ -1,11 +1,7 @@
 #include "core/calculation_error.h"
 #include "output/calculation.h"
-#include "output/instructions_file.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
 
 using namespace plicora;
 
@@ -57,27 +53,6 @@ TEST(Calculate, givesTheRoundedCountAndTheListingOfTheRoundedCount) {
     const CalculationOutcome outcome = calculate({Mode::FourUp, "41", "1", ",", false, ""});
     EXPECT_EQ(outcome.check->pageCountText, "44");
     EXPECT_NE(outcome.listing->find("Foglio N.21) (fronte) 24,21\r\n"), std::string::npos);
-}
-
-TEST(Calculate, writesTheFileOnlyWhenAsked) {
-    const auto path = std::filesystem::temp_directory_path() / "plicora-calculation.txt";
-    std::filesystem::remove(path);
-    calculate({Mode::EightUp, "16", "1", ",", false, path.string()});
-    EXPECT_FALSE(std::filesystem::exists(path));
-
-    const CalculationOutcome outcome =
-        calculate({Mode::EightUp, "16", "1", ",", true, path.string()});
-    EXPECT_TRUE(outcome.error.empty());
-    EXPECT_EQ(std::filesystem::file_size(path),
-              renderInstructions(EightUpSequence(16, 0), ",").size());
-    std::filesystem::remove(path);
-}
-
-TEST(Calculate, keepsTheListingWhenTheFileCannotBeOpened) {
-    const CalculationOutcome outcome =
-        calculate({Mode::FourUp, "8", "1", ",", true, "/nonexistent-folder/temp.txt"});
-    EXPECT_TRUE(outcome.listing.has_value());
-    EXPECT_EQ(outcome.error, "Impossibile aprire il file specificato");
 }
 
 } // namespace

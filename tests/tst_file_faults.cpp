@@ -84,8 +84,8 @@ TEST_P(FileFault, isReportedAndTheNextGoodPathWorks) {
     const MessageSeen box = pressWith(path);
     const fs::path typed(std::u8string(path.begin(), path.end()));
     std::error_code unreachable;
-    const bool written = fs::is_regular_file(typed, unreachable) &&
-                         contents(typed).starts_with("Per stampare");
+    const bool written =
+        fs::is_regular_file(typed, unreachable) && contents(typed).starts_with("Per stampare");
     if (fault.message) {
         EXPECT_TRUE(box.shown);
         EXPECT_EQ(box.text, fault.message);
@@ -110,8 +110,8 @@ std::string readOnlyFile(const fs::path& dir) {
 std::string lockedFolder(const fs::path& dir) {
     const fs::path folder = dir / "locked";
     fs::create_directory(folder);
-    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec |
-                                fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                                fs::perms::others_exec);
     return (folder / "temp.txt").string();
 }
 
@@ -122,6 +122,10 @@ INSTANTIATE_TEST_SUITE_P(
               cannotOpenMessage},
         Fault{"folder", [](const fs::path& d) { return d.string(); }, cannotOpenMessage},
         Fault{"emptyPath", [](const fs::path&) { return std::string(); }, cannotOpenMessage},
+        // A NUL would cut the path short and write somewhere the user didn't name.
+        Fault{"embeddedNul",
+              [](const fs::path& d) { return (d / "").string() + std::string("t.txt\0x", 7); },
+              cannotOpenMessage},
         Fault{"readOnlyFile", readOnlyFile, cannotOpenMessage},
         Fault{"folderWithoutWritePermission", lockedFolder, cannotOpenMessage},
         Fault{"fullDevice", [](const fs::path&) { return std::string("/dev/full"); },

@@ -22,7 +22,7 @@ namespace {
 
 enum class Kind { Description, Label, Field, CheckBox, Warning, Button, Output };
 
-// One row per control: what both windows share, with the spec's differences filled in.
+// One row per control: what both windows share, with the variant's differences filled in.
 struct ControlRow {
     Control id;
     const char* name;
@@ -31,21 +31,21 @@ struct ControlRow {
     const char* accessibleName; // for controls without a caption of their own
 };
 
-std::array<ControlRow, controlCount> controlTable(const CalculatorSpec& spec) {
+std::array<ControlRow, controlCount> controlTable(const CalculatorVariant& variant) {
     return {{
-        {Control::Text3, "Text3", Kind::Description, spec.description, "Descrizione"},
-        {Control::Label1, "Label1", Kind::Label, spec.label1Caption, nullptr},
-        {Control::Text1, "Text1", Kind::Field, "40", spec.label1Caption},
-        {Control::FirstPageLabel, spec.firstPageLabelName, Kind::Label, spec.firstPageLabelCaption,
-         nullptr},
-        {Control::Text2, "Text2", Kind::Field, "1", spec.firstPageLabelCaption},
+        {Control::Text3, "Text3", Kind::Description, variant.description, "Descrizione"},
+        {Control::Label1, "Label1", Kind::Label, variant.label1Caption, nullptr},
+        {Control::Text1, "Text1", Kind::Field, "40", variant.label1Caption},
+        {Control::FirstPageLabel, variant.firstPageLabelName, Kind::Label,
+         variant.firstPageLabelCaption, nullptr},
+        {Control::Text2, "Text2", Kind::Field, "1", variant.firstPageLabelCaption},
         {Control::Label3, "Label3", Kind::Label, "Separatore di sequenza", nullptr},
         {Control::Separatore, "Separatore", Kind::Field, ",", "Separatore di sequenza"},
         {Control::Check1, "Check1", Kind::CheckBox, "Invia su file la sequenza delle pagine",
          nullptr},
         {Control::OutOnFile, "OutOnFile", Kind::Field, "c:\\temp.txt", "Percorso del file"},
         {Control::Errore, "Errore", Kind::Warning, "", "Avviso"},
-        {Control::Command1, "Command1", Kind::Button, spec.command1Caption, nullptr},
+        {Control::Command1, "Command1", Kind::Button, variant.command1Caption, nullptr},
         {Control::Stampa, "Stampa", Kind::Output, "", "Sequenza delle pagine"},
     }};
 }
@@ -120,10 +120,10 @@ template <typename T> T* CalculatorForm::control(Control id) const {
     return static_cast<T*>(widget(id));
 }
 
-CalculatorForm::CalculatorForm(const CalculatorSpec& spec) : spec_(spec) {
-    setObjectName(QString::fromLatin1(spec.name));
+CalculatorForm::CalculatorForm(const CalculatorVariant& variant) : variant_(variant) {
+    setObjectName(QString::fromLatin1(variant.name));
     setWindowTitle(QStringLiteral("Plicora"));
-    setFixedSize(spec.clientSize);
+    setFixedSize(variant.clientSize);
     createControls();
 
     text1_ = control<QLineEdit>(Control::Text1);
@@ -135,7 +135,7 @@ CalculatorForm::CalculatorForm(const CalculatorSpec& spec) : spec_(spec) {
     stampa_ = control<QPlainTextEdit>(Control::Stampa);
 
     separatore_->setFont(designFont("MS Sans Serif", 24));
-    stampa_->setFont(fixedPitchFont(spec.stampaPoints));
+    stampa_->setFont(fixedPitchFont(variant.stampaPoints));
     QPalette warning = errore_->palette();
     warning.setColor(QPalette::Window, QColor(170, 0, 0));
     warning.setColor(QPalette::WindowText, QColor(255, 255, 0));
@@ -148,7 +148,7 @@ CalculatorForm::CalculatorForm(const CalculatorSpec& spec) : spec_(spec) {
     connect(control<QPushButton>(Control::Command1), &QPushButton::clicked, this,
             &CalculatorForm::onCommand1Clicked);
 
-    if (spec.centred) {
+    if (variant.centred) {
         QRect frame(QPoint(), size());
         frame.moveCenter(screen()->availableGeometry().center());
         move(frame.topLeft());
@@ -157,11 +157,11 @@ CalculatorForm::CalculatorForm(const CalculatorSpec& spec) : spec_(spec) {
 
 void CalculatorForm::createControls() {
     setFont(designFont("MS Sans Serif", 12));
-    for (const ControlRow& row : controlTable(spec_)) {
+    for (const ControlRow& row : controlTable(variant_)) {
         const QString text = displayText(QString::fromUtf8(row.text));
         QWidget* created = createControl(row.kind, text, this);
         created->setObjectName(QString::fromLatin1(row.name));
-        created->setGeometry(spec_.geometry[static_cast<std::size_t>(row.id)]);
+        created->setGeometry(variant_.geometry[static_cast<std::size_t>(row.id)]);
         created->setAccessibleName(row.accessibleName ? QString::fromUtf8(row.accessibleName)
                                                       : text);
         controls_[static_cast<std::size_t>(row.id)] = created;
@@ -171,7 +171,7 @@ void CalculatorForm::createControls() {
     control<QLabel>(Control::FirstPageLabel)->setBuddy(widget(Control::Text2));
     control<QLabel>(Control::Label3)->setBuddy(widget(Control::Separatore));
 
-    const auto& order = spec_.focusOrder;
+    const auto& order = variant_.focusOrder;
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(widget(order[i - 1]), widget(order[i]));
     widget(order.front())->setFocus();
@@ -182,13 +182,13 @@ void CalculatorForm::onCheck1Clicked() {
 }
 
 void CalculatorForm::onCommand1Clicked() {
-    apply(calculate({spec_.mode, text1_->text().toStdString(), text2_->text().toStdString(),
+    apply(calculate({variant_.mode, text1_->text().toStdString(), text2_->text().toStdString(),
                      separatore_->text().toStdString(), check1_->isChecked(),
                      outOnFile_->text().toStdString()}));
 }
 
 void CalculatorForm::apply(const CalculationOutcome& outcome) {
-    if (outcome.numbersRead && !spec_.appendsOutput)
+    if (outcome.numbersRead && !variant_.appendsOutput)
         stampa_->clear();
     if (outcome.check) {
         if (outcome.check->adjusted) {

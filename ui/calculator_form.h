@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calculator_spec.h"
+#include "calculator_variant.h"
 #include "output/calculation.h"
 
 #include <QWidget>
@@ -14,13 +14,13 @@ class QPlainTextEdit;
 
 namespace plicora {
 
-// A calculator window: the four-up Form2 or the eight-up Form3, as its spec says. It hands its
+// A calculator window: the four-up Form2 or the eight-up Form3, as its variant says. It hands its
 // fields to the calculation when Command1 is pressed and shows what comes back.
 class CalculatorForm : public QWidget {
     Q_OBJECT
 
 public:
-    explicit CalculatorForm(const CalculatorSpec& spec);
+    explicit CalculatorForm(const CalculatorVariant& variant);
 
 Q_SIGNALS:
     // The user closed the window; it is already hidden.
@@ -37,7 +37,7 @@ private:
     QWidget* widget(Control id) const;
     template <typename T> T* control(Control id) const;
 
-    const CalculatorSpec& spec_;
+    const CalculatorVariant& variant_;
     std::array<QWidget*, controlCount> controls_{};
     QLineEdit* text1_;
     QLineEdit* text2_;

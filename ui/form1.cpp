@@ -105,9 +105,9 @@ void Form1::paintEvent(QPaintEvent*) {
     painter.drawPixmap(0, 0, picture_);
 }
 
-void Form1::openCalculator(const CalculatorSpec& spec) {
+void Form1::openCalculator(const CalculatorVariant& variant) {
     hide();
-    auto* calculator = new CalculatorForm(spec);
+    auto* calculator = new CalculatorForm(variant);
     calculator->setAttribute(Qt::WA_DeleteOnClose);
     connect(calculator, &CalculatorForm::closed, this, &QWidget::show);
     calculator->show();

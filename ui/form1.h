@@ -5,7 +5,7 @@
 
 namespace plicora {
 
-struct CalculatorSpec;
+struct CalculatorVariant;
 
 // The main window: the picture, the title and the buttons that open a calculator window, show
 // the help and end the program.
@@ -26,7 +26,7 @@ private:
     void onCommand2Clicked();
     void onCommand3Clicked();
     void onCommand4Clicked();
-    void openCalculator(const CalculatorSpec& spec);
+    void openCalculator(const CalculatorVariant& variant);
 
     QPixmap picture_;
 };

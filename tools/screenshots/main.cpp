@@ -1,6 +1,6 @@
 // Saves pictures of the real windows, in the states the documentation shows, without a display.
 #include "ui/calculator_form.h"
-#include "ui/calculator_spec.h"
+#include "ui/calculator_variant.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
 

@@ -27,7 +27,7 @@ enum class Control {
 inline constexpr int controlCount = 12;
 
 // What tells the four-up window from the eight-up one: both are the same design otherwise.
-struct CalculatorSpec {
+struct CalculatorVariant {
     const char* name; // object name of the window
     Mode mode;
     QSize clientSize;
@@ -44,9 +44,9 @@ struct CalculatorSpec {
 };
 
 // Form2: four pages to a sheet, folded into an A5 booklet.
-const CalculatorSpec& fourUpCalculator();
+const CalculatorVariant& fourUpCalculator();
 
 // Form3: eight pages to a sheet.
-const CalculatorSpec& eightUpCalculator();
+const CalculatorVariant& eightUpCalculator();
 
 } // namespace plicora

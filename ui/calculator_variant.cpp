@@ -1,11 +1,11 @@
-#include "calculator_spec.h"
+#include "calculator_variant.h"
 
 #include "twips.h"
 
 namespace plicora {
 
-const CalculatorSpec& fourUpCalculator() {
-    static const CalculatorSpec spec{
+const CalculatorVariant& fourUpCalculator() {
+    static const CalculatorVariant variant{
         "Form2",
         Mode::FourUp,
         twipSize(9885, 7005),
@@ -37,11 +37,11 @@ const CalculatorSpec& fourUpCalculator() {
         {Control::Text3, Control::Text2, Control::Stampa, Control::Command1, Control::Text1,
          Control::OutOnFile, Control::Check1, Control::Separatore},
     };
-    return spec;
+    return variant;
 }
 
-const CalculatorSpec& eightUpCalculator() {
-    static const CalculatorSpec spec{
+const CalculatorVariant& eightUpCalculator() {
+    static const CalculatorVariant variant{
         "Form3",
         Mode::EightUp,
         twipSize(12465, 7065),
@@ -76,7 +76,7 @@ const CalculatorSpec& eightUpCalculator() {
         {Control::Text1, Control::Text2, Control::Command1, Control::Stampa, Control::Text3,
          Control::Check1, Control::OutOnFile, Control::Separatore},
     };
-    return spec;
+    return variant;
 }
 
 } // namespace plicora
