@@ -85,6 +85,7 @@ TEST_P(EachCalculator, opensInItsInitialState) {
     EXPECT_EQ(c.field("Text1")->text(), "40");
     EXPECT_EQ(c.field("Text2")->text(), "1");
     EXPECT_EQ(c.field("Separatore")->text(), ",");
+    EXPECT_EQ(c.field("Separatore")->maxLength(), 255);
     EXPECT_FALSE(c.get<QCheckBox>("Check1")->isChecked());
     EXPECT_EQ(c.get<QCheckBox>("Check1")->text(), "Invia su file la sequenza delle pagine");
     EXPECT_FALSE(c.field("OutOnFile")->isVisible());

@@ -135,6 +135,9 @@ CalculatorForm::CalculatorForm(const CalculatorVariant& variant) : variant_(vari
     stampa_ = control<QPlainTextEdit>(Control::Stampa);
 
     separatore_->setFont(designFont("MS Sans Serif", 24));
+    // A separator is written up to six times per sheet: one pasted by mistake in the thousands of
+    // characters would build listings of hundreds of megabytes and freeze the window.
+    separatore_->setMaxLength(255);
     stampa_->setFont(fixedPitchFont(variant.stampaPoints));
     QPalette warning = errore_->palette();
     warning.setColor(QPalette::Window, QColor(170, 0, 0));

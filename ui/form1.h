@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 namespace plicora {
@@ -28,7 +28,7 @@ private:
     void onCommand4Clicked();
     void openCalculator(const CalculatorVariant& variant);
 
-    QPixmap picture_;
+    QImage picture_;
 };
 
 } // namespace plicora

@@ -1,5 +1,7 @@
-// Draws the main window's picture (document pages -> folded booklet); kept so the PNG can be redrawn.
+// Draws the main window's picture (document pages -> folded booklet) and the program's icon;
+// kept so that both can be redrawn.
 #include <QColor>
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -31,7 +33,7 @@ const QColor kSheetOutline(36, 84, 196);
 
 struct Sheet {
     QColor fill;
-    QColor ink;  // page number and text lines, chosen to read on the fill
+    QColor ink; // page number and text lines, chosen to read on the fill
     int number;
 };
 
@@ -45,8 +47,7 @@ const std::array<Sheet, 6> kSheets{{
     {QColor(92, 96, 100), QColor(255, 255, 255), 11},
 }};
 
-QFont font(qreal pixelSize, bool bold)
-{
+QFont font(qreal pixelSize, bool bold) {
     QFont f(kFontFamily);
     f.setPixelSize(qRound(pixelSize));
     f.setBold(bold);
@@ -54,8 +55,7 @@ QFont font(qreal pixelSize, bool bold)
     return f;
 }
 
-void drawSmallPage(QPainter& p, const QRectF& r, const QString& number)
-{
+void drawSmallPage(QPainter& p, const QRectF& r, const QString& number) {
     // Flat drop shadow keeps white pages readable on the pale ground.
     p.setPen(Qt::NoPen);
     p.setBrush(kShadow);
@@ -87,8 +87,7 @@ void drawSmallPage(QPainter& p, const QRectF& r, const QString& number)
 }
 
 // Pages 1, 2, 3, an ellipsis of dots, then page N, down the left edge.
-void drawPageColumn(QPainter& p)
-{
+void drawPageColumn(QPainter& p) {
     const qreal x = 12, w = 62, h = 64, step = 73;
     for (int i = 0; i < 3; ++i)
         drawSmallPage(p, QRectF(x, 10 + i * step, w, h), QString::number(i + 1));
@@ -101,8 +100,7 @@ void drawPageColumn(QPainter& p)
     drawSmallPage(p, QRectF(x, 281, w, h), QStringLiteral("N"));
 }
 
-void drawArrow(QPainter& p)
-{
+void drawArrow(QPainter& p) {
     const qreal left = 112, right = 262, midY = 182;
     const qreal shaft = 20, head = 48, headStart = 198;
     QPolygonF arrow;
@@ -124,7 +122,7 @@ void drawArrow(QPainter& p)
 struct SheetLook {
     qreal outline;
     bool number;
-    int textLines;  // per half of the folded booklet; 0 for a plain sheet
+    int textLines; // per half of the folded booklet; 0 for a plain sheet
     qreal textWidth;
 };
 
@@ -132,20 +130,21 @@ const QRectF kFlatSheet(0, 0, 200, 130);
 
 // The tilted quad a sheet occupies: turned about its bottom-left corner so a
 // stack opens like a fan.
-QPolygonF sheetQuad(const QPointF& origin, qreal fanDegrees)
-{
+QPolygonF sheetQuad(const QPointF& origin, qreal fanDegrees) {
     QPolygonF quad;
     quad << QPointF(36, 0) << QPointF(232, 14) << QPointF(206, 140) << QPointF(0, 120);
     quad.translate(origin);
     const QPointF pivot = quad[3];
-    return QTransform().translate(pivot.x(), pivot.y()).rotate(fanDegrees)
-        .translate(-pivot.x(), -pivot.y()).map(quad);
+    return QTransform()
+        .translate(pivot.x(), pivot.y())
+        .rotate(fanDegrees)
+        .translate(-pivot.x(), -pivot.y())
+        .map(quad);
 }
 
 // Each sheet is drawn flat in its own coordinates, then mapped onto its
 // quad so text and numbers share the same perspective.
-void drawSheet(QPainter& p, const Sheet& sheet, const QPolygonF& quad, const SheetLook& look)
-{
+void drawSheet(QPainter& p, const Sheet& sheet, const QPolygonF& quad, const SheetLook& look) {
     const QRectF flat = kFlatSheet;
     // QPolygonF(QRectF) is closed (five points); quadToQuad wants exactly four.
     QPolygonF corners;
@@ -194,8 +193,7 @@ void drawSheet(QPainter& p, const Sheet& sheet, const QPolygonF& quad, const She
 }
 
 // Back sheets step up and to the right so each top-right number stays visible.
-void drawSheetStack(QPainter& p)
-{
+void drawSheetStack(QPainter& p) {
     const QPointF front(296, 154);
     const QPointF step(22, -15);
 
@@ -215,8 +213,7 @@ constexpr int kIconSize = 256;
 
 // The application icon: three sheets fanned like the picture's stack, the
 // front one a folded booklet. Flat, bold shapes so it still reads at 48x48.
-QImage drawIcon()
-{
+QImage drawIcon() {
     const std::array<Sheet, 3> sheets{{
         {kRed, QColor(255, 255, 255), 1},
         {QColor(255, 255, 255), QColor(40, 40, 40), 3},
@@ -251,8 +248,7 @@ QImage drawIcon()
     return image;
 }
 
-QImage drawPicture()
-{
+QImage drawPicture() {
     QImage image(kWidth, kHeight, QImage::Format_RGB888);
     image.fill(kGround);
     QPainter p(&image);
@@ -263,25 +259,34 @@ QImage drawPicture()
     return image;
 }
 
-bool save(const QImage& image, const char* path)
-{
-    if (image.save(QString::fromLocal8Bit(path), "PNG"))
+// A name ending in ".rgb32" gets the raw pixels as the program keeps them (32-bit words
+// 0xffRRGGBB, row after row, in this machine's byte order); any other, the format it names.
+bool save(const QImage& image, const char* path) {
+    const QString name = QString::fromLocal8Bit(path);
+    if (name.endsWith(QLatin1String(".rgb32"))) {
+        const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+        QFile file(name);
+        if (file.open(QIODevice::WriteOnly) &&
+            file.write(reinterpret_cast<const char*>(pixels.constBits()), pixels.sizeInBytes()) ==
+                pixels.sizeInBytes())
+            return true;
+    } else if (image.save(name)) {
         return true;
+    }
     std::fprintf(stderr, "draw_picture: cannot write %s\n", path);
     return false;
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     // Text rendering needs a platform plugin; offscreen works without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
     if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: draw_picture PICTURE.png [ICON.png]\n");
+        std::fprintf(stderr, "usage: draw_picture PICTURE.rgb32|PICTURE.png [ICON.png]\n");
         return 2;
     }
     if (!save(drawPicture(), argv[1]))
