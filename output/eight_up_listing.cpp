@@ -9,11 +9,7 @@ std::string renderEightUpListing(const EightUpSequence& sequence, std::string_vi
     std::string out;
     out.reserve(static_cast<std::size_t>(sequence.sheets()) * (90 + 6 * separator.size()));
     for (int j = 1; j <= sequence.sheets(); ++j) {
-        const std::size_t labelStart = out.size();
-        out += "Foglio N.";
-        appendSigned(out, j);
-        out += ") ";
-        const std::size_t labelLength = out.size() - labelStart;
+        const std::size_t labelLength = appendSheetLabel(out, j, appendSigned);
         out += "F:";
         appendQuad(out, sequence.front(j), separator);
         out += crlf;

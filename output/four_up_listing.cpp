@@ -34,11 +34,7 @@ std::string renderFourUpListing(const FourUpSequence& sequence, std::string_view
     out += "\r\n\r\n*** STAMPA SINGOLA PAGINA ***\r\n\r\n";
     // The label carries the position (1, 3, 5, ...), not the sheet's ordinal.
     for (int i = 1; i < k; i += 2) {
-        const std::size_t labelStart = out.size();
-        out += "Foglio N.";
-        appendDecimal(out, i);
-        out += ") ";
-        const std::size_t labelLength = out.size() - labelStart;
+        const std::size_t labelLength = appendSheetLabel(out, i, appendDecimal);
         out += "(fronte) ";
         appendPair(out, sequence.front, i, separator);
         out.append(labelLength, ' ');

@@ -95,6 +95,8 @@ TEST_P(EachCalculator, opensInItsInitialState) {
     EXPECT_EQ(c.stampa(), "");
     EXPECT_EQ(c.get<QLabel>("Label3")->text(), "Separatore di sequenza");
     EXPECT_EQ(c.get<QLabel>("Label1")->text(), QString::fromUtf8(e.label1));
+    EXPECT_EQ(c.field("Text1")->accessibleName(),
+              QString::fromUtf8(e.label1)); // for screen readers
     EXPECT_EQ(c.get<QLabel>(e.firstPageLabel)->text(), QString::fromUtf8(e.firstPageCaption));
     EXPECT_EQ(c.get<QPushButton>("Command1")->text(), QString::fromUtf8(e.command1));
     // The description shows its lines, with no CR left over and the final line end kept.
