@@ -18,8 +18,8 @@ namespace {
 
 const QColor yellow(255, 255, 0);
 
-// The palette alone can't give a flat face: some styles paint buttons with a gradient.
-// The light and dark edges give the raised look of a button; pressed, they swap.
+// A face of exactly this colour needs a style sheet: some styles paint the palette's button
+// colour as a gradient. The light and dark edges give the raised look; pressed, they swap.
 const char* const buttonStyle =
     "QPushButton { background-color: rgb(255, 192, 128); border: 2px solid; "
     "border-color: white rgb(128, 96, 64) rgb(128, 96, 64) white; }"
