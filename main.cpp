@@ -1,3 +1,4 @@
+#include "cli/command_line.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
 
@@ -5,6 +6,12 @@
 #include <QIcon>
 
 int main(int argc, char* argv[]) {
+    // With arguments the program is a command: no window, so no display is needed.
+    if (argc > 1) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationVersion(QStringLiteral(PLICORA_VERSION));
+        return plicora::runCommandLine(QCoreApplication::arguments());
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plicora"));
     QApplication::setDesktopFileName(QStringLiteral("plicora"));

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/page.h"
+
+#include <QCommandLineParser>
+
+#include <string>
+
+namespace plicora {
+
+// The options of one command: its own, plus --modo 4|8 and --help that every command takes.
+class CommandOptions {
+public:
+    // A parser for `options`.
+    explicit CommandOptions(const QList<QCommandLineOption>& options);
+
+    // Reads `arguments` (the program, the command, then its options). Returns false when --help
+    // was given, after printing the help: the command has nothing more to do. Throws UsageError
+    // when they are not understood or --modo is missing or not 4 or 8.
+    bool parse(const QStringList& arguments);
+
+    // The layout of --modo.
+    Mode mode() const { return mode_; }
+    // Whether option `name` was given.
+    bool isSet(const QString& name) const { return parser_.isSet(name); }
+    // The value of option `name` in UTF-8, or its default.
+    std::string value(const QString& name) const { return parser_.value(name).toStdString(); }
+    // The arguments after the command that are not options.
+    QStringList positionalArguments() const;
+
+private:
+    QCommandLineParser parser_;
+    Mode mode_ = Mode::FourUp;
+};
+
+} // namespace plicora

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "core/page_count.h"
+
+namespace plicora {
+
+// When the page count was rounded up to whole sheets, writes the new count and the warning the
+// window shows in red to standard error.
+void printRoundingNotice(const PageCountCheck& check);
+
+} // namespace plicora

@@ -1,0 +1,79 @@
+#include "booklet.h"
+
+#include "booklet_pdf.h"
+#include "core/calculation_error.h"
+#include "core/number_reader.h"
+#include "imposition_messages.h"
+#include "output/interim_file_writer.h"
+#include "sheet_side.h"
+
+#include <filesystem>
+
+namespace plicora {
+namespace {
+
+std::filesystem::path pathOf(const std::string& utf8Path) {
+    return std::filesystem::path(std::u8string(utf8Path.begin(), utf8Path.end()));
+}
+
+// Runs `build`, reporting damage qpdf finds while reading pages lazily as a damaged document.
+template <typename Build>
+void readingPages(Build build) {
+    try {
+        build();
+    } catch (const CalculationError&) {
+        throw;
+    } catch (const std::runtime_error&) {
+        throw CalculationError(damagedPdfMessage);
+    }
+}
+
+} // namespace
+
+Booklet::Booklet(const std::string& inputPath, Mode mode)
+    : source_(inputPath), mode_(mode),
+      check_(checkPageCount(toPage(static_cast<double>(source_.pages().size())), mode)) {}
+
+void Booklet::refuseInput(const std::string& path) const {
+    std::error_code error;
+    if (std::filesystem::equivalent(pathOf(path), pathOf(source_.path()), error))
+        throw CalculationError(outputIsInputMessage);
+}
+
+void Booklet::writeDuplex(const std::string& path) {
+    refuseInput(path);
+    const BookletSides sides = bookletSides(mode_, check_.pageCount);
+    BookletPdf pdf(source_, mode_, "/DuplexFlipShortEdge");
+    readingPages([&] {
+        for (std::size_t i = 0; i < sides.fronts.size(); ++i) {
+            pdf.addSide(sides.fronts[i]);
+            pdf.addSide(sides.backs[i]);
+        }
+    });
+    writeFile(path, [&](std::FILE* file) { pdf.write(file); });
+}
+
+void Booklet::writeSeparate(const std::string& frontPath, const std::string& backPath) {
+    refuseInput(frontPath);
+    refuseInput(backPath);
+    const BookletSides sides = bookletSides(mode_, check_.pageCount);
+    // Each run is printed one-sided.
+    BookletPdf fronts(source_, mode_, "/Simplex");
+    BookletPdf backs(source_, mode_, "/Simplex");
+    readingPages([&] {
+        for (const SheetSide& side : sides.fronts)
+            fronts.addSide(side);
+        for (const SheetSide& side : sides.backs)
+            backs.addSide(side);
+    });
+    writeFile(frontPath, [&](std::FILE* frontFile) {
+        fronts.write(frontFile);
+        if (std::fflush(frontFile) != 0)
+            throw CalculationError(writeFailedMessage);
+        // The backs go into place only when the fronts are wholly written, and a failure here
+        // discards the fronts' temporary file: no half pair is left behind.
+        writeFile(backPath, [&](std::FILE* backFile) { backs.write(backFile); });
+    });
+}
+
+} // namespace plicora

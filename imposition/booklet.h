@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/page.h"
+#include "core/page_count.h"
+#include "source_pdf.h"
+
+#include <string>
+
+namespace plicora {
+
+// A PDF document imposed as a booklet: each sheet side an A4 landscape page holding the pages
+// the listing gives it.
+class Booklet {
+public:
+    // Opens the document and rounds its page count up to whole sheets of `mode` (blank pages at
+    // the end). Throws CalculationError as SourcePdf does and when the count leaves 16 bits.
+    Booklet(const std::string& inputPath, Mode mode);
+
+    // The whole-sheets check of the document's page count.
+    const PageCountCheck& check() const { return check_; }
+
+    // Writes sheet 1 front, sheet 1 back, sheet 2 front... to one PDF for duplex printing.
+    void writeDuplex(const std::string& path);
+    // Writes every front to one PDF and every back to another, the two runs of a printer without
+    // duplex. Neither earlier file is replaced unless both can be written.
+    void writeSeparate(const std::string& frontPath, const std::string& backPath);
+
+private:
+    // Throws CalculationError when `path` names the document itself.
+    void refuseInput(const std::string& path) const;
+
+    SourcePdf source_;
+    Mode mode_;
+    PageCountCheck check_;
+};
+
+} // namespace plicora

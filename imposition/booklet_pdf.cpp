@@ -1,0 +1,60 @@
+#include "booklet_pdf.h"
+
+#include "core/calculation_error.h"
+#include "core/number_text.h"
+#include "imposition_messages.h"
+#include "side_layout.h"
+
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFWriter.hh>
+
+namespace plicora {
+
+BookletPdf::BookletPdf(SourcePdf& source, Mode mode, const std::string& duplex)
+    : source_(source), mode_(mode) {
+    pdf_.emptyPDF();
+    pdf_.getRoot().replaceKey("/ViewerPreferences",
+                              QPDFObjectHandle::parse("<< /Duplex " + duplex + " >>"));
+}
+
+void BookletPdf::addSide(const SheetSide& side) {
+    QPDFObjectHandle page = pdf_.makeIndirectObject(QPDFObjectHandle::parse(
+        "<< /Type /Page /MediaBox [0 0 " + decimalText(static_cast<int>(sideWidth)) + " " +
+        decimalText(static_cast<int>(sideHeight)) + "] >>"));
+    QPDFPageObjectHelper placer(page);
+    QPDFObjectHandle forms = QPDFObjectHandle::newDictionary();
+    std::string content;
+    const auto cells = sideCells(mode_);
+    auto& pages = source_.pages();
+    for (int cell = 0; cell < side.count; ++cell) {
+        const int number = side.pages[cell];
+        if (number < 1 || number > static_cast<int>(pages.size()))
+            continue; // a blank page added to fill the last sheet
+        // Vector content, never rasterised; shared resources such as fonts are copied once.
+        const QPDFObjectHandle form =
+            pdf_.copyForeignObject(pages[number - 1].getFormXObjectForPage());
+        const std::string name = "/P" + decimalText(cell + 1);
+        forms.replaceKey(name, form);
+        content += placer.placeFormXObject(form, name, cells[cell], true, true, true);
+    }
+    QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
+    resources.replaceKey("/XObject", forms);
+    page.replaceKey("/Resources", resources);
+    page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf_, content));
+    QPDFPageDocumentHelper(pdf_).addPage(placer, false);
+}
+
+void BookletPdf::write(std::FILE* file) {
+    try {
+        QPDFWriter writer(pdf_);
+        writer.setOutputFile(source_.path().c_str(), file, false);
+        writer.write();
+    } catch (const CalculationError&) {
+        throw;
+    } catch (const std::runtime_error&) {
+        // Either the output failed or qpdf met damage it could not repair while copying.
+        throw CalculationError(std::ferror(file) ? writeFailedMessage : damagedPdfMessage);
+    }
+}
+
+} // namespace plicora

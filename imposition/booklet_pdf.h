@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/page.h"
+#include "sheet_side.h"
+#include "source_pdf.h"
+
+#include <qpdf/QPDF.hh>
+
+#include <cstdio>
+#include <string>
+
+namespace plicora {
+
+// A booklet PDF being built, side by side, from the pages of a source document.
+class BookletPdf {
+public:
+    // An empty booklet; `duplex` is the /Duplex viewer preference print dialogs read, a PDF name
+    // such as "/DuplexFlipShortEdge".
+    BookletPdf(SourcePdf& source, Mode mode, const std::string& duplex);
+
+    // Appends a side as an A4 landscape page: each page scaled into its cell, proportions kept,
+    // centred, its own rotation honoured. A page beyond the document leaves its cell blank.
+    void addSide(const SheetSide& side);
+    // Writes the PDF to `file`. Throws CalculationError when writing fails or the source turns
+    // out damaged beyond repair.
+    void write(std::FILE* file);
+
+private:
+    SourcePdf& source_;
+    Mode mode_;
+    QPDF pdf_;
+};
+
+} // namespace plicora
