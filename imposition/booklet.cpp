@@ -2,11 +2,12 @@
 
 #include "booklet_pdf.h"
 #include "core/calculation_error.h"
-#include "core/number_reader.h"
 #include "imposition_messages.h"
+#include "output/file_writer.h"
 #include "output/interim_file_writer.h"
 #include "sheet_side.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace plicora {
@@ -32,7 +33,9 @@ void readingPages(Build build) {
 
 Booklet::Booklet(const std::string& inputPath, Mode mode)
     : source_(inputPath), mode_(mode),
-      check_(checkPageCount(toPage(static_cast<double>(source_.pages().size())), mode)) {}
+      check_(checkPageCount(checkedPage(static_cast<int>(std::min<std::size_t>(source_.pages().size(),
+                                                                         pageMax + 1))),
+                             mode)) {}
 
 void Booklet::refuseInput(const std::string& path) const {
     std::error_code error;

@@ -3,6 +3,7 @@
 #include "core/calculation_error.h"
 #include "core/number_text.h"
 #include "imposition_messages.h"
+#include "output/file_writer.h"
 #include "side_layout.h"
 
 #include <qpdf/QPDFPageDocumentHelper.hh>

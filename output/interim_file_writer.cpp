@@ -1,6 +1,7 @@
 #include "interim_file_writer.h"
 
 #include "core/calculation_error.h"
+#include "file_writer.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
