@@ -21,8 +21,8 @@ std::string stem(const QString& path) {
 int runBookletCommand(const QStringList& arguments) {
     const QString output = QStringLiteral("o");
     const QString separate = QStringLiteral("separati");
-    CommandOptions options({{{output, QStringLiteral("uscita")}, {}, QStringLiteral("USCITA.pdf")},
-                            {separate, {}}});
+    CommandOptions options(
+        {{{output, QStringLiteral("uscita")}, {}, QStringLiteral("USCITA.pdf")}, {separate, {}}});
     if (!options.parse(arguments))
         return exitSuccess;
     const QStringList documents = options.positionalArguments();
@@ -30,7 +30,8 @@ int runBookletCommand(const QStringList& arguments) {
         throw UsageError(documents.isEmpty() ? "Manca il documento PDF da impaginare"
                                              : "Si può impaginare un solo documento alla volta");
     const QString input = documents.first();
-    const QString base = options.isSet(output) ? QString::fromStdString(options.value(output)) : input;
+    const QString base =
+        options.isSet(output) ? QString::fromStdString(options.value(output)) : input;
 
     Booklet booklet(input.toStdString(), options.mode());
     printRoundingNotice(booklet.check());

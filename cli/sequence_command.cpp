@@ -36,7 +36,8 @@ int runSequenceCommand(const QStringList& arguments) {
     if (!options.parse(arguments))
         return exitSuccess;
     if (!options.positionalArguments().isEmpty())
-        throw UsageError("Argomento inatteso: " + options.positionalArguments().first().toStdString());
+        throw UsageError("Argomento inatteso: " +
+                         options.positionalArguments().first().toStdString());
     if (!options.isSet(pages))
         throw UsageError("Manca l'opzione --pagine");
     if (QString::fromStdString(options.value(separator)).size() > separatorMaxLength)

@@ -18,8 +18,7 @@ std::filesystem::path pathOf(const std::string& utf8Path) {
 }
 
 // Runs `build`, reporting damage qpdf finds while reading pages lazily as a damaged document.
-template <typename Build>
-void readingPages(Build build) {
+template <typename Build> void readingPages(Build build) {
     try {
         build();
     } catch (const CalculationError&) {
@@ -33,9 +32,9 @@ void readingPages(Build build) {
 
 Booklet::Booklet(const std::string& inputPath, Mode mode)
     : source_(inputPath), mode_(mode),
-      check_(checkPageCount(checkedPage(static_cast<int>(std::min<std::size_t>(source_.pages().size(),
-                                                                         pageMax + 1))),
-                             mode)) {}
+      check_(checkPageCount(
+          checkedPage(static_cast<int>(std::min<std::size_t>(source_.pages().size(), pageMax + 1))),
+          mode)) {}
 
 void Booklet::refuseInput(const std::string& path) const {
     std::error_code error;

@@ -62,8 +62,8 @@ void writeFile(std::string_view utf8Path, const std::function<void(std::FILE*)>&
     if (exists && !S_ISREG(status.st_mode))
         return writeInPlace(target.string(), write);
 
-    std::string temporary = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX"))
-                                .string();
+    std::string temporary =
+        (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         throw CalculationError(cannotOpenMessage);

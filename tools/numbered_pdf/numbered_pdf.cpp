@@ -68,8 +68,8 @@ void writeNumberedPdf(const std::string& path, const std::vector<NumberedPage>& 
     int number = 0;
     for (const NumberedPage& shape : pages) {
         QPDFObjectHandle page = pdf.makeIndirectObject(QPDFObjectHandle::parse(
-            "<< /Type /Page /MediaBox [0 0 " + point(shape.width, shape.height) +
-            "] /Rotate " + decimalText(shape.rotate) + " /Resources << /Font << >> >> >>"));
+            "<< /Type /Page /MediaBox [0 0 " + point(shape.width, shape.height) + "] /Rotate " +
+            decimalText(shape.rotate) + " /Resources << /Font << >> >> >>"));
         page.getKey("/Resources").getKey("/Font").replaceKey("/F1", font);
         page.replaceKey("/Contents",
                         QPDFObjectHandle::newStream(&pdf, pageContent(shape, ++number, textLines)));

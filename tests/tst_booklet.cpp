@@ -1,0 +1,205 @@
+#include "test_support.h"
+
+#include "core/eight_up.h"
+#include "core/four_up.h"
+#include "imposition/booklet.h"
+#include "tools/numbered_pdf/numbered_pdf.h"
+
+#include <qpdf/QPDF.hh>
+
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cstdio>
+#include <map>
+
+using namespace plicora;
+using namespace plicora::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+enum class Shapes { Portrait, Landscape, Rotated, Mixed };
+
+std::vector<NumberedPage> pagesOf(Shapes shapes, int count) {
+    const NumberedPage portrait, landscape{842, 595, 0};
+    const NumberedPage mixed[] = {
+        portrait, landscape, {595, 842, 90}, {595, 842, 180}, {842, 595, 270}};
+    std::vector<NumberedPage> pages;
+    for (int i = 0; i < count; ++i)
+        pages.push_back(shapes == Shapes::Portrait    ? portrait
+                        : shapes == Shapes::Landscape ? landscape
+                        : shapes == Shapes::Rotated   ? NumberedPage{595, 842, 90}
+                                                      : mixed[i % 5]);
+    return pages;
+}
+
+// A number pdftotext found on an output page, by the centre of its box (y from the top).
+struct Word {
+    double x, y;
+    int number;
+};
+
+double attribute(const std::string& line, const std::string& name) {
+    const auto start = line.find(name + "=\"") + name.size() + 2;
+    double value = 0;
+    std::from_chars(line.data() + start, line.data() + line.size(), value);
+    return value;
+}
+
+// The numbers on each page of `pdf`, read back by poppler as a viewer would show them.
+std::vector<std::vector<Word>> readSides(const fs::path& pdf) {
+    std::vector<std::vector<Word>> sides;
+    std::FILE* text = popen(("pdftotext -bbox '" + pdf.string() + "' - 2>&1").c_str(), "r");
+    char buffer[512];
+    while (text && std::fgets(buffer, sizeof buffer, text)) {
+        const std::string line = buffer;
+        if (line.find("<page ") != std::string::npos) {
+            EXPECT_EQ(attribute(line, "width"), 842);
+            EXPECT_EQ(attribute(line, "height"), 595);
+            sides.emplace_back();
+        } else if (line.find("<word ") != std::string::npos) {
+            Word word{(attribute(line, "xMin") + attribute(line, "xMax")) / 2,
+                      (attribute(line, "yMin") + attribute(line, "yMax")) / 2, 0};
+            const std::string digits = line.substr(line.find('>') + 1);
+            std::from_chars(digits.data(), digits.data() + digits.size(), word.number);
+            sides.back().push_back(word);
+        }
+    }
+    if (text)
+        pclose(text);
+    return sides;
+}
+
+// Which cell a point falls in, in filling order, and whether it sits centred across the cell
+// and in its upper half (where each test page prints its number).
+std::pair<int, bool> cellOf(Mode mode, const Word& word) {
+    const int column = word.x < 421 ? 0 : 1;
+    const double cellWidth = 421, centreX = column * cellWidth + cellWidth / 2;
+    const bool centredAcross = std::abs(word.x - centreX) < 0.05 * cellWidth;
+    if (mode == Mode::FourUp)
+        return {column, centredAcross && word.y < 297.5};
+    const int row = word.y < 297.5 ? 0 : 1;
+    return {2 * column + row, centredAcross && word.y < row * 297.5 + 148.75};
+}
+
+// The cells of each front and each back as the listing gives them.
+struct Sides {
+    std::vector<std::vector<int>> fronts, backs;
+};
+
+Sides listedSides(Mode mode, Page pageCount) {
+    Sides sides;
+    if (mode == Mode::FourUp) {
+        const FourUpSequence s = computeFourUp(pageCount, 0);
+        for (int k = 1; k < s.entries; k += 2) {
+            sides.fronts.push_back({s.front[k], s.front[k + 1]});
+            sides.backs.push_back({s.back[k], s.back[k + 1]});
+        }
+    } else {
+        const EightUpSequence s(pageCount, 0);
+        for (int j = 1; j <= s.sheets(); ++j) {
+            const SheetQuad f = s.front(j), b = s.back(j);
+            sides.fronts.push_back({f.p1, f.p2, f.p3, f.p4});
+            sides.backs.push_back({b.p1, b.p2, b.p3, b.p4});
+        }
+    }
+    return sides;
+}
+
+void expectSides(Mode mode, const std::vector<std::vector<Word>>& actual,
+                 const std::vector<std::vector<int>>& listed, int documentPages) {
+    ASSERT_EQ(actual.size(), listed.size());
+    for (std::size_t side = 0; side < listed.size(); ++side) {
+        std::map<int, int> expected, found;
+        for (std::size_t cell = 0; cell < listed[side].size(); ++cell)
+            if (listed[side][cell] <= documentPages) // the rest are blank pages
+                expected[static_cast<int>(cell)] = listed[side][cell];
+        for (const Word& word : actual[side]) {
+            const auto [cell, placed] = cellOf(mode, word);
+            EXPECT_TRUE(placed) << "page " << word.number << " at " << word.x << ", " << word.y;
+            found[cell] = word.number;
+        }
+        EXPECT_EQ(found, expected) << "side " << side + 1;
+    }
+}
+
+// The viewer preference for duplex printing, and how many font objects the file holds.
+std::pair<std::string, int> duplexAndFonts(const fs::path& pdf) {
+    QPDF document;
+    document.processFile(pdf.c_str());
+    int fonts = 0;
+    for (QPDFObjectHandle& object : document.getAllObjects())
+        fonts += object.isDictionary() && object.getKey("/Type").isNameAndEquals("/Font");
+    return {document.getRoot().getKey("/ViewerPreferences").getKey("/Duplex").getName(), fonts};
+}
+
+struct BookletCase {
+    const char* name;
+    Mode mode;
+    int pages;
+    Shapes shapes;
+    bool separate;
+    const char* error = nullptr;
+};
+
+class BookletLayout : public ::testing::TestWithParam<BookletCase> {};
+
+TEST_P(BookletLayout, putsEveryPageInTheCellTheListingGivesIt) {
+    const BookletCase& c = GetParam();
+    const TemporaryDirectory dir;
+    const fs::path input = dir.path() / "doc.pdf";
+    writeNumberedPdf(input, pagesOf(c.shapes, c.pages));
+    Booklet booklet(input, c.mode);
+    const Page rounded = booklet.check().pageCount;
+    EXPECT_EQ(booklet.check().adjusted, rounded != c.pages);
+    EXPECT_EQ(rounded % pagesPerSheet(c.mode), 0);
+    const fs::path duplex = dir.path() / "out.pdf", front = dir.path() / "out-fronte.pdf",
+                   back = dir.path() / "out-retro.pdf";
+    if (c.error) {
+        try {
+            booklet.writeDuplex(duplex);
+            ADD_FAILURE() << "no error";
+        } catch (const CalculationError& error) {
+            EXPECT_STREQ(error.what(), c.error);
+        }
+        EXPECT_FALSE(fs::exists(duplex));
+        return;
+    }
+    const Sides listed = listedSides(c.mode, rounded);
+    if (c.separate) {
+        booklet.writeSeparate(front, back);
+        expectSides(c.mode, readSides(front), listed.fronts, c.pages);
+        expectSides(c.mode, readSides(back), listed.backs, c.pages);
+        EXPECT_EQ(duplexAndFonts(back), std::make_pair(std::string("/Simplex"), 1));
+    } else {
+        booklet.writeDuplex(duplex);
+        std::vector<std::vector<int>> interleaved;
+        for (std::size_t i = 0; i < listed.fronts.size(); ++i) {
+            interleaved.push_back(listed.fronts[i]);
+            interleaved.push_back(listed.backs[i]);
+        }
+        expectSides(c.mode, readSides(duplex), interleaved, c.pages);
+        EXPECT_EQ(duplexAndFonts(duplex), std::make_pair(std::string("/DuplexFlipShortEdge"), 1));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PageCounts, BookletLayout,
+    ::testing::Values(BookletCase{"fourUp4", Mode::FourUp, 4, Shapes::Portrait, false},
+                      BookletCase{"fourUp5Rounded", Mode::FourUp, 5, Shapes::Portrait, false},
+                      BookletCase{"fourUp12MixedSeparate", Mode::FourUp, 12, Shapes::Mixed, true},
+                      BookletCase{"fourUp8Landscape", Mode::FourUp, 8, Shapes::Landscape, false},
+                      BookletCase{"fourUp4Rotated", Mode::FourUp, 4, Shapes::Rotated, false},
+                      BookletCase{"fourUp2000", Mode::FourUp, 2000, Shapes::Portrait, false},
+                      BookletCase{"fourUp2001Refused", Mode::FourUp, 2001, Shapes::Portrait, false,
+                                  tooManyPagesMessage},
+                      BookletCase{"eightUp1Rounded", Mode::EightUp, 1, Shapes::Portrait, false},
+                      BookletCase{"eightUp8", Mode::EightUp, 8, Shapes::Portrait, false},
+                      BookletCase{"eightUp13MixedRounded", Mode::EightUp, 13, Shapes::Mixed, false},
+                      BookletCase{"eightUp16LandscapeSeparate", Mode::EightUp, 16,
+                                  Shapes::Landscape, true},
+                      BookletCase{"eightUp24Rotated", Mode::EightUp, 24, Shapes::Rotated, false}),
+    caseName<BookletCase>);
+
+} // namespace
