@@ -4,6 +4,7 @@
 #include "core/number_text.h"
 #include "imposition_messages.h"
 #include "output/file_writer.h"
+#include "page_form.h"
 #include "side_layout.h"
 
 #include <qpdf/QPDFPageDocumentHelper.hh>
@@ -32,8 +33,7 @@ void BookletPdf::addSide(const SheetSide& side) {
         if (number < 1 || number > static_cast<int>(pages.size()))
             continue; // a blank page added to fill the last sheet
         // Vector content, never rasterised; shared resources such as fonts are copied once.
-        const QPDFObjectHandle form =
-            pdf_.copyForeignObject(pages[number - 1].getFormXObjectForPage());
+        const QPDFObjectHandle form = pdf_.copyForeignObject(pageForm(pages[number - 1]));
         const std::string name = "/P" + decimalText(cell + 1);
         forms.replaceKey(name, form);
         content += placer.placeFormXObject(form, name, cells[cell], true, true, true);
@@ -49,6 +49,9 @@ void BookletPdf::write(std::FILE* file) {
     try {
         QPDFWriter writer(pdf_);
         writer.setOutputFile(source_.path().c_str(), file, false);
+        // The pages' data keeps the filters it was stored with; the sides' own streams are a few
+        // placing operators, and compressing each of them would cost more than it saves.
+        writer.setCompressStreams(false);
         writer.write();
     } catch (const CalculationError&) {
         throw;

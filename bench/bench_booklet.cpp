@@ -1,0 +1,133 @@
+// The booklet PDF against its floor: `plicora opuscolo` and qpdf writing the same pages in the
+// same order without imposition, both run as child processes, alternating, in the same run. Wall
+// time, CPU time and peak memory, as medians with their spread. The floor is
+// `qpdf --empty --pages IN ORDER -- OUT`: qpdf 11.3 takes minutes over `qpdf IN --pages IN ORDER
+// -- OUT` at 32,760 pages, as it removes the input's own pages one by one, so the faster form is
+// the fairer and stricter floor.
+#include "imposition/sheet_side.h"
+#include "tools/numbered_pdf/numbered_pdf.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Measure {
+    double wallMs, cpuMs, peakMiB;
+};
+
+// Runs `argv` and waits for it; its own CPU time and peak resident memory come from wait4.
+Measure runChild(const std::vector<std::string>& argv) {
+    std::vector<char*> args;
+    for (const std::string& a : argv)
+        args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    const auto start = std::chrono::steady_clock::now();
+    pid_t child = 0;
+    int status = -1;
+    rusage usage{};
+    if (posix_spawnp(&child, args[0], &actions, nullptr, args.data(), environ) != 0 ||
+        wait4(child, &status, 0, &usage) != child || status != 0) {
+        std::fprintf(stderr, "%s failed\n", args[0]);
+        std::exit(1);
+    }
+    const std::chrono::duration<double, std::milli> wall = std::chrono::steady_clock::now() - start;
+    posix_spawn_file_actions_destroy(&actions);
+    const auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+    return {wall.count(), ms(usage.ru_utime) + ms(usage.ru_stime), usage.ru_maxrss / 1024.0};
+}
+
+std::string fixed(double value, int decimals) {
+    char text[32];
+    const auto end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr;
+    return std::string(text, end);
+}
+
+// "median (min-max)" of one figure over the runs.
+std::pair<double, std::string> summary(std::vector<double> values, int decimals) {
+    std::sort(values.begin(), values.end());
+    const double median = values[values.size() / 2];
+    return {median, fixed(median, decimals) + " (" + fixed(values.front(), decimals) + "-" +
+                        fixed(values.back(), decimals) + ")"};
+}
+
+// The page order of the duplex booklet: sheet 1 front, sheet 1 back, sheet 2 front...
+std::string duplexOrder(plicora::Mode mode, int pages) {
+    const plicora::BookletSides sides =
+        plicora::bookletSides(mode, static_cast<plicora::Page>(pages));
+    std::string order;
+    for (std::size_t i = 0; i < sides.fronts.size(); ++i)
+        for (const plicora::SheetSide* side : {&sides.fronts[i], &sides.backs[i]})
+            for (int cell = 0; cell < side->count; ++cell)
+                order += (order.empty() ? "" : ",") + std::to_string(side->pages[cell]);
+    return order;
+}
+
+void print(const std::string& line) {
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    std::fflush(stdout);
+}
+
+void compare(const fs::path& dir, plicora::Mode mode, int pages, int runs) {
+    const std::string modeText = mode == plicora::Mode::FourUp ? "4" : "8";
+    const std::string input = dir / ("testo" + std::to_string(pages) + ".pdf");
+    plicora::writeNumberedPdf(input, std::vector<plicora::NumberedPage>(pages), 50);
+    // qpdf reads its arguments from a file: the order is longer than one argument may be.
+    const std::string arguments = dir / "qpdf-arguments";
+    std::ofstream(arguments) << "--empty\n--pages\n"
+                             << input << "\n"
+                             << duplexOrder(mode, pages) << "\n--\n"
+                             << (dir / "floor.pdf").string() << "\n";
+    std::vector<Measure> program, floor;
+    for (int run = 0; run < runs; ++run) {
+        program.push_back(runChild({PLICORA_EXECUTABLE, "opuscolo", "--modo", modeText, input, "-o",
+                                    dir / "opuscolo.pdf"}));
+        floor.push_back(runChild({"qpdf", "@" + arguments}));
+    }
+    print(modeText + "-up, " + std::to_string(pages) + " pages of text (" +
+          fixed(fs::file_size(input) / 1048576.0, 1) + " MB), " + std::to_string(runs) +
+          " runs each: median (min-max)\n");
+    const auto figure = [&](const char* name, double Measure::*field, int decimals) {
+        std::vector<double> ours, theirs;
+        for (std::size_t i = 0; i < program.size(); ++i) {
+            ours.push_back(program[i].*field);
+            theirs.push_back(floor[i].*field);
+        }
+        const auto [a, aText] = summary(ours, decimals);
+        const auto [b, bText] = summary(theirs, decimals);
+        print(std::string("  ") + name + ": plicora " + aText + ", qpdf " + bText + ", ratio " +
+              fixed(a / b, 2) + "\n");
+    };
+    figure("wall time, ms", &Measure::wallMs, 0);
+    figure("CPU time, ms ", &Measure::cpuMs, 0);
+    figure("peak memory, MiB", &Measure::peakMiB, 1);
+}
+
+} // namespace
+
+int main() {
+    const fs::path dir = fs::temp_directory_path() / "plicora-bench-booklet";
+    fs::create_directories(dir);
+    compare(dir, plicora::Mode::FourUp, 2000, 7);
+    compare(dir, plicora::Mode::EightUp, 32760, 3);
+    fs::remove_all(dir);
+}
