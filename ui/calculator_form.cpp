@@ -16,9 +16,14 @@
 #include <QTextCursor>
 
 #include <algorithm>
+#include <new>
 
 namespace plicora {
 namespace {
+
+// The most characters Stampa holds: a hundred of the longest eight-up listings, far above any
+// real use, and far below what would exhaust the memory of a small machine.
+constexpr qsizetype stampaCapacity = 64 * 1024 * 1024;
 
 QPlainTextEdit* createTextBox(QWidget* parent, const QString& text) {
     auto* box = new QPlainTextEdit(text, parent);
@@ -153,12 +158,20 @@ void CalculatorForm::onCheck1Clicked() {
 }
 
 void CalculatorForm::onCommand1Clicked() {
-    apply(calculate({.mode = variant_.mode,
-                     .pageCountText = text1_->text().toStdString(),
-                     .firstPageText = text2_->text().toStdString(),
-                     .separator = separatore_->text().toStdString(),
-                     .writeFile = check1_->isChecked(),
-                     .filePath = outOnFile_->text().toStdString()}));
+    const qsizetype held = variant_.appendsOutput ? stampa_->document()->characterCount() : 0;
+    try {
+        apply(calculate({.mode = variant_.mode,
+                         .pageCountText = text1_->text().toStdString(),
+                         .firstPageText = text2_->text().toStdString(),
+                         .separator = separatore_->text().toStdString(),
+                         .writeFile = check1_->isChecked(),
+                         .filePath = outOnFile_->text().toStdString(),
+                         .listingRoom = static_cast<std::size_t>(
+                             std::max(stampaCapacity - held, qsizetype{0}))}));
+    } catch (const std::bad_alloc&) {
+        // The window, and everything the user has collected in it, goes on.
+        showMessage(this, QString::fromUtf8(outOfMemoryMessage));
+    }
 }
 
 void CalculatorForm::apply(const CalculationOutcome& outcome) {
