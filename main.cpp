@@ -7,7 +7,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plicora"));
-    QApplication::setDesktopFileName(QStringLiteral("plicora"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.plicora"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/plicora.png")));
     plicora::installFontSubstitutes();
     plicora::Form1 form;
