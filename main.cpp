@@ -12,5 +12,5 @@ int main(int argc, char* argv[]) {
     plicora::installFontSubstitutes();
     plicora::Form1 form;
     form.show();
-    return app.exec();
+    return QApplication::exec();
 }

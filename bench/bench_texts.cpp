@@ -1,7 +1,6 @@
 // Cost of the texts a press builds at the largest page counts each mode accepts.
-#include "output/eight_up_listing.h"
-#include "output/four_up_listing.h"
 #include "output/instructions_file.h"
+#include "output/listing.h"
 
 #include <benchmark/benchmark.h>
 
@@ -10,7 +9,7 @@ using namespace plicora;
 static void fourUpTexts2000Pages(benchmark::State& state) {
     for (auto _ : state) {
         const FourUpSequence sequence = computeFourUp(2000, 0);
-        benchmark::DoNotOptimize(renderFourUpListing(sequence, ","));
+        benchmark::DoNotOptimize(renderListing(sequence, ","));
         benchmark::DoNotOptimize(renderInstructions(sequence, ","));
     }
 }
@@ -19,7 +18,7 @@ BENCHMARK(fourUpTexts2000Pages)->Unit(benchmark::kMicrosecond);
 static void eightUpTexts32760Pages(benchmark::State& state) {
     for (auto _ : state) {
         const EightUpSequence sequence(32760, 0);
-        benchmark::DoNotOptimize(renderEightUpListing(sequence, ","));
+        benchmark::DoNotOptimize(renderListing(sequence, ","));
         benchmark::DoNotOptimize(renderInstructions(sequence, ","));
     }
 }

@@ -12,10 +12,5 @@ public:
 
 inline constexpr const char* overflowMessage =
     "Numero fuori dai limiti consentiti (da -32768 a 32767)";
-inline constexpr const char* tooManyPagesMessage =
-    "Il numero di pagine supera il massimo di 2000 (500 fogli) per la stampa a 4 pagine per "
-    "foglio";
-inline constexpr const char* cannotOpenMessage = "Impossibile aprire il file specificato";
-inline constexpr const char* writeFailedMessage = "Errore durante la scrittura del file";
 
 } // namespace plicora

@@ -1,6 +1,5 @@
 #include "eight_up.h"
 
-#include "number_reader.h"
 #include "page_count.h"
 
 #include <algorithm>
@@ -12,8 +11,8 @@ EightUpSequence::EightUpSequence(Page pageCount, Page firstPageOffset)
       sheets_(std::max(0, sheetCount(pageCount, Mode::EightUp))) {
     // Every page 1..N appears once, so checking both ends covers every quad.
     if (sheets_ > 0) {
-        toPage(1 + offset_);
-        toPage(pageCount_ + offset_);
+        checkedPage(1 + offset_);
+        checkedPage(pageCount_ + offset_);
     }
 }
 

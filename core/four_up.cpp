@@ -1,7 +1,5 @@
 #include "four_up.h"
 
-#include "calculation_error.h"
-#include "number_reader.h"
 #include "page_count.h"
 
 namespace plicora {
@@ -14,10 +12,10 @@ FourUpSequence computeFourUp(Page pageCount, Page firstPageOffset) {
     const int n = pageCount;
     for (int s = 1; s <= sheets; ++s) {
         const int k = 2 * s - 1;
-        sequence.front[k] = toPage(n - 2 * s + 2 + firstPageOffset);
-        sequence.front[k + 1] = toPage(2 * s - 1 + firstPageOffset);
-        sequence.back[k] = toPage(2 * s + firstPageOffset);
-        sequence.back[k + 1] = toPage(n - 2 * s + 1 + firstPageOffset);
+        sequence.front[k] = checkedPage(n - 2 * s + 2 + firstPageOffset);
+        sequence.front[k + 1] = checkedPage(2 * s - 1 + firstPageOffset);
+        sequence.back[k] = checkedPage(2 * s + firstPageOffset);
+        sequence.back[k + 1] = checkedPage(n - 2 * s + 1 + firstPageOffset);
     }
     sequence.entries = sheets > 0 ? 2 * sheets : 0;
     return sequence;

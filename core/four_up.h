@@ -8,6 +8,9 @@ namespace plicora {
 
 // Most four-up sheets a calculation takes: its tables hold 1000 entries each.
 inline constexpr int fourUpMaxSheets = 500;
+inline constexpr const char* tooManyPagesMessage =
+    "Il numero di pagine supera il massimo di 2000 (500 fogli) per la stampa a 4 pagine per "
+    "foglio";
 
 // Page numbers by position 1..1000; position 0 is never used.
 using PageTable = std::array<Page, 2 * fourUpMaxSheets + 1>;

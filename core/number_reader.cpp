@@ -1,7 +1,5 @@
 #include "number_reader.h"
 
-#include "calculation_error.h"
-
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -121,15 +119,15 @@ double readNumber(std::string_view text) {
 
 Page toPage(double value) {
     // Written so that NaN fails too.
-    if (!(value >= -32768.0 && value < 32768.0))
+    if (!(value >= pageMin && value < pageMax + 1.0))
         throw CalculationError(overflowMessage);
     return static_cast<Page>(std::floor(value));
 }
 
-PageNumbers readPageNumbers(const CalculationRequest& request) {
-    const Page pageCount = toPage(readNumber(request.pageCountText));
+PageNumbers readPageNumbers(std::string_view pageCountText, std::string_view firstPageText) {
+    const Page pageCount = toPage(readNumber(pageCountText));
     // One is subtracted before rounding, so a first page of 2.5 gives an offset of 1.
-    const Page firstPageOffset = toPage(readNumber(request.firstPageText) - 1.0);
+    const Page firstPageOffset = toPage(readNumber(firstPageText) - 1.0);
     return {pageCount, firstPageOffset};
 }
 

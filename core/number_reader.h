@@ -1,6 +1,5 @@
 #pragma once
 
-#include "calculation_request.h"
 #include "page.h"
 
 #include <string_view>
@@ -21,7 +20,7 @@ struct PageNumbers {
     Page firstPageOffset = 0;
 };
 
-// Reads N and S from a request's texts; throws CalculationError on overflow.
-PageNumbers readPageNumbers(const CalculationRequest& request);
+// Reads N and S from the page-count and first-page fields; throws CalculationError on overflow.
+PageNumbers readPageNumbers(std::string_view pageCountText, std::string_view firstPageText);
 
 } // namespace plicora

@@ -1,12 +1,25 @@
 #pragma once
 
+#include "calculation_error.h"
+
 #include <cstdint>
+#include <limits>
 
 namespace plicora {
 
 // Page numbers, page counts, offsets and sheet counts: 16-bit signed, as the
 // print dialogs the listings are copied into never need more.
 using Page = std::int16_t;
+
+inline constexpr int pageMin = std::numeric_limits<Page>::min();
+inline constexpr int pageMax = std::numeric_limits<Page>::max();
+
+// `value` as a page; throws CalculationError when it leaves 16 bits.
+inline Page checkedPage(int value) {
+    if (value < pageMin || value > pageMax)
+        throw CalculationError(overflowMessage);
+    return static_cast<Page>(value);
+}
 
 // A four-up (A5 booklet) or an eight-up layout.
 enum class Mode { FourUp, EightUp };

@@ -1,6 +1,5 @@
 #include "page_count.h"
 
-#include "calculation_error.h"
 #include "number_text.h"
 
 namespace plicora {
@@ -23,11 +22,12 @@ const char* pageWarning(Mode mode) {
 PageCountCheck checkPageCount(Page pageCount, Mode mode) {
     const int q = pagesPerSheet(mode);
     if (pageCount % q == 0)
-        return {pageCount, false, {}, {}};
+        return {.pageCount = pageCount};
     const int rounded = (floorDiv(pageCount, q) + 1) * q;
-    if (rounded > 32767)
-        throw CalculationError(overflowMessage);
-    return {static_cast<Page>(rounded), true, decimalText(rounded), pageWarning(mode)};
+    return {.pageCount = checkedPage(rounded),
+            .adjusted = true,
+            .pageCountText = decimalText(rounded),
+            .pageWarning = pageWarning(mode)};
 }
 
 int sheetCount(Page pageCount, Mode mode) {

@@ -10,8 +10,8 @@ namespace plicora {
 struct PageCountCheck {
     Page pageCount = 0;
     bool adjusted = false;
-    std::string pageCountText; // only when adjusted
-    std::string pageWarning;   // only when adjusted
+    std::string pageCountText = {}; // only when adjusted
+    std::string pageWarning = {};   // only when adjusted
 };
 
 // Rounds `pageCount` up to whole sheets of `mode`; throws CalculationError when the

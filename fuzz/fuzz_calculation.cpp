@@ -2,9 +2,8 @@
 // it never crashes, and what it returns is consistent with itself.
 #include "core/number_reader.h"
 #include "output/calculation.h"
-#include "output/eight_up_listing.h"
-#include "output/four_up_listing.h"
 #include "output/instructions_file.h"
+#include "output/listing.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -21,7 +20,8 @@ void check(bool condition) {
 // Splits the input at NUL bytes into the request's texts; the first byte picks the mode.
 plicora::CalculationRequest requestFrom(std::string_view input) {
     plicora::CalculationRequest request;
-    request.mode = !input.empty() && (input[0] & 1) ? plicora::Mode::EightUp : plicora::Mode::FourUp;
+    request.mode =
+        !input.empty() && (input[0] & 1) ? plicora::Mode::EightUp : plicora::Mode::FourUp;
     if (!input.empty())
         input.remove_prefix(1);
     std::string* fields[] = {&request.pageCountText, &request.firstPageText, &request.separator};
@@ -51,14 +51,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(plicora::readNumber(count.pageCountText) == count.pageCount);
     if (!outcome.listing)
         return 0;
-    const plicora::Page offset = plicora::readPageNumbers(request).firstPageOffset;
+    const plicora::Page offset =
+        plicora::readPageNumbers(request.pageCountText, request.firstPageText).firstPageOffset;
     if (request.mode == plicora::Mode::FourUp) {
         const auto sequence = plicora::computeFourUp(count.pageCount, offset);
-        check(*outcome.listing == plicora::renderFourUpListing(sequence, request.separator));
+        check(*outcome.listing == plicora::renderListing(sequence, request.separator));
         check(!plicora::renderInstructions(sequence, request.separator).empty());
     } else {
         const plicora::EightUpSequence sequence(count.pageCount, offset);
-        check(*outcome.listing == plicora::renderEightUpListing(sequence, request.separator));
+        check(*outcome.listing == plicora::renderListing(sequence, request.separator));
         check(!plicora::renderInstructions(sequence, request.separator).empty());
     }
     return 0;

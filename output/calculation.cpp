@@ -1,21 +1,20 @@
 #include "calculation.h"
 
-#include "core/calculation_error.h"
 #include "core/number_reader.h"
-#include "eight_up_listing.h"
-#include "four_up_listing.h"
+#include "file_writer.h"
 #include "instructions_file.h"
+#include "listing.h"
 
 namespace plicora {
 namespace {
 
-// Computes the sequence of the request's mode, then its listing and its file text.
-template <typename Sequence, typename RenderListing>
+// Renders the listing of a computed sequence and, when asked, writes its file.
+template <typename Sequence>
 void finish(CalculationOutcome& outcome, const CalculationRequest& request,
-            const Sequence& sequence, RenderListing renderListing) {
+            const Sequence& sequence) {
     outcome.listing = renderListing(sequence, request.separator);
     if (request.writeFile)
-        writeInstructionsFile(request.filePath, renderInstructions(sequence, request.separator));
+        writeFile(request.filePath, renderInstructions(sequence, request.separator));
 }
 
 } // namespace
@@ -23,16 +22,14 @@ void finish(CalculationOutcome& outcome, const CalculationRequest& request,
 CalculationOutcome calculate(const CalculationRequest& request) {
     CalculationOutcome outcome;
     try {
-        const PageNumbers numbers = readPageNumbers(request);
+        const PageNumbers numbers = readPageNumbers(request.pageCountText, request.firstPageText);
         outcome.numbersRead = true;
         outcome.check = checkPageCount(numbers.pageCount, request.mode);
         const Page pageCount = outcome.check->pageCount;
         if (request.mode == Mode::FourUp)
-            finish(outcome, request, computeFourUp(pageCount, numbers.firstPageOffset),
-                   renderFourUpListing);
+            finish(outcome, request, computeFourUp(pageCount, numbers.firstPageOffset));
         else
-            finish(outcome, request, EightUpSequence(pageCount, numbers.firstPageOffset),
-                   renderEightUpListing);
+            finish(outcome, request, EightUpSequence(pageCount, numbers.firstPageOffset));
     } catch (const CalculationError& error) {
         outcome.error = error.what();
     }

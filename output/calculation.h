@@ -1,12 +1,21 @@
 #pragma once
 
-#include "core/calculation_request.h"
 #include "core/page_count.h"
 
 #include <optional>
 #include <string>
 
 namespace plicora {
+
+// The texts of a calculator window's fields at one press of its button, as typed (UTF-8).
+struct CalculationRequest {
+    Mode mode = Mode::FourUp;
+    std::string pageCountText = {};
+    std::string firstPageText = {};
+    std::string separator = {};
+    bool writeFile = false;
+    std::string filePath = {};
+};
 
 // What one press of a calculator's button gives its window to apply, in this order. A
 // calculation that stops early leaves the later members unset, so the window is left

@@ -1,12 +1,8 @@
 #include "instructions_file.h"
 
-#include "core/calculation_error.h"
 #include "core/number_text.h"
 #include "sequence_text.h"
 #include "windows_1252.h"
-
-#include <filesystem>
-#include <fstream>
 
 namespace plicora {
 namespace {
@@ -38,14 +34,9 @@ std::string renderInstructions(const FourUpSequence& sequence, std::string_view 
     return renderFrame("      b)  Pagine per foglio: 2\r\n"
                        "      c)  Adattare al formato A4\r\n",
                        capacity, [&](std::string& out, Side side) {
-                           const PageTable& table =
-                               side == Side::Front ? sequence.front : sequence.back;
-                           for (int i = 1; i <= k; ++i) {
-                               appendDecimal(out, table[i]);
-                               out += sep;
-                               if (i % 10 == 0) // ten to a line, an empty line between
-                                   out += "\r\n\r\n";
-                           }
+                           // Ten to a line, an empty line between.
+                           appendRun(out, side == Side::Front ? sequence.front : sequence.back, k,
+                                     sep, 10);
                        });
 }
 
@@ -64,22 +55,6 @@ std::string renderInstructions(const EightUpSequence& sequence, std::string_view
                 out += crlf;
             }
         });
-}
-
-void writeInstructionsFile(std::string_view utf8Path, std::string_view content) {
-    // Built from UTF-8 so that accented and non-Latin paths reach the file system intact
-    // on every platform.
-    const std::filesystem::path path(std::u8string(utf8Path.begin(), utf8Path.end()));
-    std::ofstream file;
-    // A NUL would silently cut the path short: such a path is refused, not shortened.
-    if (!path.empty() && utf8Path.find('\0') == std::string_view::npos)
-        file.open(path, std::ios::binary | std::ios::trunc);
-    if (!file.is_open())
-        throw CalculationError(cannotOpenMessage);
-    file.write(content.data(), static_cast<std::streamsize>(content.size()));
-    file.close(); // flushes, so a full disk shows up here
-    if (file.fail())
-        throw CalculationError(writeFailedMessage);
 }
 
 } // namespace plicora

@@ -21,4 +21,14 @@ void appendQuad(std::string& out, const SheetQuad& quad, std::string_view separa
     }
 }
 
+void appendRun(std::string& out, const PageTable& table, int entries, std::string_view separator,
+               int perLine) {
+    for (int i = 1; i <= entries; ++i) {
+        appendDecimal(out, table[i]);
+        out += separator;
+        if (perLine > 0 && i % perLine == 0)
+            out += "\r\n\r\n";
+    }
+}
+
 } // namespace plicora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/eight_up.h"
+#include "core/four_up.h"
 
 #include <string>
 #include <string_view>
@@ -15,5 +16,10 @@ std::size_t appendSheetLabel(std::string& out, int number, void (*appendNumber)(
 
 // Appends a quad in signed-number form with `separator` between its numbers.
 void appendQuad(std::string& out, const SheetQuad& quad, std::string_view separator);
+
+// Appends positions 1..entries of `table` in decimal form, each followed by `separator`. With
+// `perLine` above 0, every `perLine` entries end the line and leave an empty one after it.
+void appendRun(std::string& out, const PageTable& table, int entries, std::string_view separator,
+               int perLine = 0);
 
 } // namespace plicora

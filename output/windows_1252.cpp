@@ -17,12 +17,13 @@ char encode(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<char>(c);
     for (std::size_t i = 0; i < highControls.size(); ++i)
-        if (highControls[i] == c && c != 0)
+        if (highControls[i] == c)
             return static_cast<char>(0x80 + i);
     return '?';
 }
 
-// Decodes one UTF-8 sequence at `i`, advancing past it; returns U+FFFD when it is malformed.
+// Decodes one UTF-8 sequence at `i`, advancing past it; returns U+FFFD when it is malformed,
+// overlong (E0 80 80 would otherwise smuggle in a NUL), a surrogate or beyond U+10FFFF.
 char32_t decode(std::string_view s, std::size_t& i) {
     const auto lead = static_cast<std::uint8_t>(s[i++]);
     if (lead < 0x80)
@@ -36,6 +37,9 @@ char32_t decode(std::string_view s, std::size_t& i) {
             return 0xFFFD;
         c = (c << 6) | (static_cast<std::uint8_t>(s[i++]) & 0x3F);
     }
+    constexpr char32_t shortest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (c < shortest[length] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
+        return 0xFFFD;
     return c;
 }
 

@@ -1,4 +1,6 @@
-#include "core/calculation_error.h"
+#include "test_support.h"
+
+#include "core/four_up.h"
 #include "output/calculation.h"
 
 #include <gtest/gtest.h>
@@ -19,12 +21,12 @@ struct StageCase {
     const char* error;
 };
 
-class Calculate : public testing::TestWithParam<StageCase> {};
+class Calculate : public ::testing::TestWithParam<StageCase> {};
 
 TEST_P(Calculate, stopsWhereTheCalculationStops) {
     const StageCase& c = GetParam();
     const CalculationOutcome outcome =
-        calculate({c.mode, c.pageCount, c.firstPage, ",", false, ""});
+        calculate({.mode = c.mode, .pageCountText = c.pageCount, .firstPageText = c.firstPage});
     EXPECT_EQ(outcome.numbersRead, c.numbersRead);
     EXPECT_EQ(outcome.check.has_value(), c.checked);
     EXPECT_EQ(outcome.listing.has_value(), c.listed);
@@ -33,24 +35,25 @@ TEST_P(Calculate, stopsWhereTheCalculationStops) {
 
 INSTANTIATE_TEST_SUITE_P(
     Stages, Calculate,
-    testing::Values(StageCase{"fourUp", Mode::FourUp, "41", "1", true, true, true, ""},
-                    StageCase{"eightUp", Mode::EightUp, "41", "1", true, true, true, ""},
-                    StageCase{"countOverflows", Mode::FourUp, "32768", "1", false, false, false,
-                              overflowMessage},
-                    StageCase{"firstPageOverflows", Mode::EightUp, "40", "-32768", false, false,
-                              false, overflowMessage},
-                    StageCase{"roundingOverflows", Mode::EightUp, "32761", "1", true, false, false,
-                              overflowMessage},
-                    StageCase{"tooManySheets", Mode::FourUp, "2001", "1", true, true, false,
-                              tooManyPagesMessage},
-                    StageCase{"pageOverflows", Mode::FourUp, "40", "32767", true, true, false,
-                              overflowMessage},
-                    StageCase{"shiftedQuadOverflows", Mode::EightUp, "40", "32767", true, true,
-                              false, overflowMessage}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(StageCase{"fourUp", Mode::FourUp, "41", "1", true, true, true, ""},
+                      StageCase{"eightUp", Mode::EightUp, "41", "1", true, true, true, ""},
+                      StageCase{"countOverflows", Mode::FourUp, "32768", "1", false, false, false,
+                                overflowMessage},
+                      StageCase{"firstPageOverflows", Mode::EightUp, "40", "-32768", false, false,
+                                false, overflowMessage},
+                      StageCase{"roundingOverflows", Mode::EightUp, "32761", "1", true, false,
+                                false, overflowMessage},
+                      StageCase{"tooManySheets", Mode::FourUp, "2001", "1", true, true, false,
+                                tooManyPagesMessage},
+                      StageCase{"pageOverflows", Mode::FourUp, "40", "32767", true, true, false,
+                                overflowMessage},
+                      StageCase{"shiftedQuadOverflows", Mode::EightUp, "40", "32767", true, true,
+                                false, overflowMessage}),
+    plicora::testing::caseName<StageCase>);
 
 TEST(Calculate, givesTheRoundedCountAndTheListingOfTheRoundedCount) {
-    const CalculationOutcome outcome = calculate({Mode::FourUp, "41", "1", ",", false, ""});
+    const CalculationOutcome outcome = calculate(
+        {.mode = Mode::FourUp, .pageCountText = "41", .firstPageText = "1", .separator = ","});
     EXPECT_EQ(outcome.check->pageCountText, "44");
     EXPECT_NE(outcome.listing->find("Foglio N.21) (fronte) 24,21\r\n"), std::string::npos);
 }

@@ -1,7 +1,9 @@
+#include "test_support.h"
 #include "window_test_support.h"
 
 #include "core/calculation_error.h"
-#include "output/four_up_listing.h"
+#include "output/file_writer.h"
+#include "output/listing.h"
 #include "ui/calculator_form.h"
 #include "ui/display_text.h"
 
@@ -17,7 +19,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
 
 using namespace plicora;
@@ -42,9 +43,7 @@ public:
     }
 
     template <typename T = QWidget> T* get(const char* name) const {
-        T* control = form->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(control, nullptr) << name;
-        return control;
+        return child<T>(form.get(), name);
     }
     QLineEdit* field(const char* name) const { return get<QLineEdit>(name); }
     QString stampa() const { return get<QPlainTextEdit>("Stampa")->toPlainText(); }
@@ -60,7 +59,7 @@ public:
 };
 
 QString listing(Page pageCount) {
-    return displayText(renderFourUpListing(computeFourUp(pageCount, 0), ","));
+    return displayText(renderListing(computeFourUp(pageCount, 0), ","));
 }
 
 // --- Initial state, captions, geometry, fonts and colours --------------------------------------
@@ -169,19 +168,13 @@ INSTANTIATE_TEST_SUITE_P(Windows, EachCalculator,
                                                      "Text3", "Check1", "OutOnFile",
                                                      "Separatore"}}));
 
-// Every control stands where its window's layout table puts it; the table itself is in twips,
-// as a few samples show.
-TEST(Geometry, placesEachControlWhereTheLayoutSays) {
-    for (const CalculatorVariant* variant : {&fourUpCalculator(), &eightUpCalculator()}) {
-        Calculator c(*variant);
-        const auto children = c.form->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-        ASSERT_EQ(children.size(), controlCount);
-        for (int i = 0; i < controlCount; ++i)
-            EXPECT_EQ(children[i]->geometry(), variant->geometry[i]) << variant->name << i;
-    }
-    EXPECT_EQ(fourUpCalculator().geometry[0], QRect(480 / 15, 360 / 15, 9255 / 15, 975 / 15));
-    EXPECT_EQ(eightUpCalculator().geometry[11], QRect(5040 / 15, 1800 / 15, 6855 / 15, 4695 / 15));
-    EXPECT_EQ(eightUpCalculator().geometry[2], QRect(3720 / 15, 1800 / 15, 1095 / 15, 420 / 15));
+// Controls stand where the twip layouts put them, 15 twips to a pixel.
+TEST(Geometry, placesControlsByTheirTwips) {
+    Calculator fourUp(fourUpCalculator());
+    EXPECT_EQ(fourUp.get("Text3")->geometry(), QRect(32, 24, 617, 65));
+    Calculator eightUp(eightUpCalculator());
+    EXPECT_EQ(eightUp.get("Stampa")->geometry(), QRect(336, 120, 457, 313));
+    EXPECT_EQ(eightUp.get("Text1")->geometry(), QRect(248, 120, 73, 28));
 }
 
 TEST(Geometry, sizesEachWindowAndCentresOnlyTheFourUpOne) {
@@ -243,19 +236,15 @@ TEST(Press, showsOutOnFileExactlyWhileCheck1IsTicked) {
 }
 
 TEST(Press, writesTheFileOnlyWhileCheck1IsTicked) {
-    const auto path = std::filesystem::temp_directory_path() / "plicora-window-test.txt";
-    std::filesystem::remove(path);
+    const TemporaryDirectory dir;
+    const auto path = dir.path() / "instructions.txt";
     Calculator c(eightUpCalculator());
     c.field("OutOnFile")->setText(QString::fromStdString(path.string()));
     EXPECT_FALSE(c.press().shown);
     EXPECT_FALSE(std::filesystem::exists(path));
     c.get<QCheckBox>("Check1")->click();
     EXPECT_FALSE(c.press().shown);
-    std::ifstream file(path, std::ios::binary);
-    std::string firstLine;
-    std::getline(file, firstLine);
-    EXPECT_EQ(firstLine, "Per stampare IL FORMATO A5, devi impostare:\r");
-    std::filesystem::remove(path);
+    EXPECT_TRUE(readFile(path).starts_with("Per stampare IL FORMATO A5, devi impostare:\r\n"));
 }
 
 TEST(Press, reportsAFileThatCannotBeOpenedAfterShowingTheListing) {
@@ -306,6 +295,6 @@ INSTANTIATE_TEST_SUITE_P(
                            true},
                       Stop{"tooManySheets", "2001", "1", tooManyPagesMessage, "2004", true, true},
                       Stop{"pageOverflows", "41", "32767", overflowMessage, "44", true, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    caseName<Stop>);
 
 } // namespace

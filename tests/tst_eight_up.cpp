@@ -19,7 +19,7 @@ struct QuadCase {
 
 class EightUp : public testing::TestWithParam<QuadCase> {};
 
-TEST_P(EightUp, matchesTheWorkedQuads) {
+TEST_P(EightUp, matchesTheKnownQuads) {
     const QuadCase& c = GetParam();
     const EightUpSequence sequence(c.n, c.s);
     EXPECT_EQ(sequence.front(c.sheet), c.front);
@@ -27,7 +27,7 @@ TEST_P(EightUp, matchesTheWorkedQuads) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Worked, EightUp,
+    Known, EightUp,
     testing::Values(QuadCase{8, 0, 1, {7, 8, 1, 2}, {3, 4, 5, 6}},
                     QuadCase{16, 0, 1, {15, 16, 1, 2}, {3, 4, 13, 14}},
                     QuadCase{16, 0, 2, {11, 12, 5, 6}, {7, 8, 9, 10}},

@@ -1,6 +1,7 @@
+#include "test_support.h"
 #include "window_test_support.h"
 
-#include "core/calculation_error.h"
+#include "output/file_writer.h"
 #include "ui/calculator_form.h"
 
 #include <QCheckBox>
@@ -11,7 +12,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <unistd.h>
 
 using namespace plicora;
@@ -39,13 +39,6 @@ private:
     bool wasRoot_;
 };
 
-std::string contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 struct Fault {
     const char* name;
     // Makes the fault inside `dir` and gives the path to type into OutOnFile.
@@ -56,25 +49,19 @@ struct Fault {
 class FileFault : public ::testing::TestWithParam<Fault> {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("plicora-faults-" + std::string(GetParam().name));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
         fs::permissions(dir, fs::perms::all); // an ordinary user may work in it
         form.show();
-        form.findChild<QCheckBox*>("Check1")->click();
-    }
-    void TearDown() override {
-        fs::permissions(dir, fs::perms::all);
-        fs::remove_all(dir);
+        child<QCheckBox>(&form, "Check1")->click();
     }
 
     MessageSeen pressWith(const std::string& path) {
-        form.findChild<QLineEdit*>("OutOnFile")->setText(QString::fromStdString(path));
+        child<QLineEdit>(&form, "OutOnFile")->setText(QString::fromStdString(path));
         AsOrdinaryUser user;
-        return answerMessageBox([this] { form.findChild<QPushButton*>("Command1")->click(); });
+        return answerMessageBox([this] { child<QPushButton>(&form, "Command1")->click(); });
     }
 
-    fs::path dir;
+    const TemporaryDirectory temporary;
+    const fs::path& dir = temporary.path();
     CalculatorForm form{fourUpCalculator()};
 };
 
@@ -85,7 +72,7 @@ TEST_P(FileFault, isReportedAndTheNextGoodPathWorks) {
     const fs::path typed(std::u8string(path.begin(), path.end()));
     std::error_code unreachable;
     const bool written =
-        fs::is_regular_file(typed, unreachable) && contents(typed).starts_with("Per stampare");
+        fs::is_regular_file(typed, unreachable) && readFile(typed).starts_with("Per stampare");
     if (fault.message) {
         EXPECT_TRUE(box.shown);
         EXPECT_EQ(box.text, fault.message);
@@ -143,6 +130,6 @@ INSTANTIATE_TEST_SUITE_P(
                   return path;
               },
               cannotOpenMessage}),
-    [](const auto& info) { return std::string(info.param.name); });
+    caseName<Fault>);
 
 } // namespace

@@ -51,7 +51,7 @@ TEST_F(MainWindow, startsCentredWithItsTitleAndButtons) {
     const QRect screen = form.screen()->availableGeometry();
     EXPECT_LE((form.geometry().center() - screen.center()).manhattanLength(),
               30); // frames differ by platform
-    EXPECT_EQ(form.findChild<QLabel*>("Label1")->text(), "Stampa opuscoletto");
+    EXPECT_EQ(child<QLabel>(&form, "Label1")->text(), "Stampa opuscoletto");
     const QStringList captions = {"Stampa 4 pagine x foglio", "Stampa 8 pagine x foglio", "HELP",
                                   "FINE"};
     for (int i = 0; i < 4; ++i) {
@@ -108,14 +108,14 @@ TEST_F(MainWindow, opensTheFourUpWindowFromTheKeyboard) {
 TEST_F(MainWindow, reopensACalculatorInItsInitialState) {
     button("Command1")->click();
     QWidget* calculator = visibleWindow("Form2");
-    calculator->findChild<QLineEdit*>("Text1")->setText("41");
-    calculator->findChild<QPushButton*>("Command1")->click();
+    child<QLineEdit>(calculator, "Text1")->setText("41");
+    child<QPushButton>(calculator, "Command1")->click();
     closeCalculator("Form2");
     button("Command1")->click();
     calculator = visibleWindow("Form2");
     ASSERT_NE(calculator, nullptr);
-    EXPECT_EQ(calculator->findChild<QLineEdit*>("Text1")->text(), "40");
-    EXPECT_FALSE(calculator->findChild<QLabel*>("Errore")->isVisible());
+    EXPECT_EQ(child<QLineEdit>(calculator, "Text1")->text(), "40");
+    EXPECT_FALSE(child<QLabel>(calculator, "Errore")->isVisible());
 }
 
 TEST_F(MainWindow, showsTheHelpInEightLinesAndChangesNothing) {

@@ -22,7 +22,7 @@ struct BookletCase {
 
 class FourUp : public testing::TestWithParam<BookletCase> {};
 
-TEST_P(FourUp, matchesTheWorkedTables) {
+TEST_P(FourUp, matchesTheKnownTables) {
     const BookletCase& c = GetParam();
     const FourUpSequence sequence = computeFourUp(c.n, c.s);
     ASSERT_EQ(sequence.entries, static_cast<int>(c.front.size()));
@@ -31,7 +31,7 @@ TEST_P(FourUp, matchesTheWorkedTables) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Worked, FourUp,
+    Known, FourUp,
     testing::Values(
         BookletCase{4, 0, {4, 1}, {2, 3}}, BookletCase{8, 0, {8, 1, 6, 3}, {2, 7, 4, 5}},
         BookletCase{12, 0, {12, 1, 10, 3, 8, 5}, {2, 11, 4, 9, 6, 7}},

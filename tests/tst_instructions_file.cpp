@@ -1,10 +1,12 @@
+#include "test_support.h"
+
+#include "output/file_writer.h"
 #include "output/instructions_file.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 using namespace plicora;
 namespace fs = std::filesystem;
@@ -25,11 +27,7 @@ struct FileCase {
     std::string expected;
 };
 
-std::string caseName(const testing::TestParamInfo<FileCase>& info) {
-    return info.param.name;
-}
-
-class FourUpFile : public testing::TestWithParam<FileCase> {};
+class FourUpFile : public ::testing::TestWithParam<FileCase> {};
 
 TEST_P(FourUpFile, isRenderedByteForByte) {
     const FileCase& c = GetParam();
@@ -38,7 +36,7 @@ TEST_P(FourUpFile, isRenderedByteForByte) {
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, FourUpFile,
-    testing::Values(
+    ::testing::Values(
         FileCase{"eightPages", 8, ",",
                  fourUpHeader + "8,1,6,3, \r\n \r\nSequenza 'Retro' pagina\r\n\r\n2,7,4,5, \r\n"},
         FileCase{"noSheets", 0, ",",
@@ -55,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"windows1252Separator", 4, "\u00e8\u20ac\u4e2d",
                  fourUpHeader + "4\xe8\x80?1\xe8\x80? \r\n \r\nSequenza 'Retro' pagina\r\n\r\n"
                                 "2\xe8\x80?3\xe8\x80? \r\n"}),
-    caseName);
+    plicora::testing::caseName<FileCase>);
 
 TEST(EightUpFile, isRenderedByteForByte) {
     EXPECT_EQ(renderInstructions(EightUpSequence(16, 0), ","),
@@ -77,14 +75,11 @@ TEST(EightUpFile, isRenderedByteForByte) {
 
 // The file replaces an older, longer one completely, at an accented and non-Latin path.
 TEST(WriteFile, replacesAnExistingFileWithTheBytesAsGiven) {
-    const fs::path path = fs::temp_directory_path() / u8"istruzioni \u00e8 \u4e2d.txt";
+    const plicora::testing::TemporaryDirectory dir;
+    const fs::path path = dir.path() / u8"istruzioni \u00e8 \u4e2d.txt";
     std::ofstream(path) << "an older and much longer file";
-    writeInstructionsFile(reinterpret_cast<const char*>(path.u8string().c_str()), "a\r\n\xe8");
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    EXPECT_EQ(text.str(), "a\r\n\xe8");
-    fs::remove(path);
+    writeFile(reinterpret_cast<const char*>(path.u8string().c_str()), "a\r\n\xe8");
+    EXPECT_EQ(plicora::testing::readFile(path), "a\r\n\xe8");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
-#include "output/eight_up_listing.h"
-#include "output/four_up_listing.h"
+#include "test_support.h"
+
+#include "output/listing.h"
 
 #include <gtest/gtest.h>
 
@@ -15,20 +16,16 @@ struct ListingCase {
     const char* expected;
 };
 
-std::string caseName(const testing::TestParamInfo<ListingCase>& info) {
-    return info.param.name;
-}
-
-class FourUpListing : public testing::TestWithParam<ListingCase> {};
+class FourUpListing : public ::testing::TestWithParam<ListingCase> {};
 
 TEST_P(FourUpListing, isRenderedByteForByte) {
     const ListingCase& c = GetParam();
-    EXPECT_EQ(renderFourUpListing(computeFourUp(c.n, c.s), c.separator), c.expected);
+    EXPECT_EQ(renderListing(computeFourUp(c.n, c.s), c.separator), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, FourUpListing,
-    testing::Values(
+    ::testing::Values(
         ListingCase{"eightPages", 8, 0, ",",
                     "*** STAMPA MULTI PAGINA ***\r\n\r\n"
                     "Sequenza 'Fronte' pagina\r\n8,1,6,3,\r\n\r\n"
@@ -50,41 +47,41 @@ INSTANTIATE_TEST_SUITE_P(
                     "4, \u00e81, \u00e8\r\n\r\nSequenza 'Retro' pagina\r\n2, \u00e83, \u00e8\r\n"
                     "\r\n*** STAMPA SINGOLA PAGINA ***\r\n\r\n"
                     "Foglio N.1) (fronte) 4, \u00e81\r\n            (retro ) 2, \u00e83\r\n"}),
-    caseName);
+    plicora::testing::caseName<ListingCase>);
 
 TEST(FourUpListing, labelGrowsFromPositionEleven) {
-    const std::string text = renderFourUpListing(computeFourUp(24, 0), ",");
+    const std::string text = renderListing(computeFourUp(24, 0), ",");
     EXPECT_NE(text.find("Foglio N.9) (fronte) 16,9\r\n            (retro ) 10,15\r\n"),
               std::string::npos);
     EXPECT_NE(text.find("Foglio N.11) (fronte) 14,11\r\n             (retro ) 12,13\r\n"),
               std::string::npos);
 }
 
-class EightUpListing : public testing::TestWithParam<ListingCase> {};
+class EightUpListing : public ::testing::TestWithParam<ListingCase> {};
 
 TEST_P(EightUpListing, isRenderedByteForByte) {
     const ListingCase& c = GetParam();
-    EXPECT_EQ(renderEightUpListing(EightUpSequence(c.n, c.s), c.separator), c.expected);
+    EXPECT_EQ(renderListing(EightUpSequence(c.n, c.s), c.separator), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, EightUpListing,
-    testing::Values(ListingCase{"sixteenPages", 16, 0, ",",
-                                "Foglio N. 1) F: 15, 16, 1, 2\r\n"
-                                "             R: 3, 4, 13, 14\r\n"
-                                "Foglio N. 2) F: 11, 12, 5, 6\r\n"
-                                "             R: 7, 8, 9, 10\r\n"},
-                    ListingCase{"semicolon", 8, 0, ";",
-                                "Foglio N. 1) F: 7; 8; 1; 2\r\n             R: 3; 4; 5; 6\r\n"},
-                    ListingCase{"emptySeparator", 8, 0, "",
-                                "Foglio N. 1) F: 7 8 1 2\r\n             R: 3 4 5 6\r\n"},
-                    ListingCase{"negativePages", 8, -4, ",",
-                                "Foglio N. 1) F: 3, 4,-3,-2\r\n             R:-1, 0, 1, 2\r\n"},
-                    ListingCase{"noSheets", -8, 0, ",", ""}),
-    caseName);
+    ::testing::Values(ListingCase{"sixteenPages", 16, 0, ",",
+                                  "Foglio N. 1) F: 15, 16, 1, 2\r\n"
+                                  "             R: 3, 4, 13, 14\r\n"
+                                  "Foglio N. 2) F: 11, 12, 5, 6\r\n"
+                                  "             R: 7, 8, 9, 10\r\n"},
+                      ListingCase{"semicolon", 8, 0, ";",
+                                  "Foglio N. 1) F: 7; 8; 1; 2\r\n             R: 3; 4; 5; 6\r\n"},
+                      ListingCase{"emptySeparator", 8, 0, "",
+                                  "Foglio N. 1) F: 7 8 1 2\r\n             R: 3 4 5 6\r\n"},
+                      ListingCase{"negativePages", 8, -4, ",",
+                                  "Foglio N. 1) F: 3, 4,-3,-2\r\n             R:-1, 0, 1, 2\r\n"},
+                      ListingCase{"noSheets", -8, 0, ",", ""}),
+    plicora::testing::caseName<ListingCase>);
 
 TEST(EightUpListing, labelGrowsFromSheetTen) {
-    const std::string text = renderEightUpListing(EightUpSequence(80, 0), ",");
+    const std::string text = renderListing(EightUpSequence(80, 0), ",");
     EXPECT_NE(
         text.find("\r\nFoglio N. 10) F: 43, 44, 37, 38\r\n              R: 39, 40, 41, 42\r\n"),
         std::string::npos);

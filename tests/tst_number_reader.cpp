@@ -68,8 +68,7 @@ class ReadPageNumbers : public testing::TestWithParam<PageCase> {};
 
 TEST_P(ReadPageNumbers, floorsAfterSubtractingOneFromTheFirstPage) {
     const PageCase& c = GetParam();
-    const PageNumbers numbers =
-        readPageNumbers({Mode::FourUp, c.pageCount, c.firstPage, ",", false, ""});
+    const PageNumbers numbers = readPageNumbers(c.pageCount, c.firstPage);
     EXPECT_EQ(numbers.pageCount, c.n);
     EXPECT_EQ(numbers.firstPageOffset, c.s);
 }
@@ -84,8 +83,7 @@ class Overflow : public testing::TestWithParam<PageCase> {};
 
 TEST_P(Overflow, isReported) {
     const PageCase& c = GetParam();
-    EXPECT_THROW(readPageNumbers({Mode::EightUp, c.pageCount, c.firstPage, ",", false, ""}),
-                 CalculationError);
+    EXPECT_THROW(readPageNumbers(c.pageCount, c.firstPage), CalculationError);
 }
 
 INSTANTIATE_TEST_SUITE_P(

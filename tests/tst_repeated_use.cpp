@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <unistd.h>
 
 using namespace plicora;
 using namespace plicora::testing;
@@ -22,18 +23,20 @@ long residentKiB() {
     std::ifstream statm("/proc/self/statm");
     long pages = 0, resident = 0;
     statm >> pages >> resident;
-    return resident * 4;
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
 TEST(RepeatedUse, aThousandEightUpPressesAppendAThousandListings) {
     CalculatorForm form(eightUpCalculator());
     form.show();
-    auto* press = form.findChild<QPushButton*>("Command1");
+    auto* press = child<QPushButton>(&form, "Command1");
     for (int i = 0; i < 1000; ++i)
         press->click();
     const QString once = displayText(
-        QString::fromUtf8(calculate({Mode::EightUp, "40", "1", ",", false, ""}).listing->c_str()));
-    EXPECT_EQ(form.findChild<QPlainTextEdit*>("Stampa")->toPlainText(), once.repeated(1000));
+        *calculate(
+             {.mode = Mode::EightUp, .pageCountText = "40", .firstPageText = "1", .separator = ","})
+             .listing);
+    EXPECT_EQ(child<QPlainTextEdit>(&form, "Stampa")->toPlainText(), once.repeated(1000));
 }
 
 // Each closed calculator is destroyed: no window, and no memory, is left behind by a cycle.

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <ostream>
+#include <stdexcept>
 
 // Lets GoogleTest print Qt strings in its failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -12,6 +13,15 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 }
 
 namespace plicora::testing {
+
+// The child of `parent` with this object name and type. A missing one throws, which fails the
+// test that asked for it instead of crashing the whole suite.
+template <typename T = QWidget> T* child(const QObject* parent, const char* name) {
+    T* found = parent->findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        throw std::runtime_error(std::string("no control named ") + name);
+    return found;
+}
 
 // What a modal message box showed, when one was shown.
 struct MessageSeen {

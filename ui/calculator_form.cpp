@@ -1,5 +1,6 @@
 #include "calculator_form.h"
 
+#include "centre.h"
 #include "display_text.h"
 #include "fonts.h"
 #include "message_box.h"
@@ -12,43 +13,12 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextCursor>
 
 #include <algorithm>
 
 namespace plicora {
 namespace {
-
-enum class Kind { Description, Label, Field, CheckBox, Warning, Button, Output };
-
-// One row per control: what both windows share, with the variant's differences filled in.
-struct ControlRow {
-    Control id;
-    const char* name;
-    Kind kind;
-    const char* text;           // initial text or caption
-    const char* accessibleName; // for controls without a caption of their own
-};
-
-std::array<ControlRow, controlCount> controlTable(const CalculatorVariant& variant) {
-    return {{
-        {Control::Text3, "Text3", Kind::Description, variant.description, "Descrizione"},
-        {Control::Label1, "Label1", Kind::Label, variant.label1Caption, nullptr},
-        {Control::Text1, "Text1", Kind::Field, "40", variant.label1Caption},
-        {Control::FirstPageLabel, variant.firstPageLabelName, Kind::Label,
-         variant.firstPageLabelCaption, nullptr},
-        {Control::Text2, "Text2", Kind::Field, "1", variant.firstPageLabelCaption},
-        {Control::Label3, "Label3", Kind::Label, "Separatore di sequenza", nullptr},
-        {Control::Separatore, "Separatore", Kind::Field, ",", "Separatore di sequenza"},
-        {Control::Check1, "Check1", Kind::CheckBox, "Invia su file la sequenza delle pagine",
-         nullptr},
-        {Control::OutOnFile, "OutOnFile", Kind::Field, "c:\\temp.txt", "Percorso del file"},
-        {Control::Errore, "Errore", Kind::Warning, "", "Avviso"},
-        {Control::Command1, "Command1", Kind::Button, variant.command1Caption, nullptr},
-        {Control::Stampa, "Stampa", Kind::Output, "", "Sequenza delle pagine"},
-    }};
-}
 
 QPlainTextEdit* createTextBox(QWidget* parent, const QString& text) {
     auto* box = new QPlainTextEdit(text, parent);
@@ -110,74 +80,72 @@ QWidget* createControl(Kind kind, const QString& text, QWidget* parent) {
     return nullptr;
 }
 
+// The widget the table made for a control, as the kind its role needs.
+template <typename T> T* as(QWidget* control) {
+    auto* typed = qobject_cast<T*>(control);
+    Q_ASSERT(typed);
+    return typed;
+}
+
 } // namespace
-
-QWidget* CalculatorForm::widget(Control id) const {
-    return controls_[static_cast<std::size_t>(id)];
-}
-
-template <typename T> T* CalculatorForm::control(Control id) const {
-    return static_cast<T*>(widget(id));
-}
 
 CalculatorForm::CalculatorForm(const CalculatorVariant& variant) : variant_(variant) {
     setObjectName(QString::fromLatin1(variant.name));
     setWindowTitle(QStringLiteral("Plicora"));
     setFixedSize(variant.clientSize);
-    createControls();
 
-    text1_ = control<QLineEdit>(Control::Text1);
-    text2_ = control<QLineEdit>(Control::Text2);
-    separatore_ = control<QLineEdit>(Control::Separatore);
-    check1_ = control<QCheckBox>(Control::Check1);
-    outOnFile_ = control<QLineEdit>(Control::OutOnFile);
-    errore_ = control<QLabel>(Control::Errore);
-    stampa_ = control<QPlainTextEdit>(Control::Stampa);
+    const Mode mode = variant.mode;
+    std::array<QWidget*, controlCount> controls{};
+    const auto at = [&controls](Control id) { return controls[static_cast<std::size_t>(id)]; };
+    for (const ControlRow& row : calculatorControls()) {
+        const QString text = displayText(QString::fromUtf8(row.text[mode]));
+        QWidget* control = createControl(row.kind, text, this);
+        control->setObjectName(QString::fromLatin1(row.name[mode]));
+        control->setGeometry(row.geometry[mode]);
+        control->setFont(row.fixedPitch ? fixedPitchFont(row.points[mode])
+                                        : windowFont("MS Sans Serif", row.points[mode]));
+        if (row.background.isValid()) {
+            QPalette palette = control->palette();
+            palette.setColor(QPalette::Window, row.background);
+            palette.setColor(QPalette::WindowText, row.foreground);
+            control->setPalette(palette);
+            control->setAutoFillBackground(true);
+        }
+        if (row.maxLength > 0)
+            as<QLineEdit>(control)->setMaxLength(row.maxLength);
+        if (row.label) {
+            auto* label = as<QLabel>(at(*row.label));
+            label->setBuddy(control);
+            control->setAccessibleName(label->text());
+        } else {
+            control->setAccessibleName(row.accessibleName ? QString::fromUtf8(row.accessibleName)
+                                                          : text);
+        }
+        if (row.hidden)
+            control->hide();
+        if (row.kind == Kind::Description)
+            fitLinesToWidth(as<QPlainTextEdit>(control));
+        controls[static_cast<std::size_t>(row.id)] = control;
+    }
 
-    separatore_->setFont(designFont("MS Sans Serif", 24));
-    // A separator is written up to six times per sheet: one pasted by mistake in the thousands of
-    // characters would build listings of hundreds of megabytes and freeze the window.
-    separatore_->setMaxLength(255);
-    stampa_->setFont(fixedPitchFont(variant.stampaPoints));
-    QPalette warning = errore_->palette();
-    warning.setColor(QPalette::Window, QColor(170, 0, 0));
-    warning.setColor(QPalette::WindowText, QColor(255, 255, 0));
-    errore_->setPalette(warning);
-    errore_->setAutoFillBackground(true);
-    errore_->hide();
-    outOnFile_->hide();
+    const auto& order = variant.focusOrder;
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(at(order[i - 1]), at(order[i]));
+    at(order.front())->setFocus();
 
+    text1_ = as<QLineEdit>(at(Control::Text1));
+    text2_ = as<QLineEdit>(at(Control::Text2));
+    separatore_ = as<QLineEdit>(at(Control::Separatore));
+    check1_ = as<QCheckBox>(at(Control::Check1));
+    outOnFile_ = as<QLineEdit>(at(Control::OutOnFile));
+    errore_ = as<QLabel>(at(Control::Errore));
+    stampa_ = as<QPlainTextEdit>(at(Control::Stampa));
     connect(check1_, &QCheckBox::clicked, this, &CalculatorForm::onCheck1Clicked);
-    connect(control<QPushButton>(Control::Command1), &QPushButton::clicked, this,
+    connect(as<QPushButton>(at(Control::Command1)), &QPushButton::clicked, this,
             &CalculatorForm::onCommand1Clicked);
 
-    if (variant.centred) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen()->availableGeometry().center());
-        move(frame.topLeft());
-    }
-}
-
-void CalculatorForm::createControls() {
-    setFont(designFont("MS Sans Serif", 12));
-    for (const ControlRow& row : controlTable(variant_)) {
-        const QString text = displayText(QString::fromUtf8(row.text));
-        QWidget* created = createControl(row.kind, text, this);
-        created->setObjectName(QString::fromLatin1(row.name));
-        created->setGeometry(variant_.geometry[static_cast<std::size_t>(row.id)]);
-        created->setAccessibleName(row.accessibleName ? QString::fromUtf8(row.accessibleName)
-                                                      : text);
-        controls_[static_cast<std::size_t>(row.id)] = created;
-    }
-    fitLinesToWidth(control<QPlainTextEdit>(Control::Text3));
-    control<QLabel>(Control::Label1)->setBuddy(widget(Control::Text1));
-    control<QLabel>(Control::FirstPageLabel)->setBuddy(widget(Control::Text2));
-    control<QLabel>(Control::Label3)->setBuddy(widget(Control::Separatore));
-
-    const auto& order = variant_.focusOrder;
-    for (std::size_t i = 1; i < order.size(); ++i)
-        setTabOrder(widget(order[i - 1]), widget(order[i]));
-    widget(order.front())->setFocus();
+    if (variant.centred)
+        centreOnScreen(this);
 }
 
 void CalculatorForm::onCheck1Clicked() {
@@ -185,9 +153,12 @@ void CalculatorForm::onCheck1Clicked() {
 }
 
 void CalculatorForm::onCommand1Clicked() {
-    apply(calculate({variant_.mode, text1_->text().toStdString(), text2_->text().toStdString(),
-                     separatore_->text().toStdString(), check1_->isChecked(),
-                     outOnFile_->text().toStdString()}));
+    apply(calculate({.mode = variant_.mode,
+                     .pageCountText = text1_->text().toStdString(),
+                     .firstPageText = text2_->text().toStdString(),
+                     .separator = separatore_->text().toStdString(),
+                     .writeFile = check1_->isChecked(),
+                     .filePath = outOnFile_->text().toStdString()}));
 }
 
 void CalculatorForm::apply(const CalculationOutcome& outcome) {

@@ -5,8 +5,6 @@
 
 #include <QWidget>
 
-#include <array>
-
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -33,19 +31,15 @@ private:
     void onCheck1Clicked();
     void onCommand1Clicked();
     void apply(const CalculationOutcome& outcome);
-    void createControls();
-    QWidget* widget(Control id) const;
-    template <typename T> T* control(Control id) const;
 
     const CalculatorVariant& variant_;
-    std::array<QWidget*, controlCount> controls_{};
-    QLineEdit* text1_;
-    QLineEdit* text2_;
-    QLineEdit* separatore_;
-    QCheckBox* check1_;
-    QLineEdit* outOnFile_;
-    QLabel* errore_;
-    QPlainTextEdit* stampa_;
+    QLineEdit* text1_ = nullptr;
+    QLineEdit* text2_ = nullptr;
+    QLineEdit* separatore_ = nullptr;
+    QCheckBox* check1_ = nullptr;
+    QLineEdit* outOnFile_ = nullptr;
+    QLabel* errore_ = nullptr;
+    QPlainTextEdit* stampa_ = nullptr;
 };
 
 } // namespace plicora

@@ -20,7 +20,7 @@ void installFontSubstitutes() {
                                            QStringLiteral("DejaVu Serif")});
 }
 
-QFont designFont(const char* family, double points, bool bold) {
+QFont windowFont(const char* family, double points, bool bold) {
     QFont font(QString::fromLatin1(family));
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setBold(bold);
@@ -28,7 +28,7 @@ QFont designFont(const char* family, double points, bool bold) {
 }
 
 QFont fixedPitchFont(double points) {
-    QFont font = designFont("Courier", points);
+    QFont font = windowFont("Courier", points);
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     return font;

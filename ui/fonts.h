@@ -8,7 +8,7 @@ namespace plicora {
 void installFontSubstitutes();
 
 // `family` at `points` (at 96 dpi, so that text fits the twip layout on every screen).
-QFont designFont(const char* family, double points, bool bold = false);
+QFont windowFont(const char* family, double points, bool bold = false);
 
 // "Courier" at `points`, fixed-pitch whatever the machine substitutes for it.
 QFont fixedPitchFont(double points);

@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "calculator_form.h"
+#include "centre.h"
 #include "fonts.h"
 #include "message_box.h"
 #include "twips.h"
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QResource>
-#include <QScreen>
 
 namespace plicora {
 namespace {
@@ -78,7 +78,7 @@ Form1::Form1() : picture_(mainPicture()) {
     auto* title = new QLabel(QStringLiteral("Stampa opuscoletto"), this);
     title->setObjectName(QStringLiteral("Label1"));
     title->setGeometry(twipRect(1560, 360, 2775, 495));
-    title->setFont(designFont("Times New Roman", 15.75, true));
+    title->setFont(windowFont("Times New Roman", 15.75, true));
     title->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     title->setAccessibleName(title->text());
     fillYellow(title);
@@ -94,7 +94,7 @@ Form1::Form1() : picture_(mainPicture()) {
         auto* button = new WrappingButton(QString::fromLatin1(row.caption), this);
         button->setObjectName(QString::fromLatin1(row.name));
         button->setGeometry(twipRect(row.left, 4560, 1695, 735));
-        button->setFont(designFont("Times New Roman", 11.25, true));
+        button->setFont(windowFont("Times New Roman", 11.25, true));
         button->setStyleSheet(QString::fromLatin1(buttonStyle));
         button->setAccessibleName(button->text());
         connect(button, &QPushButton::clicked, this, row.onClicked);
@@ -105,9 +105,7 @@ Form1::Form1() : picture_(mainPicture()) {
         previous = button;
     }
 
-    QRect frame(QPoint(), size());
-    frame.moveCenter(screen()->availableGeometry().center());
-    move(frame.topLeft());
+    centreOnScreen(this);
 }
 
 void Form1::paintEvent(QPaintEvent*) {

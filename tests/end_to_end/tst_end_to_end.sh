@@ -49,12 +49,13 @@ fail() {
 
 step() { echo "== $*"; }
 
-# Runs "$@" every 50 ms until it succeeds; gives up after $1 seconds.
+# Runs "$@" every 50 ms until it succeeds; gives up once $1 seconds have passed, however long
+# each try takes (a slow clipboard read can take seconds).
 poll() {
-    local tries=$(($1 * 20))
+    local deadline=$((SECONDS + $1))
     shift
     until "$@"; do
-        ((--tries > 0)) || return 1
+        ((SECONDS < deadline)) || return 1
         sleep 0.05
     done
 }
@@ -218,7 +219,9 @@ four_up_listing() {
 
 # ---- where things are
 
-# Client sizes and points inside controls, in pixels of the window's client area.
+# Client sizes and points inside controls, in pixels of the window's client area: the windows'
+# twip layouts divided by 15 (one pixel at 96 dpi, the -dpi of the virtual screen). A point is a
+# few pixels inside its control, e.g. Form2's Command1 spans twips 120..4455 x 6120..6495.
 form1_size=651x357
 form1_command1=(160 328)
 form1_command4=(496 328)

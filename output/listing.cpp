@@ -1,17 +1,10 @@
-#include "four_up_listing.h"
+#include "listing.h"
 
 #include "core/number_text.h"
 #include "sequence_text.h"
 
 namespace plicora {
 namespace {
-
-void appendRun(std::string& out, const PageTable& table, int entries, std::string_view separator) {
-    for (int i = 1; i <= entries; ++i) {
-        appendDecimal(out, table[i]);
-        out += separator;
-    }
-}
 
 void appendPair(std::string& out, const PageTable& table, int i, std::string_view separator) {
     appendDecimal(out, table[i]);
@@ -22,7 +15,7 @@ void appendPair(std::string& out, const PageTable& table, int i, std::string_vie
 
 } // namespace
 
-std::string renderFourUpListing(const FourUpSequence& sequence, std::string_view separator) {
+std::string renderListing(const FourUpSequence& sequence, std::string_view separator) {
     const int k = sequence.entries;
     std::string out;
     out.reserve(200 + static_cast<std::size_t>(k) * (30 + 4 * separator.size()));
@@ -40,6 +33,22 @@ std::string renderFourUpListing(const FourUpSequence& sequence, std::string_view
         out.append(labelLength, ' ');
         out += "(retro ) ";
         appendPair(out, sequence.back, i, separator);
+    }
+    return out;
+}
+
+std::string renderListing(const EightUpSequence& sequence, std::string_view separator) {
+    std::string out;
+    out.reserve(static_cast<std::size_t>(sequence.sheets()) * (90 + 6 * separator.size()));
+    for (int j = 1; j <= sequence.sheets(); ++j) {
+        const std::size_t labelLength = appendSheetLabel(out, j, appendSigned);
+        out += "F:";
+        appendQuad(out, sequence.front(j), separator);
+        out += crlf;
+        out.append(labelLength, ' ');
+        out += "R:";
+        appendQuad(out, sequence.back(j), separator);
+        out += crlf;
     }
     return out;
 }
