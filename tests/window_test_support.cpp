@@ -1,6 +1,6 @@
 #include "window_test_support.h"
 
-#include "ui/fonts.h"
+#include "ui/application_setup.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -53,7 +53,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    plicora::installFontSubstitutes();
+    plicora::setUpApplication();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
