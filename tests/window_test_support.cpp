@@ -4,6 +4,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -21,6 +23,9 @@ MessageSeen answerMessageBox(const std::function<void()>& action) {
             return;
         seen = {true, box->windowTitle(), box->text(), static_cast<int>(box->buttons().size()),
                 box->icon() != QMessageBox::NoIcon};
+        if (const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+            seen.shownLines = qRound(label->heightForWidth(label->width()) /
+                                     qreal(QFontMetrics(label->font()).lineSpacing()));
         box->button(QMessageBox::Ok)->click();
     });
     answer.start();
