@@ -1,6 +1,7 @@
 #include "caption_fit.h"
 
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -38,10 +38,10 @@ struct ButtonRow {
     void (Form1::*onClicked)();
 };
 
-// The picture is kept in the resources as raw 32-bit pixels and shown from there: decoding an
-// image file took a sixth of the start-up time.
 constexpr int pictureWidth = 652, pictureHeight = 357;
 
+// The picture is kept in the resources as raw 32-bit pixels and shown from there: decoding an
+// image file took a sixth of the start-up time.
 QImage mainPicture() {
     const QResource raw(QStringLiteral(":/resources/main_picture.rgb32"));
     Q_ASSERT(raw.size() == qint64{pictureWidth} * pictureHeight * 4);
