@@ -1,7 +1,6 @@
 #include "caption_fit.h"
 
 #include <QCheckBox>
-#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -17,7 +16,7 @@ constexpr qreal smallestPixels = 10;
 
 bool linesFitWidth(const QPlainTextEdit* box) {
     const qreal room = box->contentsRect().width() - 2 * box->document()->documentMargin() - 2;
-    const QFontMetricsF metrics(box->font());
+    const QFontMetricsF metrics(box->font(), box);
     const QStringList lines = box->toPlainText().split(QLatin1Char('\n'));
     return std::all_of(lines.begin(), lines.end(), [&](const QString& line) {
         return metrics.horizontalAdvance(line.trimmed()) <= room;
@@ -29,7 +28,7 @@ bool checkBoxFits(const QCheckBox* box) {
     option.initFrom(box);
     option.text = box->text();
     const QRect text = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
-    return QFontMetricsF(box->font()).horizontalAdvance(box->text()) <= text.width();
+    return QFontMetricsF(box->font(), box).horizontalAdvance(box->text()) <= text.width();
 }
 
 // The button's caption wraps at word boundaries within the style's contents rectangle.
@@ -38,9 +37,8 @@ bool buttonFits(const QPushButton* button) {
     option.initFrom(button);
     const QRect room =
         button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-    const QRect needed =
-        QFontMetrics(button->font())
-            .boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, button->text());
+    const QRect needed = button->fontMetrics().boundingRect(
+        room, Qt::AlignCenter | Qt::TextWordWrap, button->text());
     return room.contains(needed);
 }
 
@@ -48,7 +46,7 @@ bool labelFits(const QLabel* label) {
     if (label->wordWrap())
         return label->heightForWidth(label->width()) <= label->height();
     const QRect room = label->contentsRect();
-    const QSize needed = QFontMetrics(label->font()).size(0, label->text());
+    const QSize needed = label->fontMetrics().size(0, label->text());
     return needed.width() <= room.width() && needed.height() <= room.height();
 }
 
@@ -68,7 +66,7 @@ bool captionFits(const QWidget* control) {
 
 void fitCaption(QWidget* control) {
     QFont font = control->font();
-    const qreal pixel = font.pointSizeF() / QFontInfo(font).pixelSize();
+    const qreal pixel = font.pointSizeF() / control->fontInfo().pixelSize();
     while (!captionFits(control) && font.pointSizeF() > smallestPixels * pixel) {
         font.setPointSizeF(font.pointSizeF() - pixel);
         control->setFont(font);
