@@ -1,6 +1,7 @@
 """Reads the real program as a screen reader does, through AT-SPI: opens the four-up calculator,
 types 41 pages and presses the button, all through AT-SPI actions, then checks that the warning
-appeared as an alert that announced itself and that its name is its own words. Runs on the
+appeared as an alert that announced itself and that its name is its own words, and that text
+sizes are reported in points. Runs on the
 display in $DISPLAY and the D-Bus session in $DBUS_SESSION_BUS_ADDRESS.
 
 Usage: screen_reader.py PATH_TO_PLICORA
@@ -76,6 +77,10 @@ def main():
         wait_for("announcement of the warning as it appeared", lambda: WARNING in announced)
         if "44" not in count.queryText().getText(0, -1):
             sys.exit("FAIL: the page count was not rounded to 44")
+        listing = control(pyatspi.ROLE_TEXT, "Sequenza delle pagine").queryText()
+        attributes = listing.getAttributes(0)[0]
+        if "size:12" not in attributes.split(";"):  # AT-SPI gives sizes in points
+            sys.exit("FAIL: the listing's font size is not reported as 12 points: " + attributes)
         print("the screen reader heard:", alert.name)
     finally:
         program.terminate()
