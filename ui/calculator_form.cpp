@@ -1,5 +1,7 @@
 #include "calculator_form.h"
 
+#include "accessibility.h"
+#include "caption_fit.h"
 #include "centre.h"
 #include "display_text.h"
 #include "fonts.h"
@@ -8,7 +10,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -32,24 +33,6 @@ QPlainTextEdit* createTextBox(QWidget* parent, const QString& text) {
     return box;
 }
 
-// The substitutes of the window font run wider than the original, which would push the last
-// line of a description out of its box: its font shrinks until every line fits on one row.
-void fitLinesToWidth(QPlainTextEdit* box) {
-    const qreal room = box->contentsRect().width() - 2 * box->document()->documentMargin() - 2;
-    const QStringList lines = box->toPlainText().split(QLatin1Char('\n'));
-    QFont font = box->font();
-    const auto widest = [&] {
-        const QFontMetricsF metrics(font);
-        qreal width = 0;
-        for (const QString& line : lines)
-            width = std::max(width, metrics.horizontalAdvance(line.trimmed()));
-        return width;
-    };
-    while (widest() > room && font.pixelSize() > 10)
-        font.setPixelSize(font.pixelSize() - 1);
-    box->setFont(font);
-}
-
 QWidget* createControl(Kind kind, const QString& text, QWidget* parent) {
     switch (kind) {
     case Kind::Description: {
@@ -68,6 +51,10 @@ QWidget* createControl(Kind kind, const QString& text, QWidget* parent) {
         auto* label = new QLabel(text, parent);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
+        if (kind == Kind::Warning) { // announced when it appears, its words as its name
+            setAccessibleRole(label, QAccessible::AlertMessage);
+            label->setAccessibleDescription(QStringLiteral("Avviso"));
+        }
         return label;
     }
     case Kind::Field:
@@ -98,6 +85,7 @@ CalculatorForm::CalculatorForm(const CalculatorVariant& variant) : variant_(vari
     setObjectName(QString::fromLatin1(variant.name));
     setWindowTitle(QStringLiteral("Plicora"));
     setFixedSize(variant.clientSize);
+    setAccessibleRole(this, QAccessible::Window); // a frame with its caption, not a filler
 
     const Mode mode = variant.mode;
     std::array<QWidget*, controlCount> controls{};
@@ -128,8 +116,8 @@ CalculatorForm::CalculatorForm(const CalculatorVariant& variant) : variant_(vari
         }
         if (row.hidden)
             control->hide();
-        if (row.kind == Kind::Description)
-            fitLinesToWidth(as<QPlainTextEdit>(control));
+        if (row.kind != Kind::Output)
+            fitCaption(control);
         controls[static_cast<std::size_t>(row.id)] = control;
     }
 
@@ -180,7 +168,12 @@ void CalculatorForm::apply(const CalculationOutcome& outcome) {
     if (outcome.check) {
         if (outcome.check->adjusted) {
             text1_->setText(QString::fromStdString(outcome.check->pageCountText));
+            // Hidden first so that a screen reader hears the warning again whenever a press
+            // rounds the count, even while it is already on screen.
+            errore_->hide();
             errore_->setText(QString::fromStdString(outcome.check->pageWarning));
+            errore_->setAccessibleName(errore_->text());
+            fitCaption(errore_);
             errore_->show();
         } else {
             errore_->hide();
