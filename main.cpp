@@ -1,9 +1,8 @@
 #include "cli/command_line.h"
-#include "ui/fonts.h"
+#include "ui/application_setup.h"
 #include "ui/form1.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char* argv[]) {
     // With arguments the program is a command: no window, so no display is needed.
@@ -13,10 +12,7 @@ int main(int argc, char* argv[]) {
         return plicora::runCommandLine(QCoreApplication::arguments());
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Plicora"));
-    QApplication::setDesktopFileName(QStringLiteral("plicora"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/plicora.png")));
-    plicora::installFontSubstitutes();
+    plicora::setUpApplication();
     plicora::Form1 form;
     form.show();
     return QApplication::exec();

@@ -1,5 +1,5 @@
-// A whole calculation with random page-count, first-page and separator texts, in both modes:
-// it never crashes, and what it returns is consistent with itself.
+// A whole calculation with random page-count, first-page and separator texts, in both modes and
+// with or without the file: it never crashes, and what it returns is consistent with itself.
 #include "core/number_reader.h"
 #include "output/calculation.h"
 #include "output/instructions_file.h"
@@ -7,8 +7,13 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
+
+#include <stdlib.h>
 
 namespace {
 
@@ -17,11 +22,27 @@ void check(bool condition) {
         std::abort();
 }
 
-// Splits the input at NUL bytes into the request's texts; the first byte picks the mode.
+// The instructions file goes to a folder of the run's own, removed at exit, never to a path
+// taken from the input.
+const std::string& instructionsPath() {
+    static std::string folder;
+    static const std::string path = [] {
+        folder = (std::filesystem::temp_directory_path() / "plicora-fuzz-XXXXXX").string();
+        check(mkdtemp(folder.data()) != nullptr);
+        std::atexit([] { std::filesystem::remove_all(folder); });
+        return folder + "/instructions.txt";
+    }();
+    return path;
+}
+
+// Splits the input at NUL bytes into the request's texts; the first byte picks the mode and
+// whether the file is written.
 plicora::CalculationRequest requestFrom(std::string_view input) {
     plicora::CalculationRequest request;
     request.mode =
         !input.empty() && (input[0] & 1) ? plicora::Mode::EightUp : plicora::Mode::FourUp;
+    request.writeFile = !input.empty() && (input[0] & 2);
+    request.filePath = instructionsPath();
     if (!input.empty())
         input.remove_prefix(1);
     std::string* fields[] = {&request.pageCountText, &request.firstPageText, &request.separator};
@@ -31,6 +52,11 @@ plicora::CalculationRequest requestFrom(std::string_view input) {
         input = end == std::string_view::npos ? std::string_view{} : input.substr(end + 1);
     }
     return request;
+}
+
+std::string readBack(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 } // namespace
@@ -53,14 +79,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const plicora::Page offset =
         plicora::readPageNumbers(request.pageCountText, request.firstPageText).firstPageOffset;
-    if (request.mode == plicora::Mode::FourUp) {
-        const auto sequence = plicora::computeFourUp(count.pageCount, offset);
+    const auto checkTexts = [&](const auto& sequence) {
         check(*outcome.listing == plicora::renderListing(sequence, request.separator));
-        check(!plicora::renderInstructions(sequence, request.separator).empty());
-    } else {
-        const plicora::EightUpSequence sequence(count.pageCount, offset);
-        check(*outcome.listing == plicora::renderListing(sequence, request.separator));
-        check(!plicora::renderInstructions(sequence, request.separator).empty());
-    }
+        const std::string file = plicora::renderInstructions(sequence, request.separator);
+        check(!file.empty());
+        if (request.writeFile) // the file on disk is the whole text, byte for byte
+            check(readBack(request.filePath) == file);
+    };
+    if (request.mode == plicora::Mode::FourUp)
+        checkTexts(plicora::computeFourUp(count.pageCount, offset));
+    else
+        checkTexts(plicora::EightUpSequence(count.pageCount, offset));
     return 0;
 }

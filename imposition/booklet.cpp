@@ -4,7 +4,6 @@
 #include "core/calculation_error.h"
 #include "imposition_messages.h"
 #include "output/file_writer.h"
-#include "output/interim_file_writer.h"
 #include "sheet_side.h"
 
 #include <algorithm>

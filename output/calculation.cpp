@@ -5,6 +5,9 @@
 #include "instructions_file.h"
 #include "listing.h"
 
+#include <new>
+#include <utility>
+
 namespace plicora {
 namespace {
 
@@ -12,7 +15,10 @@ namespace {
 template <typename Sequence>
 void finish(CalculationOutcome& outcome, const CalculationRequest& request,
             const Sequence& sequence) {
-    outcome.listing = renderListing(sequence, request.separator);
+    std::string listing = renderListing(sequence, request.separator);
+    if (listing.size() > request.listingRoom)
+        throw CalculationError(listingTooLongMessage);
+    outcome.listing = std::move(listing);
     if (request.writeFile)
         writeFile(request.filePath, renderInstructions(sequence, request.separator));
 }
@@ -32,6 +38,9 @@ CalculationOutcome calculate(const CalculationRequest& request) {
             finish(outcome, request, EightUpSequence(pageCount, numbers.firstPageOffset));
     } catch (const CalculationError& error) {
         outcome.error = error.what();
+    } catch (const std::bad_alloc&) {
+        outcome.listing.reset(); // it may be the one thing held
+        outcome.error = outOfMemoryMessage;
     }
     return outcome;
 }

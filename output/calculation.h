@@ -2,6 +2,8 @@
 
 #include "core/page_count.h"
 
+#include <cstddef>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -15,7 +17,14 @@ struct CalculationRequest {
     std::string separator = {};
     bool writeFile = false;
     std::string filePath = {};
+    // The most characters the output box can still take: a longer listing is refused.
+    std::size_t listingRoom = std::numeric_limits<std::size_t>::max();
 };
+
+inline constexpr const char* listingTooLongMessage =
+    "La casella delle sequenze \u00e8 piena: cancellarne il testo o chiudere la finestra per "
+    "svuotarla";
+inline constexpr const char* outOfMemoryMessage = "Memoria insufficiente per completare il calcolo";
 
 // What one press of a calculator's button gives its window to apply, in this order. A
 // calculation that stops early leaves the later members unset, so the window is left
@@ -28,7 +37,8 @@ struct CalculationOutcome {
 };
 
 // Runs a whole calculation: reads the numbers, checks the page count, computes the sequence,
-// renders its listing and, when asked, writes the instructions file.
+// renders its listing and, when asked, writes the instructions file. Nothing it meets, running
+// out of memory included, escapes it: each becomes the outcome's error.
 CalculationOutcome calculate(const CalculationRequest& request);
 
 } // namespace plicora

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
@@ -131,9 +132,12 @@ TEST_P(EachCalculator, keepsTheOutputBoxFixedPitch) {
     for (const QChar glyph : QStringLiteral("W.m1( "))
         EXPECT_EQ(metrics.horizontalAdvance(glyph), metrics.horizontalAdvance('i'))
             << int(glyph.unicode());
-    EXPECT_EQ(font.pixelSize(), GetParam().stampaPixels);
-    EXPECT_EQ(c.field("Separatore")->font().pixelSize(), 32);
-    EXPECT_EQ(c.field("Text1")->font().pixelSize(), 16);
+    // The layout's pixel sizes, given in points as screen readers report them.
+    EXPECT_EQ(QFontInfo(font).pixelSize(), GetParam().stampaPixels);
+    EXPECT_DOUBLE_EQ(font.pointSizeF(), GetParam().stampaPixels * 0.75);
+    EXPECT_EQ(QFontInfo(c.field("Separatore")->font()).pixelSize(), 32);
+    EXPECT_DOUBLE_EQ(c.field("Separatore")->font().pointSizeF(), 24);
+    EXPECT_EQ(QFontInfo(c.field("Text1")->font()).pixelSize(), 16);
 }
 
 TEST_P(EachCalculator, paintsTheWarningRedOnYellowAndTheDescriptionInTheDialogColour) {

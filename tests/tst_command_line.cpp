@@ -207,9 +207,11 @@ INSTANTIATE_TEST_SUITE_P(
         BookletFault{"passwordNeeded",
                      [](const fs::path& d) {
                          writeDocument(d);
-                         std::system(("qpdf --encrypt utente padrone 256 -- '" +
-                                      inDir(d, "doc.pdf") + "' '" + inDir(d, "chiuso.pdf") + "'")
-                                         .c_str());
+                         EXPECT_EQ(std::system(("qpdf --encrypt utente padrone 256 -- '" +
+                                                inDir(d, "doc.pdf") + "' '" +
+                                                inDir(d, "chiuso.pdf") + "'")
+                                                   .c_str()),
+                                   0);
                          fs::remove(d / "doc.pdf");
                          return std::vector{inDir(d, "chiuso.pdf")};
                      },

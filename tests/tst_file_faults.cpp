@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace plicora;
@@ -117,6 +118,14 @@ INSTANTIATE_TEST_SUITE_P(
         Fault{"folderWithoutWritePermission", lockedFolder, cannotOpenMessage},
         Fault{"fullDevice", [](const fs::path&) { return std::string("/dev/full"); },
               writeFailedMessage},
+        // Nobody reads it: waiting for a reader would freeze the window for good.
+        Fault{"fifoWithoutReader",
+              [](const fs::path& d) {
+                  const fs::path fifo = d / "fifo";
+                  mkfifo(fifo.c_str(), 0666);
+                  return fifo.string();
+              },
+              cannotOpenMessage},
         Fault{"accentedAndNonLatin",
               [](const fs::path& d) { return (d / "").string() + "Perch\u00e9 \u4e2d\u6587.txt"; },
               nullptr},

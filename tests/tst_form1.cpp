@@ -126,6 +126,7 @@ TEST_F(MainWindow, showsTheHelpInEightLinesAndChangesNothing) {
     EXPECT_FALSE(help.hasIcon);
     const QStringList lines = help.text.split('\n');
     ASSERT_EQ(lines.size(), 8);
+    EXPECT_EQ(help.shownLines, 8); // none wrapped
     EXPECT_TRUE(lines[0].startsWith("Il programma calcola l'esatta sequenza"));
     EXPECT_EQ(lines[5], QString::fromUtf8("(il formato A5 \u00e8 esattamente la met\u00e0 dei un "
                                           "foglio A4)"));

@@ -1,15 +1,10 @@
 #include "test_support.h"
 
-#include "output/file_writer.h"
 #include "output/instructions_file.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 using namespace plicora;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -71,15 +66,6 @@ TEST(EightUpFile, isRenderedByteForByte) {
               " 1)  3, 4, 13, 14\r\n"
               " 2)  7, 8, 9, 10\r\n"
               " \r\n");
-}
-
-// The file replaces an older, longer one completely, at an accented and non-Latin path.
-TEST(WriteFile, replacesAnExistingFileWithTheBytesAsGiven) {
-    const plicora::testing::TemporaryDirectory dir;
-    const fs::path path = dir.path() / u8"istruzioni \u00e8 \u4e2d.txt";
-    std::ofstream(path) << "an older and much longer file";
-    writeFile(reinterpret_cast<const char*>(path.u8string().c_str()), "a\r\n\xe8");
-    EXPECT_EQ(plicora::testing::readFile(path), "a\r\n\xe8");
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "ui/form1.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -39,12 +40,33 @@ TEST(RepeatedUse, aThousandEightUpPressesAppendAThousandListings) {
     EXPECT_EQ(child<QPlainTextEdit>(&form, "Stampa")->toPlainText(), once.repeated(1000));
 }
 
+// The longest listings fill the box to its limit; the press past it is refused with a message,
+// leaves the box as it was, and the window goes on.
+TEST(RepeatedUse, fillingTheEightUpBoxEndsInAMessageNotAnAbort) {
+    CalculatorForm form(eightUpCalculator());
+    form.show();
+    child<QLineEdit>(&form, "Text1")->setText(QStringLiteral("32760"));
+    child<QLineEdit>(&form, "Separatore")->setText(QString(255, QLatin1Char(';')));
+    const auto* stampa = child<QPlainTextEdit>(&form, "Stampa");
+    MessageSeen seen;
+    int presses = 0;
+    while (!seen.shown && presses++ < 20) {
+        const int before = stampa->document()->characterCount();
+        seen = answerMessageBox([&] { child<QPushButton>(&form, "Command1")->click(); });
+        if (seen.shown) {
+            EXPECT_EQ(stampa->document()->characterCount(), before);
+        }
+    }
+    EXPECT_EQ(seen.text, QString::fromUtf8(listingTooLongMessage));
+    EXPECT_GT(presses, 5);
+}
+
 // Each closed calculator is destroyed: no window, and no memory, is left behind by a cycle.
 TEST(RepeatedUse, openingAndClosingTheCalculatorsLeavesNothingBehind) {
     Form1 form;
     form.show();
     const auto cycle = [&](const char* button, const char* calculator) {
-        form.findChild<QPushButton*>(button)->click();
+        child<QPushButton>(&form, button)->click();
         visibleWindow(calculator)->close();
         deleteClosedWindows();
     };

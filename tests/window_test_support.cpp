@@ -1,9 +1,11 @@
 #include "window_test_support.h"
 
-#include "ui/fonts.h"
+#include "ui/application_setup.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -21,6 +23,9 @@ MessageSeen answerMessageBox(const std::function<void()>& action) {
             return;
         seen = {true, box->windowTitle(), box->text(), static_cast<int>(box->buttons().size()),
                 box->icon() != QMessageBox::NoIcon};
+        if (const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+            seen.shownLines = qRound(label->heightForWidth(label->width()) /
+                                     qreal(QFontMetrics(label->font()).lineSpacing()));
         box->button(QMessageBox::Ok)->click();
     });
     answer.start();
@@ -53,7 +58,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    plicora::installFontSubstitutes();
+    plicora::setUpApplication();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

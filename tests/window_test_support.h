@@ -30,6 +30,7 @@ struct MessageSeen {
     QString text;
     int buttonCount = 0;
     bool hasIcon = false;
+    int shownLines = 0; // rows the text takes on screen, wrapped lines counted as shown
 };
 
 // Runs `action` and presses OK on the message box it opens, if any.

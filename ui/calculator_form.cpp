@@ -1,5 +1,7 @@
 #include "calculator_form.h"
 
+#include "accessibility.h"
+#include "caption_fit.h"
 #include "centre.h"
 #include "display_text.h"
 #include "fonts.h"
@@ -8,7 +10,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -16,33 +17,20 @@
 #include <QTextCursor>
 
 #include <algorithm>
+#include <new>
 
 namespace plicora {
 namespace {
+
+// The most characters Stampa holds: a hundred of the longest eight-up listings, far above any
+// real use, and far below what would exhaust the memory of a small machine.
+constexpr qsizetype stampaCapacity = 64 * 1024 * 1024;
 
 QPlainTextEdit* createTextBox(QWidget* parent, const QString& text) {
     auto* box = new QPlainTextEdit(text, parent);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setTabChangesFocus(true);
     return box;
-}
-
-// The substitutes of the window font run wider than the original, which would push the last
-// line of a description out of its box: its font shrinks until every line fits on one row.
-void fitLinesToWidth(QPlainTextEdit* box) {
-    const qreal room = box->contentsRect().width() - 2 * box->document()->documentMargin() - 2;
-    const QStringList lines = box->toPlainText().split(QLatin1Char('\n'));
-    QFont font = box->font();
-    const auto widest = [&] {
-        const QFontMetricsF metrics(font);
-        qreal width = 0;
-        for (const QString& line : lines)
-            width = std::max(width, metrics.horizontalAdvance(line.trimmed()));
-        return width;
-    };
-    while (widest() > room && font.pixelSize() > 10)
-        font.setPixelSize(font.pixelSize() - 1);
-    box->setFont(font);
 }
 
 QWidget* createControl(Kind kind, const QString& text, QWidget* parent) {
@@ -63,6 +51,10 @@ QWidget* createControl(Kind kind, const QString& text, QWidget* parent) {
         auto* label = new QLabel(text, parent);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
+        if (kind == Kind::Warning) { // announced when it appears, its words as its name
+            setAccessibleRole(label, QAccessible::AlertMessage);
+            label->setAccessibleDescription(QStringLiteral("Avviso"));
+        }
         return label;
     }
     case Kind::Field:
@@ -93,6 +85,7 @@ CalculatorForm::CalculatorForm(const CalculatorVariant& variant) : variant_(vari
     setObjectName(QString::fromLatin1(variant.name));
     setWindowTitle(QStringLiteral("Plicora"));
     setFixedSize(variant.clientSize);
+    setAccessibleRole(this, QAccessible::Window); // a frame with its caption, not a filler
 
     const Mode mode = variant.mode;
     std::array<QWidget*, controlCount> controls{};
@@ -123,8 +116,8 @@ CalculatorForm::CalculatorForm(const CalculatorVariant& variant) : variant_(vari
         }
         if (row.hidden)
             control->hide();
-        if (row.kind == Kind::Description)
-            fitLinesToWidth(as<QPlainTextEdit>(control));
+        if (row.kind != Kind::Output)
+            fitCaption(control);
         controls[static_cast<std::size_t>(row.id)] = control;
     }
 
@@ -153,12 +146,20 @@ void CalculatorForm::onCheck1Clicked() {
 }
 
 void CalculatorForm::onCommand1Clicked() {
-    apply(calculate({.mode = variant_.mode,
-                     .pageCountText = text1_->text().toStdString(),
-                     .firstPageText = text2_->text().toStdString(),
-                     .separator = separatore_->text().toStdString(),
-                     .writeFile = check1_->isChecked(),
-                     .filePath = outOnFile_->text().toStdString()}));
+    const qsizetype held = variant_.appendsOutput ? stampa_->document()->characterCount() : 0;
+    try {
+        apply(calculate({.mode = variant_.mode,
+                         .pageCountText = text1_->text().toStdString(),
+                         .firstPageText = text2_->text().toStdString(),
+                         .separator = separatore_->text().toStdString(),
+                         .writeFile = check1_->isChecked(),
+                         .filePath = outOnFile_->text().toStdString(),
+                         .listingRoom = static_cast<std::size_t>(
+                             std::max(stampaCapacity - held, qsizetype{0}))}));
+    } catch (const std::bad_alloc&) {
+        // The window, and everything the user has collected in it, goes on.
+        showMessage(this, QString::fromUtf8(outOfMemoryMessage));
+    }
 }
 
 void CalculatorForm::apply(const CalculationOutcome& outcome) {
@@ -167,7 +168,12 @@ void CalculatorForm::apply(const CalculationOutcome& outcome) {
     if (outcome.check) {
         if (outcome.check->adjusted) {
             text1_->setText(QString::fromStdString(outcome.check->pageCountText));
+            // Hidden first so that a screen reader hears the warning again whenever a press
+            // rounds the count, even while it is already on screen.
+            errore_->hide();
             errore_->setText(QString::fromStdString(outcome.check->pageWarning));
+            errore_->setAccessibleName(errore_->text());
+            fitCaption(errore_);
             errore_->show();
         } else {
             errore_->hide();

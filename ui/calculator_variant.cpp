@@ -77,7 +77,6 @@ const std::array<ControlRow, controlCount>& calculatorControls() {
          .kind = Kind::Warning,
          .text = "",
          .geometry = {twipRect(120, 5040, 4335, 975), twipRect(480, 4680, 4335, 975)},
-         .accessibleName = "Avviso",
          .background = QColor(170, 0, 0),
          .foreground = QColor(255, 255, 0),
          .hidden = true},

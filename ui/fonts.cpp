@@ -1,8 +1,8 @@
 #include "fonts.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStringList>
-
-#include <cmath>
 
 namespace plicora {
 
@@ -22,7 +22,11 @@ void installFontSubstitutes() {
 
 QFont windowFont(const char* family, double points, bool bold) {
     QFont font(QString::fromLatin1(family));
-    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    // Qt turns points into pixels at the screen's logical dpi, which is 96 unless the user forces
+    // another; compensating keeps the layout's pixel sizes.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal dpi = screen ? screen->logicalDotsPerInchY() : 96.0;
+    font.setPointSizeF(points * 96.0 / dpi);
     font.setBold(bold);
     return font;
 }

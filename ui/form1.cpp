@@ -1,6 +1,8 @@
 #include "form1.h"
 
+#include "accessibility.h"
 #include "calculator_form.h"
+#include "caption_fit.h"
 #include "centre.h"
 #include "fonts.h"
 #include "message_box.h"
@@ -8,7 +10,6 @@
 #include "wrapping_button.h"
 
 #include <QCoreApplication>
-#include <QFrame>
 #include <QLabel>
 #include <QPainter>
 #include <QResource>
@@ -17,11 +18,15 @@ namespace plicora {
 namespace {
 
 const QColor yellow(255, 255, 0);
+// Shape1: the yellow plate behind the title. It is painted with the picture rather than being a
+// widget, so that screen readers don't stop on a nameless decoration.
+const QRect shape1 = twipRect(1320, 240, 3135, 735);
 
 // A face of exactly this colour needs a style sheet: some styles paint the palette's button
-// colour as a gradient. The light and dark edges give the raised look; pressed, they swap.
+// colour as a gradient. The light and dark edges give the raised look; pressed, they swap. The
+// caption is black whatever the palette, as a light one would not read on orange.
 const char* const buttonStyle =
-    "QPushButton { background-color: rgb(255, 192, 128); border: 2px solid; "
+    "QPushButton { background-color: rgb(255, 192, 128); color: black; border: 2px solid; "
     "border-color: white rgb(128, 96, 64) rgb(128, 96, 64) white; }"
     "QPushButton:focus { border-color: black; }"
     "QPushButton:pressed { border-color: rgb(128, 96, 64) white white rgb(128, 96, 64); }";
@@ -33,20 +38,21 @@ struct ButtonRow {
     void (Form1::*onClicked)();
 };
 
+constexpr int pictureWidth = 652, pictureHeight = 357;
+
 // The picture is kept in the resources as raw 32-bit pixels and shown from there: decoding an
 // image file took a sixth of the start-up time.
 QImage mainPicture() {
     const QResource raw(QStringLiteral(":/resources/main_picture.rgb32"));
-    constexpr int width = 652, height = 357;
-    Q_ASSERT(raw.size() == qint64{width} * height * 4);
-    return QImage(raw.data(), width, height, width * 4, QImage::Format_RGB32);
+    Q_ASSERT(raw.size() == qint64{pictureWidth} * pictureHeight * 4);
+    return QImage(raw.data(), pictureWidth, pictureHeight, pictureWidth * 4, QImage::Format_RGB32);
 }
 
-void fillYellow(QWidget* widget) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, yellow);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
+// Drawn at twice the size for high-DPI screens; only those pay for decoding it.
+QImage sharpMainPicture() {
+    QImage image(QStringLiteral(":/resources/main_picture@2x.png"));
+    image.setDevicePixelRatio(2);
+    return image;
 }
 
 } // namespace
@@ -70,18 +76,20 @@ Form1::Form1() : picture_(mainPicture()) {
     setWindowTitle(QStringLiteral("Plicora"));
     setFixedSize(twipSize(9765, 5355));
 
-    // The shape is created first so that the title lies on top of it.
-    auto* shape = new QFrame(this);
-    shape->setObjectName(QStringLiteral("Shape1"));
-    shape->setGeometry(twipRect(1320, 240, 3135, 735));
-    fillYellow(shape);
+    setAccessibleRole(this, QAccessible::Window); // a frame with its caption, not a filler
+
     auto* title = new QLabel(QStringLiteral("Stampa opuscoletto"), this);
     title->setObjectName(QStringLiteral("Label1"));
     title->setGeometry(twipRect(1560, 360, 2775, 495));
     title->setFont(windowFont("Times New Roman", 15.75, true));
     title->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     title->setAccessibleName(title->text());
-    fillYellow(title);
+    QPalette palette = title->palette();
+    palette.setColor(QPalette::Window, yellow);
+    palette.setColor(QPalette::WindowText, Qt::black); // readable on yellow whatever the theme
+    title->setPalette(palette);
+    title->setAutoFillBackground(true);
+    fitCaption(title);
 
     static constexpr ButtonRow buttons[] = {
         {"Command1", "Stampa 4 pagine x foglio", 1560, &Form1::onCommand1Clicked},
@@ -97,6 +105,7 @@ Form1::Form1() : picture_(mainPicture()) {
         button->setFont(windowFont("Times New Roman", 11.25, true));
         button->setStyleSheet(QString::fromLatin1(buttonStyle));
         button->setAccessibleName(button->text());
+        fitCaption(button);
         connect(button, &QPushButton::clicked, this, row.onClicked);
         if (previous)
             setTabOrder(previous, button);
@@ -110,7 +119,14 @@ Form1::Form1() : picture_(mainPicture()) {
 
 void Form1::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, picture_);
+    if (devicePixelRatioF() > 1) {
+        if (sharpPicture_.isNull())
+            sharpPicture_ = sharpMainPicture();
+        painter.drawImage(QRectF(0, 0, pictureWidth, pictureHeight), sharpPicture_);
+    } else {
+        painter.drawImage(0, 0, picture_);
+    }
+    painter.fillRect(shape1, yellow);
 }
 
 void Form1::openCalculator(const CalculatorVariant& variant) {

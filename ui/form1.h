@@ -29,6 +29,7 @@ private:
     void openCalculator(const CalculatorVariant& variant);
 
     QImage picture_;
+    QImage sharpPicture_; // for high-DPI screens, drawn on first need
 };
 
 } // namespace plicora

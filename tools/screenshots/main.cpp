@@ -1,7 +1,7 @@
 // Saves pictures of the real windows, in the states the documentation shows, without a display.
+#include "ui/application_setup.h"
 #include "ui/calculator_form.h"
 #include "ui/calculator_variant.h"
-#include "ui/fonts.h"
 #include "ui/form1.h"
 
 #include <QAbstractButton>
@@ -57,7 +57,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plicora"));
-    plicora::installFontSubstitutes();
+    plicora::setUpApplication();
     // A steady caret, so the same windows always give the same pictures.
     QGuiApplication::styleHints()->setCursorFlashTime(0);
 

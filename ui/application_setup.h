@@ -1,0 +1,9 @@
+#pragma once
+
+namespace plicora {
+
+// Prepares the application object for the windows: the window fonts' look-alikes, Qt's own
+// texts in Italian, the roles screen readers see, the icon at every size and the desktop entry.
+void setUpApplication();
+
+} // namespace plicora
