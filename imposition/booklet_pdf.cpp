@@ -7,20 +7,22 @@
 #include "page_form.h"
 #include "side_layout.h"
 
-#include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 
 namespace plicora {
 
 BookletPdf::BookletPdf(SourcePdf& source, Mode mode, const std::string& duplex)
-    : source_(source), mode_(mode) {
-    pdf_.emptyPDF();
-    pdf_.getRoot().replaceKey("/ViewerPreferences",
-                              QPDFObjectHandle::parse("<< /Duplex " + duplex + " >>"));
+    : source_(source), mode_(mode),
+      pageTree_(source.pdf().makeIndirectObject(
+          QPDFObjectHandle::parse("<< /Type /Pages /Kids [] /Count 0 >>"))) {
+    catalog_ = source.pdf().makeIndirectObject(QPDFObjectHandle::parse(
+        "<< /Type /Catalog /ViewerPreferences << /Duplex " + duplex + " >> >>"));
+    catalog_.replaceKey("/Pages", pageTree_);
 }
 
 void BookletPdf::addSide(const SheetSide& side) {
-    QPDFObjectHandle page = pdf_.makeIndirectObject(QPDFObjectHandle::parse(
+    QPDF& pdf = source_.pdf();
+    QPDFObjectHandle page = pdf.makeIndirectObject(QPDFObjectHandle::parse(
         "<< /Type /Page /MediaBox [0 0 " + decimalText(static_cast<int>(sideWidth)) + " " +
         decimalText(static_cast<int>(sideHeight)) + "] >>"));
     QPDFPageObjectHelper placer(page);
@@ -32,8 +34,8 @@ void BookletPdf::addSide(const SheetSide& side) {
         const int number = side.pages[cell];
         if (number < 1 || number > static_cast<int>(pages.size()))
             continue; // a blank page added to fill the last sheet
-        // Vector content, never rasterised; shared resources such as fonts are copied once.
-        const QPDFObjectHandle form = pdf_.copyForeignObject(pageForm(pages[number - 1]));
+        // Vector content, never rasterised, sharing the document's resources such as fonts.
+        const QPDFObjectHandle form = pageForm(pages[number - 1]);
         const std::string name = "/P" + decimalText(cell + 1);
         forms.replaceKey(name, form);
         content += placer.placeFormXObject(form, name, cells[cell], true, true, true);
@@ -41,14 +43,22 @@ void BookletPdf::addSide(const SheetSide& side) {
     QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
     resources.replaceKey("/XObject", forms);
     page.replaceKey("/Resources", resources);
-    page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf_, content));
-    QPDFPageDocumentHelper(pdf_).addPage(placer, false);
+    page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, content));
+    page.replaceKey("/Parent", pageTree_);
+    pageTree_.getKey("/Kids").appendItem(page);
 }
 
 void BookletPdf::write(std::FILE* file) {
     try {
-        QPDFWriter writer(pdf_);
+        pageTree_.replaceKey(
+            "/Count", QPDFObjectHandle::newInteger(pageTree_.getKey("/Kids").getArrayNItems()));
+        // Only what the sides reach is written: the document's own pages, outline and the rest
+        // of its catalog are left out.
+        source_.pdf().getTrailer().replaceKey("/Root", catalog_);
+        QPDFWriter writer(source_.pdf());
         writer.setOutputFile(source_.path().c_str(), file, false);
+        // An open document's encryption protects nothing, and a booklet is printed, not edited.
+        writer.setPreserveEncryption(false);
         // The pages' data keeps the filters it was stored with; the sides' own streams are a few
         // placing operators, and compressing each of them would cost more than it saves.
         writer.setCompressStreams(false);

@@ -4,14 +4,16 @@
 #include "sheet_side.h"
 #include "source_pdf.h"
 
-#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFObjectHandle.hh>
 
 #include <cstdio>
 #include <string>
 
 namespace plicora {
 
-// A booklet PDF being built, side by side, from the pages of a source document.
+// A booklet PDF being built, side by side, from the pages of a source document. The sides are
+// added to the source document itself, so its pages are never copied; writing gives the sides
+// alone a catalog of their own.
 class BookletPdf {
 public:
     // An empty booklet; `duplex` is the /Duplex viewer preference print dialogs read, a PDF name
@@ -28,7 +30,8 @@ public:
 private:
     SourcePdf& source_;
     Mode mode_;
-    QPDF pdf_;
+    QPDFObjectHandle catalog_;
+    QPDFObjectHandle pageTree_;
 };
 
 } // namespace plicora

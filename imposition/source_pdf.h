@@ -18,6 +18,8 @@ public:
 
     // The path it was opened from.
     const std::string& path() const { return path_; }
+    // The document, to which a booklet's sides are added.
+    QPDF& pdf() { return pdf_; }
     // Its pages, the first page first.
     std::vector<QPDFPageObjectHelper>& pages() { return pages_; }
 
