@@ -19,18 +19,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Page shapes, the order of `shapes` below; a mixed document cycles through all five.
 enum class Shapes { Portrait, Landscape, Rotated, Mixed };
 
 std::vector<NumberedPage> pagesOf(Shapes shapes, int count) {
-    const NumberedPage portrait, landscape{842, 595, 0};
-    const NumberedPage mixed[] = {
-        portrait, landscape, {595, 842, 90}, {595, 842, 180}, {842, 595, 270}};
+    const NumberedPage kinds[] = {
+        {}, {842, 595, 0}, {595, 842, 90}, {595, 842, 180}, {842, 595, 270}};
     std::vector<NumberedPage> pages;
     for (int i = 0; i < count; ++i)
-        pages.push_back(shapes == Shapes::Portrait    ? portrait
-                        : shapes == Shapes::Landscape ? landscape
-                        : shapes == Shapes::Rotated   ? NumberedPage{595, 842, 90}
-                                                      : mixed[i % 5]);
+        pages.push_back(kinds[shapes == Shapes::Mixed ? i % 5 : static_cast<int>(shapes)]);
     return pages;
 }
 
@@ -140,7 +137,6 @@ struct BookletCase {
     int pages;
     Shapes shapes;
     bool separate;
-    const char* error = nullptr;
 };
 
 class BookletLayout : public ::testing::TestWithParam<BookletCase> {};
@@ -153,19 +149,8 @@ TEST_P(BookletLayout, putsEveryPageInTheCellTheListingGivesIt) {
     Booklet booklet(input, c.mode);
     const Page rounded = booklet.check().pageCount;
     EXPECT_EQ(booklet.check().adjusted, rounded != c.pages);
-    EXPECT_EQ(rounded % pagesPerSheet(c.mode), 0);
     const fs::path duplex = dir.path() / "out.pdf", front = dir.path() / "out-fronte.pdf",
                    back = dir.path() / "out-retro.pdf";
-    if (c.error) {
-        try {
-            booklet.writeDuplex(duplex);
-            ADD_FAILURE() << "no error";
-        } catch (const CalculationError& error) {
-            EXPECT_STREQ(error.what(), c.error);
-        }
-        EXPECT_FALSE(fs::exists(duplex));
-        return;
-    }
     const Sides listed = listedSides(c.mode, rounded);
     if (c.separate) {
         booklet.writeSeparate(front, back);
@@ -192,8 +177,6 @@ INSTANTIATE_TEST_SUITE_P(
                       BookletCase{"fourUp8Landscape", Mode::FourUp, 8, Shapes::Landscape, false},
                       BookletCase{"fourUp4Rotated", Mode::FourUp, 4, Shapes::Rotated, false},
                       BookletCase{"fourUp2000", Mode::FourUp, 2000, Shapes::Portrait, false},
-                      BookletCase{"fourUp2001Refused", Mode::FourUp, 2001, Shapes::Portrait, false,
-                                  tooManyPagesMessage},
                       BookletCase{"eightUp1Rounded", Mode::EightUp, 1, Shapes::Portrait, false},
                       BookletCase{"eightUp8", Mode::EightUp, 8, Shapes::Portrait, false},
                       BookletCase{"eightUp13MixedRounded", Mode::EightUp, 13, Shapes::Mixed, false},
