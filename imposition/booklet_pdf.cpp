@@ -66,7 +66,7 @@ void BookletPdf::write(std::FILE* file) {
     } catch (const CalculationError&) {
         throw;
     } catch (const std::runtime_error&) {
-        // Either the output failed or qpdf met damage it could not repair while copying.
+        // Either the output failed or qpdf met damage it could not repair in a page it read.
         throw CalculationError(std::ferror(file) ? writeFailedMessage : damagedPdfMessage);
     }
 }
