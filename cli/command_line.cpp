@@ -45,6 +45,10 @@ int runCommandLine(const QStringList& arguments) {
     } catch (const CalculationError& error) {
         printErrorLine(error.what());
         return exitFailure;
+    } catch (const std::exception& error) {
+        // Whatever a library throws that no message foresaw still ends in a message, not a crash.
+        printErrorLine(std::string("Errore imprevisto: ") + error.what());
+        return exitFailure;
     }
 }
 
