@@ -10,4 +10,22 @@ QString displayText(std::string_view utf8) {
     return displayText(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
 
+QString boxText(std::string_view utf8) {
+    QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    // In place: the text only gets shorter.
+    QChar* out = text.data();
+    const QChar* in = out;
+    const QChar* const end = in + text.size();
+    while (in != end) {
+        if (*in == u'\r' && in + 1 != end && in[1] == u'\n') {
+            in += 2;
+            *out++ = in != end && *in == u' ' ? QChar(QChar::LineSeparator) : QChar(u'\n');
+        } else {
+            *out++ = *in++;
+        }
+    }
+    text.truncate(out - text.data());
+    return text;
+}
+
 } // namespace plicora

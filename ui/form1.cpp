@@ -22,14 +22,8 @@ const QColor yellow(255, 255, 0);
 // widget, so that screen readers don't stop on a nameless decoration.
 const QRect shape1 = twipRect(1320, 240, 3135, 735);
 
-// A face of exactly this colour needs a style sheet: some styles paint the palette's button
-// colour as a gradient. The light and dark edges give the raised look; pressed, they swap. The
-// caption is black whatever the palette, as a light one would not read on orange.
-const char* const buttonStyle =
-    "QPushButton { background-color: rgb(255, 192, 128); color: black; border: 2px solid; "
-    "border-color: white rgb(128, 96, 64) rgb(128, 96, 64) white; }"
-    "QPushButton:focus { border-color: black; }"
-    "QPushButton:pressed { border-color: rgb(128, 96, 64) white white rgb(128, 96, 64); }";
+// The buttons' face: some styles would paint the palette's button colour as a gradient.
+const QColor orange(255, 192, 128);
 
 struct ButtonRow {
     const char* name;
@@ -99,11 +93,10 @@ Form1::Form1() : picture_(mainPicture()) {
     };
     QWidget* previous = nullptr;
     for (const ButtonRow& row : buttons) {
-        auto* button = new WrappingButton(QString::fromLatin1(row.caption), this);
+        auto* button = new WrappingButton(QString::fromLatin1(row.caption), this, orange);
         button->setObjectName(QString::fromLatin1(row.name));
         button->setGeometry(twipRect(row.left, 4560, 1695, 735));
         button->setFont(windowFont("Times New Roman", 11.25, true));
-        button->setStyleSheet(QString::fromLatin1(buttonStyle));
         button->setAccessibleName(button->text());
         fitCaption(button);
         connect(button, &QPushButton::clicked, this, row.onClicked);
