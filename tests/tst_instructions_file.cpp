@@ -47,7 +47,10 @@ INSTANTIATE_TEST_SUITE_P(
         // Outside ASCII the separator is written in windows-1252; unknown characters as "?".
         FileCase{"windows1252Separator", 4, "\u00e8\u20ac\u4e2d",
                  fourUpHeader + "4\xe8\x80?1\xe8\x80? \r\n \r\nSequenza 'Retro' pagina\r\n\r\n"
-                                "2\xe8\x80?3\xe8\x80? \r\n"}),
+                                "2\xe8\x80?3\xe8\x80? \r\n"},
+        // An overlong form would otherwise smuggle a NUL byte into the file.
+        FileCase{"overlongUtf8Separator", 4, "\xe0\x80\x80",
+                 fourUpHeader + "4?1? \r\n \r\nSequenza 'Retro' pagina\r\n\r\n2?3? \r\n"}),
     plicora::testing::caseName<FileCase>);
 
 TEST(EightUpFile, isRenderedByteForByte) {
