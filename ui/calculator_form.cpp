@@ -182,7 +182,8 @@ void CalculatorForm::apply(const CalculationOutcome& outcome) {
     }
     if (outcome.listing) {
         // One edit at the end: no extra paragraph break, and no re-layout per line. Undoing a
-        // listing is of no use, and keeping it would double the memory each press takes.
+        // listing is of no use, and keeping it would double the memory each press takes (the
+        // edits typed before it are forgotten too).
         QTextDocument* document = stampa_->document();
         document->setUndoRedoEnabled(false);
         QTextCursor end(document);
