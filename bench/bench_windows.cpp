@@ -32,7 +32,7 @@ extern char** environ;
 
 namespace {
 
-constexpr int startUpRuns = 21; // of each program on each platform
+constexpr int startUpRuns = 31; // of each program on each platform
 constexpr int pressRuns = 7;    // of 50 presses, each in a fresh process
 constexpr int pressesPerRun = 50;
 constexpr std::array reportedPresses = {1, 10, 50};
