@@ -3,6 +3,7 @@
 
 #include "ui/form1.h"
 #include "ui/icon_after_first_paint.h"
+#include "ui/pixel_runs.h"
 #include "ui/wrapping_button.h"
 
 #include <QApplication>
@@ -11,11 +12,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 using namespace plicora;
 using namespace plicora::testing;
@@ -224,6 +228,24 @@ TEST(WindowIcon, isSetAfterTheFirstPaint) {
     window.grab();
     QCoreApplication::processEvents();
     EXPECT_EQ(QApplication::windowIcon().availableSizes().size(), 8);
+}
+
+// Runs that cross rows and bands land where they belong; a run past the end is cut short.
+TEST(PixelRuns, fillThePictureInOrder) {
+    const std::vector<quint32> runs = {100, 0xffff0000, 200, 0xff0000ff, 5, 0xff00ff00};
+    QImage picture(3, 70, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    drawPixelRuns(painter,
+                  QByteArrayView(reinterpret_cast<const char*>(runs.data()),
+                                 static_cast<qsizetype>(runs.size() * sizeof(quint32))),
+                  picture.size());
+    painter.end();
+    const auto at = [&](int i) { return picture.pixelColor(i % 3, i / 3); };
+    EXPECT_EQ(at(0), Qt::red);
+    EXPECT_EQ(at(99), Qt::red); // row 33, in the second band
+    EXPECT_EQ(at(100), Qt::blue);
+    EXPECT_EQ(at(209), Qt::blue); // the last pixel, and no green after it
 }
 
 } // namespace
