@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -16,6 +17,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -300,5 +303,62 @@ INSTANTIATE_TEST_SUITE_P(
                       Stop{"tooManySheets", "2001", "1", tooManyPagesMessage, "2004", true, true},
                       Stop{"pageOverflows", "41", "32767", overflowMessage, "44", true, true}),
     caseName<Stop>);
+
+// --- What the user takes out of the output box ---------------------------------------------------
+
+struct Copy {
+    std::string name;
+    const CalculatorVariant& (*variant)();
+    const char* pageCount;
+    int presses;
+    int firstLine, lastLine; // the lines selected, from 0; -1 for the end
+};
+
+class CopiedListing : public ::testing::TestWithParam<Copy> {};
+
+// The box holds its listings in blocks of many lines, yet what is copied is the listing line
+// for line, across the blocks' bounds too, and typing and undoing still work.
+TEST_P(CopiedListing, isTheListingLineForLine) {
+    const Copy& p = GetParam();
+    Calculator c(p.variant());
+    c.field("Text1")->setText(QString::fromUtf8(p.pageCount));
+    QString shown;
+    for (int i = 0; i < p.presses; ++i) {
+        c.press();
+        const std::string sequence =
+            p.variant().mode == Mode::FourUp
+                ? renderListing(computeFourUp(Page(std::stoi(p.pageCount)), 0), ",")
+                : renderListing(EightUpSequence(Page(std::stoi(p.pageCount)), 0), ",");
+        shown += displayText(sequence);
+    }
+    auto* box = c.get<QPlainTextEdit>("Stampa");
+    EXPECT_LE(box->document()->blockCount(), shown.count('\n') / 8);
+    EXPECT_FALSE(box->document()->isUndoAvailable());
+
+    const QStringList lines = shown.split('\n');
+    const int last = p.lastLine < 0 ? int(lines.size()) - 1 : p.lastLine;
+    const QString selected = lines.mid(p.firstLine, last - p.firstLine + 1).join('\n');
+    QTextCursor cursor(box->document());
+    cursor.setPosition(int(lines.mid(0, p.firstLine).join('\n').size()) + (p.firstLine > 0));
+    cursor.setPosition(cursor.position() + int(selected.size()), QTextCursor::KeepAnchor);
+    box->setTextCursor(cursor);
+    box->copy();
+    EXPECT_EQ(QApplication::clipboard()->text(), selected);
+
+    box->moveCursor(QTextCursor::End);
+    box->insertPlainText(QStringLiteral("nota"));
+    EXPECT_EQ(c.stampa(), shown + "nota");
+    box->undo();
+    EXPECT_EQ(c.stampa(), shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Listings, CopiedListing,
+    ::testing::Values(Copy{"fourUpAll", &fourUpCalculator, "2000", 1, 0, -1},
+                      Copy{"fourUpAcrossBlocks", &fourUpCalculator, "200", 1, 5, 40},
+                      Copy{"eightUpTwoPressesAll", &eightUpCalculator, "800", 2, 0, -1},
+                      Copy{"eightUpOneSheetInsideABlock", &eightUpCalculator, "800", 1, 2, 3},
+                      Copy{"eightUpAcrossPresses", &eightUpCalculator, "800", 2, 190, 215}),
+    caseName<Copy>);
 
 } // namespace

@@ -1,17 +1,25 @@
+#include "test_support.h"
 #include "window_test_support.h"
 
 #include "ui/form1.h"
+#include "ui/icon_after_first_paint.h"
+#include "ui/pixel_runs.h"
+#include "ui/wrapping_button.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 using namespace plicora;
 using namespace plicora::testing;
@@ -161,6 +169,83 @@ TEST_F(MainWindow, endsWhenClosed) {
     QTimer::singleShot(0, &form, &QWidget::close);
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_FALSE(form.isVisible());
+}
+
+// --- The orange buttons draw themselves --------------------------------------------------------
+
+struct ButtonState {
+    std::string name;
+    bool down;
+    bool focused;
+    QColor topLeft, bottomRight; // the edges' outermost pixels
+};
+
+class OrangeButton : public ::testing::TestWithParam<ButtonState> {};
+
+TEST_P(OrangeButton, showsItsStateOnAFlatFace) {
+    const ButtonState& p = GetParam();
+    QWidget window;
+    auto* other = new QPushButton(&window);
+    auto* button = new WrappingButton(QStringLiteral("HELP"), &window, QColor(255, 192, 128));
+    button->setGeometry(0, 0, 113, 49);
+    QPalette light = button->palette(); // a theme whose ink would not read on orange
+    light.setColor(QPalette::ButtonText, Qt::white);
+    button->setPalette(light);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    (p.focused ? static_cast<QWidget*>(button) : other)->setFocus();
+    button->setDown(p.down);
+    const QImage face = button->grab().toImage();
+    EXPECT_EQ(face.pixelColor(0, 0), p.topLeft);
+    EXPECT_EQ(face.pixelColor(112, 48), p.bottomRight);
+    EXPECT_EQ(face.pixelColor(8, 4), QColor(255, 192, 128));
+    int focusMark = 0, ink = 0;
+    for (int x = 10; x < 100; ++x)
+        focusMark += face.pixelColor(x, 5) == Qt::black;
+    for (int y = 6; y < 43; ++y)
+        for (int x = 6; x < 107; ++x)
+            ink += face.pixelColor(x, y).lightness() < 60;
+    EXPECT_EQ(focusMark > 0, p.focused);
+    EXPECT_GT(ink, 20); // the caption, black
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    States, OrangeButton,
+    ::testing::Values(ButtonState{"raised", false, false, Qt::white, QColor(128, 96, 64)},
+                      ButtonState{"sunken", true, false, QColor(128, 96, 64), Qt::white},
+                      ButtonState{"focused", false, true, Qt::white, QColor(128, 96, 64)}),
+    caseName<ButtonState>);
+
+// The icon's images are decoded only once a window has been painted.
+TEST(WindowIcon, isSetAfterTheFirstPaint) {
+    QCoreApplication::processEvents(); // an icon that earlier tests' paints still have to set
+    QApplication::setWindowIcon(QIcon());
+    new IconAfterFirstPaint;
+    QWidget window;
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(QApplication::windowIcon().isNull());
+    window.show();
+    window.grab();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::windowIcon().availableSizes().size(), 8);
+}
+
+// Runs that cross rows and bands land where they belong; a run past the end is cut short.
+TEST(PixelRuns, fillThePictureInOrder) {
+    const std::vector<quint32> runs = {100, 0xffff0000, 200, 0xff0000ff, 5, 0xff00ff00};
+    QImage picture(3, 70, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    drawPixelRuns(painter,
+                  QByteArrayView(reinterpret_cast<const char*>(runs.data()),
+                                 static_cast<qsizetype>(runs.size() * sizeof(quint32))),
+                  picture.size());
+    painter.end();
+    const auto at = [&](int i) { return picture.pixelColor(i % 3, i / 3); };
+    EXPECT_EQ(at(0), Qt::red);
+    EXPECT_EQ(at(99), Qt::red); // row 33, in the second band
+    EXPECT_EQ(at(100), Qt::blue);
+    EXPECT_EQ(at(209), Qt::blue); // the last pixel, and no green after it
 }
 
 } // namespace

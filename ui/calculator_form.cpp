@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <new>
@@ -180,10 +181,15 @@ void CalculatorForm::apply(const CalculationOutcome& outcome) {
         }
     }
     if (outcome.listing) {
-        // One edit at the end: no extra paragraph break, and no re-layout per line.
-        QTextCursor end(stampa_->document());
+        // One edit at the end: no extra paragraph break, and no re-layout per line. Undoing a
+        // listing is of no use, and keeping it would double the memory each press takes (the
+        // edits typed before it are forgotten too).
+        QTextDocument* document = stampa_->document();
+        document->setUndoRedoEnabled(false);
+        QTextCursor end(document);
         end.movePosition(QTextCursor::End);
-        end.insertText(displayText(*outcome.listing));
+        end.insertText(boxText(*outcome.listing));
+        document->setUndoRedoEnabled(true);
     }
     if (!outcome.error.empty())
         showMessage(this, QString::fromStdString(outcome.error));

@@ -28,7 +28,6 @@ private:
     void onCommand4Clicked();
     void openCalculator(const CalculatorVariant& variant);
 
-    QImage picture_;
     QImage sharpPicture_; // for high-DPI screens, drawn on first need
 };
 

@@ -10,18 +10,34 @@
 
 #include <array>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
-// A name ending in ".rgb32" gets the raw pixels as the program keeps them (32-bit words
-// 0xffRRGGBB, row after row, in this machine's byte order); any other, the format it names.
+// Runs of equal pixels, row after row, as the program keeps its picture: pairs of 32-bit words
+// in this machine's byte order, the count, then the colour as 0xffRRGGBB.
+QByteArray pixelRuns(const QImage& image) {
+    const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+    std::vector<quint32> runs;
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto* row = reinterpret_cast<const quint32*>(pixels.constScanLine(y));
+        for (int x = 0; x < pixels.width(); ++x) {
+            if (!runs.empty() && runs.back() == row[x])
+                ++runs[runs.size() - 2];
+            else
+                runs.insert(runs.end(), {1, row[x]});
+        }
+    }
+    return QByteArray(reinterpret_cast<const char*>(runs.data()),
+                      static_cast<qsizetype>(runs.size() * sizeof(quint32)));
+}
+
+// A name ending in ".runs" gets the pixel runs; any other, the format it names.
 bool save(const QImage& image, const QString& name) {
     QFile file(name);
-    if (name.endsWith(QLatin1String(".rgb32"))) {
-        const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
-        if (file.open(QIODevice::WriteOnly) &&
-            file.write(reinterpret_cast<const char*>(pixels.constBits()), pixels.sizeInBytes()) ==
-                pixels.sizeInBytes())
+    if (name.endsWith(QLatin1String(".runs"))) {
+        const QByteArray runs = pixelRuns(image);
+        if (file.open(QIODevice::WriteOnly) && file.write(runs) == runs.size())
             return true;
     } else if (image.save(name)) {
         return true;
@@ -64,14 +80,14 @@ int main(int argc, char* argv[]) {
     if (argc != 3) {
         std::fprintf(stderr,
                      "usage: draw_picture PICTURE_FOLDER ICON_THEME_FOLDER\n"
-                     "  writes main_picture.rgb32 and main_picture@2x.png, and the\n"
+                     "  writes main_picture.runs and main_picture@2x.png, and the\n"
                      "  icons as SIZExSIZE/apps/plicora.png and scalable/apps/plicora.svg\n");
         return 2;
     }
     const QDir pictures(QString::fromLocal8Bit(argv[1]));
     const QDir theme(QString::fromLocal8Bit(argv[2]));
     const bool saved =
-        save(draw::drawPicture(1), pictures.filePath(QStringLiteral("main_picture.rgb32"))) &&
+        save(draw::drawPicture(1), pictures.filePath(QStringLiteral("main_picture.runs"))) &&
         save(draw::drawPicture(2), pictures.filePath(QStringLiteral("main_picture@2x.png"))) &&
         saveIcons(theme);
     return saved ? 0 : 1;
