@@ -9,9 +9,6 @@
 namespace plicora {
 namespace {
 
-// The separator field holds no more than this many characters.
-constexpr int separatorMaxLength = 255;
-
 // `text` with its CR LF line ends as LF.
 std::string withLineFeeds(const std::string& text) {
     std::string out;

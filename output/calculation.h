@@ -9,6 +9,10 @@
 
 namespace plicora {
 
+// The longest separator taken: it is written up to six times per sheet, and one pasted by mistake
+// in the thousands of characters would build listings of hundreds of megabytes.
+inline constexpr int separatorMaxLength = 255;
+
 // The texts of a calculator window's fields at one press of its button, as typed (UTF-8).
 struct CalculationRequest {
     Mode mode = Mode::FourUp;

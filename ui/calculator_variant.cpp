@@ -1,5 +1,6 @@
 #include "calculator_variant.h"
 
+#include "output/calculation.h"
 #include "twips.h"
 
 namespace plicora {
@@ -50,8 +51,6 @@ const std::array<ControlRow, controlCount>& calculatorControls() {
          .kind = Kind::Label,
          .text = "Separatore di sequenza",
          .geometry = {twipRect(240, 3240, 2775, 375), twipRect(600, 2880, 2775, 375)}},
-        // A separator is written up to six times per sheet: one pasted by mistake in the thousands
-        // of characters would build listings of hundreds of megabytes and freeze the window.
         {.id = Control::Separatore,
          .name = "Separatore",
          .kind = Kind::Field,
@@ -59,7 +58,7 @@ const std::array<ControlRow, controlCount>& calculatorControls() {
          .geometry = {twipRect(3240, 3120, 360, 675), twipRect(3720, 2760, 360, 675)},
          .points = 24,
          .label = Control::Label3,
-         .maxLength = 255},
+         .maxLength = separatorMaxLength},
         {.id = Control::Check1,
          .name = "Check1",
          .kind = Kind::CheckBox,
