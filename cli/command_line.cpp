@@ -2,7 +2,7 @@
 
 #include "booklet_command.h"
 #include "console.h"
-#include "core/calculation_error.h"
+#include "core/user_error.h"
 #include "help_text.h"
 #include "italian_parser_texts.h"
 #include "sequence_command.h"
@@ -42,7 +42,7 @@ int runCommandLine(const QStringList& arguments) {
         printErrorLine(std::string("plicora: ") + error.what());
         printErrorLine("Per l'aiuto: plicora --help");
         return exitUsage;
-    } catch (const CalculationError& error) {
+    } catch (const UserError& error) {
         printErrorLine(error.what());
         return exitFailure;
     } catch (const std::exception& error) {

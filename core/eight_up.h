@@ -14,7 +14,7 @@ struct SheetQuad {
 // per sheet.
 class EightUpSequence {
 public:
-    // Throws CalculationError when a page shifted by the offset leaves 16 bits.
+    // Throws UserError when a page shifted by the offset leaves 16 bits.
     EightUpSequence(Page pageCount, Page firstPageOffset);
 
     // Sheets 1..sheets() exist; none when the page count is zero or less.

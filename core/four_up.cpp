@@ -1,13 +1,15 @@
 #include "four_up.h"
 
+#include "core_messages.h"
 #include "page_count.h"
+#include "user_error.h"
 
 namespace plicora {
 
 FourUpSequence computeFourUp(Page pageCount, Page firstPageOffset) {
     const int sheets = sheetCount(pageCount, Mode::FourUp);
     if (sheets > fourUpMaxSheets)
-        throw CalculationError(tooManyPagesMessage);
+        throw UserError(tooManyPagesMessage());
     FourUpSequence sequence;
     const int n = pageCount;
     for (int s = 1; s <= sheets; ++s) {

@@ -8,9 +8,6 @@ namespace plicora {
 
 // Most four-up sheets a calculation takes: its tables hold 1000 entries each.
 inline constexpr int fourUpMaxSheets = 500;
-inline constexpr const char* tooManyPagesMessage =
-    "Il numero di pagine supera il massimo di 2000 (500 fogli) per la stampa a 4 pagine per "
-    "foglio";
 
 // Page numbers by position 1..1000; position 0 is never used.
 using PageTable = std::array<Page, 2 * fourUpMaxSheets + 1>;
@@ -24,7 +21,7 @@ struct FourUpSequence {
     int entries = 0; // K = 2 x sheets; positions 1..K are filled
 };
 
-// The booklet for a checked page count and a first-page offset. Throws CalculationError
+// The booklet for a checked page count and a first-page offset. Throws UserError
 // for more than 500 sheets, before any entry is written, or when a page leaves 16 bits.
 FourUpSequence computeFourUp(Page pageCount, Page firstPageOffset);
 

@@ -1,5 +1,8 @@
 #include "number_reader.h"
 
+#include "core_messages.h"
+#include "user_error.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -120,7 +123,7 @@ double readNumber(std::string_view text) {
 Page toPage(double value) {
     // Written so that NaN fails too.
     if (!(value >= pageMin && value < pageMax + 1.0))
-        throw CalculationError(overflowMessage);
+        throw UserError(overflowMessage());
     return static_cast<Page>(std::floor(value));
 }
 

@@ -11,7 +11,7 @@ namespace plicora {
 // locale; an exponent may follow; "&H" and "&O" introduce hexadecimal and octal digits.
 double readNumber(std::string_view text);
 
-// `value` rounded towards minus infinity; throws CalculationError when outside 16 bits.
+// `value` rounded towards minus infinity; throws UserError when outside 16 bits.
 Page toPage(double value);
 
 // The page count N and the first-page offset S (first page - 1) of a request.
@@ -20,7 +20,7 @@ struct PageNumbers {
     Page firstPageOffset = 0;
 };
 
-// Reads N and S from the page-count and first-page fields; throws CalculationError on overflow.
+// Reads N and S from the page-count and first-page fields; throws UserError on overflow.
 PageNumbers readPageNumbers(std::string_view pageCountText, std::string_view firstPageText);
 
 } // namespace plicora

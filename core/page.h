@@ -1,7 +1,5 @@
 #pragma once
 
-#include "calculation_error.h"
-
 #include <cstdint>
 #include <limits>
 
@@ -14,12 +12,8 @@ using Page = std::int16_t;
 inline constexpr int pageMin = std::numeric_limits<Page>::min();
 inline constexpr int pageMax = std::numeric_limits<Page>::max();
 
-// `value` as a page; throws CalculationError when it leaves 16 bits.
-inline Page checkedPage(int value) {
-    if (value < pageMin || value > pageMax)
-        throw CalculationError(overflowMessage);
-    return static_cast<Page>(value);
-}
+// `value` as a page; throws UserError when it leaves 16 bits.
+Page checkedPage(int value);
 
 // A four-up (A5 booklet) or an eight-up layout.
 enum class Mode { FourUp, EightUp };

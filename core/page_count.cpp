@@ -1,5 +1,6 @@
 #include "page_count.h"
 
+#include "core_messages.h"
 #include "number_text.h"
 
 namespace plicora {
@@ -8,13 +9,6 @@ namespace {
 // Division rounding towards minus infinity, which C++'s "/" doesn't do for negatives.
 int floorDiv(int a, int b) {
     return a / b - (a % b != 0 && a < 0 ? 1 : 0);
-}
-
-const char* pageWarning(Mode mode) {
-    return mode == Mode::FourUp ? "Il numero di pagina non è multiplo di 4.Bisogna aggiungere al "
-                                  "documento alcuni fogli bianchi"
-                                : "Il numero di pagina non è multiplo di 8.Bisogna aggiungere al "
-                                  "documento alcuni fogli bianchi";
 }
 
 } // namespace

@@ -14,7 +14,7 @@ struct PageCountCheck {
     std::string pageWarning = {};   // only when adjusted
 };
 
-// Rounds `pageCount` up to whole sheets of `mode`; throws CalculationError when the
+// Rounds `pageCount` up to whole sheets of `mode`; throws UserError when the
 // rounded count leaves 16 bits.
 PageCountCheck checkPageCount(Page pageCount, Mode mode);
 

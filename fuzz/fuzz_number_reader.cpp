@@ -1,6 +1,6 @@
 // Any text read as a number gives a value and never reads outside the text; the 16-bit
 // conversion either fits or reports an overflow.
-#include "core/calculation_error.h"
+#include "core/user_error.h"
 #include "core/number_reader.h"
 
 #include <cmath>
@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const int page = plicora::toPage(value);
         if (page > value || page + 1 <= value)
             std::abort(); // not the floor
-    } catch (const plicora::CalculationError&) {
+    } catch (const plicora::UserError&) {
         if (value >= -32768.0 && value < 32768.0)
             std::abort(); // a value that fits was refused
     }

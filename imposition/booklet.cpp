@@ -1,9 +1,9 @@
 #include "booklet.h"
 
 #include "booklet_pdf.h"
-#include "core/calculation_error.h"
+#include "core/user_error.h"
 #include "imposition_messages.h"
-#include "output/file_writer.h"
+#include "files/file_writer.h"
 #include "sheet_side.h"
 
 #include <algorithm>
@@ -20,10 +20,10 @@ std::filesystem::path pathOf(const std::string& utf8Path) {
 template <typename Build> void readingPages(Build build) {
     try {
         build();
-    } catch (const CalculationError&) {
+    } catch (const UserError&) {
         throw;
     } catch (const std::runtime_error&) {
-        throw CalculationError(damagedPdfMessage);
+        throw UserError(damagedPdfMessage);
     }
 }
 
@@ -38,7 +38,7 @@ Booklet::Booklet(const std::string& inputPath, Mode mode)
 void Booklet::refuseInput(const std::string& path) const {
     std::error_code error;
     if (std::filesystem::equivalent(pathOf(path), pathOf(source_.path()), error))
-        throw CalculationError(outputIsInputMessage);
+        throw UserError(outputIsInputMessage);
 }
 
 void Booklet::writeDuplex(const std::string& path) {
@@ -70,7 +70,7 @@ void Booklet::writeSeparate(const std::string& frontPath, const std::string& bac
     writeFile(frontPath, [&](std::FILE* frontFile) {
         fronts.write(frontFile);
         if (std::fflush(frontFile) != 0)
-            throw CalculationError(writeFailedMessage);
+            throw UserError(writeFailedMessage);
         // The backs go into place only when the fronts are wholly written, and a failure here
         // discards the fronts' temporary file: no half pair is left behind.
         writeFile(backPath, [&](std::FILE* backFile) { backs.write(backFile); });

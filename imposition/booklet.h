@@ -13,7 +13,7 @@ namespace plicora {
 class Booklet {
 public:
     // Opens the document and rounds its page count up to whole sheets of `mode` (blank pages at
-    // the end). Throws CalculationError as SourcePdf does and when the count leaves 16 bits.
+    // the end). Throws UserError as SourcePdf does and when the count leaves 16 bits.
     Booklet(const std::string& inputPath, Mode mode);
 
     // The whole-sheets check of the document's page count.
@@ -26,7 +26,7 @@ public:
     void writeSeparate(const std::string& frontPath, const std::string& backPath);
 
 private:
-    // Throws CalculationError when `path` names the document itself.
+    // Throws UserError when `path` names the document itself.
     void refuseInput(const std::string& path) const;
 
     SourcePdf source_;

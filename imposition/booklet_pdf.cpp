@@ -1,9 +1,9 @@
 #include "booklet_pdf.h"
 
-#include "core/calculation_error.h"
+#include "core/user_error.h"
 #include "core/number_text.h"
 #include "imposition_messages.h"
-#include "output/file_writer.h"
+#include "files/file_writer.h"
 #include "page_form.h"
 #include "side_layout.h"
 
@@ -63,11 +63,11 @@ void BookletPdf::write(std::FILE* file) {
         // placing operators, and compressing each of them would cost more than it saves.
         writer.setCompressStreams(false);
         writer.write();
-    } catch (const CalculationError&) {
+    } catch (const UserError&) {
         throw;
     } catch (const std::runtime_error&) {
         // Either the output failed or qpdf met damage it could not repair in a page it read.
-        throw CalculationError(std::ferror(file) ? writeFailedMessage : damagedPdfMessage);
+        throw UserError(std::ferror(file) ? writeFailedMessage : damagedPdfMessage);
     }
 }
 

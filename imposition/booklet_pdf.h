@@ -23,7 +23,7 @@ public:
     // Appends a side as an A4 landscape page: each page scaled into its cell, proportions kept,
     // centred, its own rotation honoured. A page beyond the document leaves its cell blank.
     void addSide(const SheetSide& side);
-    // Writes the PDF to `file`. Throws CalculationError when writing fails or the source turns
+    // Writes the PDF to `file`. Throws UserError when writing fails or the source turns
     // out damaged beyond repair.
     void write(std::FILE* file);
 

@@ -20,7 +20,7 @@ struct BookletSides {
 };
 
 // The sides of a booklet of `pageCount` pages, already rounded to whole sheets, from the same
-// sequences as the listings and with no first-page offset. Throws CalculationError as they do.
+// sequences as the listings and with no first-page offset. Throws UserError as they do.
 BookletSides bookletSides(Mode mode, Page pageCount);
 
 } // namespace plicora

@@ -1,6 +1,6 @@
 #include "source_pdf.h"
 
-#include "core/calculation_error.h"
+#include "core/user_error.h"
 #include "imposition_messages.h"
 
 #include <qpdf/QPDFExc.hh>
@@ -40,14 +40,14 @@ SourcePdf::SourcePdf(const std::string& utf8Path) : path_(utf8Path) {
         pdf_.processFile(path_.c_str());
         pages_ = QPDFPageDocumentHelper(pdf_).getAllPages();
     } catch (const QPDFSystemError&) {
-        throw CalculationError(cannotOpenDocumentMessage);
+        throw UserError(cannotOpenDocumentMessage);
     } catch (const QPDFExc& error) {
-        throw CalculationError(readFailure(path_, error.getErrorCode()));
+        throw UserError(readFailure(path_, error.getErrorCode()));
     } catch (const std::runtime_error&) {
-        throw CalculationError(readFailure(path_, qpdf_e_damaged_pdf));
+        throw UserError(readFailure(path_, qpdf_e_damaged_pdf));
     }
     if (pages_.empty())
-        throw CalculationError(noPagesMessage);
+        throw UserError(noPagesMessage);
 }
 
 } // namespace plicora

@@ -11,7 +11,7 @@ namespace plicora {
 // A PDF document opened to be imposed: its pages, read lazily by qpdf.
 class SourcePdf {
 public:
-    // Opens the PDF at `utf8Path`, repairing what qpdf can repair. Throws CalculationError with
+    // Opens the PDF at `utf8Path`, repairing what qpdf can repair. Throws UserError with
     // an Italian message when it is missing, not a PDF, damaged beyond repair, locked by a
     // password or has no pages.
     explicit SourcePdf(const std::string& utf8Path);

@@ -1,7 +1,8 @@
 #include "calculation.h"
 
 #include "core/number_reader.h"
-#include "file_writer.h"
+#include "core/user_error.h"
+#include "files/file_writer.h"
 #include "instructions_file.h"
 #include "listing.h"
 
@@ -17,7 +18,7 @@ void finish(CalculationOutcome& outcome, const CalculationRequest& request,
             const Sequence& sequence) {
     std::string listing = renderListing(sequence, request.separator);
     if (listing.size() > request.listingRoom)
-        throw CalculationError(listingTooLongMessage);
+        throw UserError(listingTooLongMessage);
     outcome.listing = std::move(listing);
     if (request.writeFile)
         writeFile(request.filePath, renderInstructions(sequence, request.separator));
@@ -36,7 +37,7 @@ CalculationOutcome calculate(const CalculationRequest& request) {
             finish(outcome, request, computeFourUp(pageCount, numbers.firstPageOffset));
         else
             finish(outcome, request, EightUpSequence(pageCount, numbers.firstPageOffset));
-    } catch (const CalculationError& error) {
+    } catch (const UserError& error) {
         outcome.error = error.what();
     } catch (const std::bad_alloc&) {
         outcome.listing.reset(); // it may be the one thing held

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/page_count.h"
+#include "output_messages.h"
 
 #include <cstddef>
 #include <limits>
@@ -24,11 +25,6 @@ struct CalculationRequest {
     // The most characters the output box can still take: a longer listing is refused.
     std::size_t listingRoom = std::numeric_limits<std::size_t>::max();
 };
-
-inline constexpr const char* listingTooLongMessage =
-    "La casella delle sequenze \u00e8 piena: cancellarne il testo o chiudere la finestra per "
-    "svuotarla";
-inline constexpr const char* outOfMemoryMessage = "Memoria insufficiente per completare il calcolo";
 
 // What one press of a calculator's button gives its window to apply, in this order. A
 // calculation that stops early leaves the later members unset, so the window is left

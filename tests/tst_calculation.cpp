@@ -9,6 +9,11 @@ using namespace plicora;
 
 namespace {
 
+// The messages as the user reads them.
+constexpr const char* overflowText = "Numero fuori dai limiti consentiti (da -32768 a 32767)";
+constexpr const char* tooManyPagesText =
+    "Il numero di pagine supera il massimo di 2000 (500 fogli) per la stampa a 4 pagine per foglio";
+
 // How far a press got, as the window sees it.
 struct StageCase {
     const char* name;
@@ -35,20 +40,18 @@ TEST_P(Calculate, stopsWhereTheCalculationStops) {
 
 INSTANTIATE_TEST_SUITE_P(
     Stages, Calculate,
-    ::testing::Values(StageCase{"fourUp", Mode::FourUp, "41", "1", true, true, true, ""},
-                      StageCase{"eightUp", Mode::EightUp, "41", "1", true, true, true, ""},
-                      StageCase{"countOverflows", Mode::FourUp, "32768", "1", false, false, false,
-                                overflowMessage},
-                      StageCase{"firstPageOverflows", Mode::EightUp, "40", "-32768", false, false,
-                                false, overflowMessage},
-                      StageCase{"roundingOverflows", Mode::EightUp, "32761", "1", true, false,
-                                false, overflowMessage},
-                      StageCase{"tooManySheets", Mode::FourUp, "2001", "1", true, true, false,
-                                tooManyPagesMessage},
-                      StageCase{"pageOverflows", Mode::FourUp, "40", "32767", true, true, false,
-                                overflowMessage},
-                      StageCase{"shiftedQuadOverflows", Mode::EightUp, "40", "32767", true, true,
-                                false, overflowMessage}),
+    ::testing::Values(
+        StageCase{"fourUp", Mode::FourUp, "41", "1", true, true, true, ""},
+        StageCase{"eightUp", Mode::EightUp, "41", "1", true, true, true, ""},
+        StageCase{"countOverflows", Mode::FourUp, "32768", "1", false, false, false, overflowText},
+        StageCase{"firstPageOverflows", Mode::EightUp, "40", "-32768", false, false, false,
+                  overflowText},
+        StageCase{"roundingOverflows", Mode::EightUp, "32761", "1", true, false, false,
+                  overflowText},
+        StageCase{"tooManySheets", Mode::FourUp, "2001", "1", true, true, false, tooManyPagesText},
+        StageCase{"pageOverflows", Mode::FourUp, "40", "32767", true, true, false, overflowText},
+        StageCase{"shiftedQuadOverflows", Mode::EightUp, "40", "32767", true, true, false,
+                  overflowText}),
     plicora::testing::caseName<StageCase>);
 
 TEST(Calculate, givesTheRoundedCountAndTheListingOfTheRoundedCount) {

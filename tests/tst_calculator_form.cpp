@@ -1,8 +1,8 @@
 #include "test_support.h"
 #include "window_test_support.h"
 
-#include "core/calculation_error.h"
-#include "output/file_writer.h"
+#include "core/user_error.h"
+#include "files/file_writer.h"
 #include "output/listing.h"
 #include "ui/calculator_form.h"
 #include "ui/display_text.h"
@@ -29,6 +29,11 @@ using namespace plicora;
 using namespace plicora::testing;
 
 namespace {
+
+// The messages as the user reads them.
+constexpr const char* overflowText = "Numero fuori dai limiti consentiti (da -32768 a 32767)";
+constexpr const char* tooManyPagesText =
+    "Il numero di pagine supera il massimo di 2000 (500 fogli) per la stampa a 4 pagine per foglio";
 
 const char* const fourUpWarning =
     "Il numero di pagina non \u00e8 multiplo di 4.Bisogna aggiungere al documento alcuni fogli "
@@ -297,11 +302,10 @@ TEST_P(StoppedPress, leavesTheWindowAsFarAsItGot) {
 
 INSTANTIATE_TEST_SUITE_P(
     Stops, StoppedPress,
-    ::testing::Values(Stop{"countUnreadable", "99999", "1", overflowMessage, "99999", false, false},
-                      Stop{"roundingOverflows", "32766", "1", overflowMessage, "32766", false,
-                           true},
-                      Stop{"tooManySheets", "2001", "1", tooManyPagesMessage, "2004", true, true},
-                      Stop{"pageOverflows", "41", "32767", overflowMessage, "44", true, true}),
+    ::testing::Values(Stop{"countUnreadable", "99999", "1", overflowText, "99999", false, false},
+                      Stop{"roundingOverflows", "32766", "1", overflowText, "32766", false, true},
+                      Stop{"tooManySheets", "2001", "1", tooManyPagesText, "2004", true, true},
+                      Stop{"pageOverflows", "41", "32767", overflowText, "44", true, true}),
     caseName<Stop>);
 
 // --- What the user takes out of the output box ---------------------------------------------------

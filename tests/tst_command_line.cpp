@@ -1,9 +1,9 @@
 #include "test_support.h"
 
 #include "core/four_up.h"
+#include "files/file_writer.h"
 #include "imposition/imposition_messages.h"
 #include "output/calculation.h"
-#include "output/file_writer.h"
 #include "tools/numbered_pdf/numbered_pdf.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +23,10 @@ using namespace plicora::testing;
 namespace fs = std::filesystem;
 
 namespace {
+
+// The messages as the user reads them.
+constexpr const char* tooManyPagesText =
+    "Il numero di pagine supera il massimo di 2000 (500 fogli) per la stampa a 4 pagine per foglio";
 
 struct ChildRun {
     int status = -1;
@@ -239,7 +243,7 @@ INSTANTIATE_TEST_SUITE_P(
             "tooManyPages", Setup::Long, booklet({"@doc.pdf"}), 1, "",
             "Numero totale di pagine: 2004\nIl numero di pagina non è multiplo di 4.Bisogna "
             "aggiungere al documento alcuni fogli bianchi\n" +
-                std::string(tooManyPagesMessage)},
+                std::string(tooManyPagesText)},
         CommandCase{"outputIsInput", Setup::Numbered, booklet({"@doc.pdf", "-o", "@./doc.pdf"}), 1,
                     "", outputIsInputMessage},
         CommandCase{"outputFolderMissing", Setup::Numbered,

@@ -1,4 +1,4 @@
-#include "core/calculation_error.h"
+#include "core/user_error.h"
 #include "core/eight_up.h"
 
 #include <gtest/gtest.h>
@@ -61,7 +61,7 @@ TEST(EightUp, printsEveryPageOnceForEveryCount) {
 }
 
 TEST(EightUp, overflowsWhenAShiftedPageLeaves16Bits) {
-    EXPECT_THROW(EightUpSequence(32760, 8), CalculationError);
+    EXPECT_THROW(EightUpSequence(32760, 8), UserError);
     EXPECT_EQ(EightUpSequence(8, -32768).front(1).p3, -32767);
     EXPECT_EQ(EightUpSequence(32760, 7).front(1).p2, 32767);
 }

@@ -1,7 +1,7 @@
 #include "test_support.h"
 #include "window_test_support.h"
 
-#include "output/file_writer.h"
+#include "files/file_writer.h"
 #include "ui/calculator_form.h"
 
 #include <QCheckBox>

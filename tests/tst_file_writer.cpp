@@ -1,7 +1,7 @@
 #include "test_support.h"
 
-#include "core/calculation_error.h"
-#include "output/file_writer.h"
+#include "core/user_error.h"
+#include "files/file_writer.h"
 
 #include <algorithm>
 #include <fstream>
@@ -123,7 +123,7 @@ TEST(WriteFile, writesAFifoOnlyWhileItHasAReader) {
     try {
         writeFile(fifo, "nobody reads");
         ADD_FAILURE() << "written without a reader";
-    } catch (const CalculationError& e) {
+    } catch (const UserError& e) {
         EXPECT_STREQ(e.what(), cannotOpenMessage);
     }
     const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);

@@ -1,4 +1,4 @@
-#include "core/calculation_error.h"
+#include "core/user_error.h"
 #include "core/four_up.h"
 
 #include <gtest/gtest.h>
@@ -71,7 +71,7 @@ TEST(FourUp, refusesMoreThan500SheetsWithItsMessage) {
         try {
             computeFourUp(n, 0);
             FAIL() << n << " pages accepted";
-        } catch (const CalculationError& e) {
+        } catch (const UserError& e) {
             EXPECT_STREQ(e.what(), "Il numero di pagine supera il massimo di 2000 (500 fogli) per "
                                    "la stampa a 4 pagine per foglio");
         }
@@ -79,7 +79,7 @@ TEST(FourUp, refusesMoreThan500SheetsWithItsMessage) {
 }
 
 TEST(FourUp, overflowsWhenAPageLeaves16Bits) {
-    EXPECT_THROW(computeFourUp(8, 32760), CalculationError);
+    EXPECT_THROW(computeFourUp(8, 32760), UserError);
     EXPECT_EQ(computeFourUp(8, -32768).front[2], -32767);
     EXPECT_EQ(computeFourUp(8, 32759).front[1], 32767);
 }

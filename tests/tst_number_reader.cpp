@@ -1,4 +1,4 @@
-#include "core/calculation_error.h"
+#include "core/user_error.h"
 #include "core/number_reader.h"
 
 #include <gtest/gtest.h>
@@ -83,7 +83,7 @@ class Overflow : public testing::TestWithParam<PageCase> {};
 
 TEST_P(Overflow, isReported) {
     const PageCase& c = GetParam();
-    EXPECT_THROW(readPageNumbers(c.pageCount, c.firstPage), CalculationError);
+    EXPECT_THROW(readPageNumbers(c.pageCount, c.firstPage), UserError);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -96,7 +96,7 @@ TEST(Overflow, carriesTheItalianMessage) {
     try {
         toPage(NAN);
         FAIL() << "NaN accepted";
-    } catch (const CalculationError& e) {
+    } catch (const UserError& e) {
         EXPECT_STREQ(e.what(), "Numero fuori dai limiti consentiti (da -32768 a 32767)");
     }
 }

@@ -1,4 +1,4 @@
-#include "core/calculation_error.h"
+#include "core/user_error.h"
 #include "core/page_count.h"
 
 #include <gtest/gtest.h>
@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
 class CheckOverflow : public testing::TestWithParam<CheckCase> {};
 
 TEST_P(CheckOverflow, whenTheRoundedCountLeaves16Bits) {
-    EXPECT_THROW(checkPageCount(GetParam().in, GetParam().mode), CalculationError);
+    EXPECT_THROW(checkPageCount(GetParam().in, GetParam().mode), UserError);
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, CheckOverflow,

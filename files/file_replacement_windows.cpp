@@ -1,7 +1,7 @@
 #include "file_replacement.h"
 
-#include "core/calculation_error.h"
-#include "file_writer.h"
+#include "core/user_error.h"
+#include "file_messages.h"
 
 #include <system_error>
 
@@ -14,7 +14,7 @@ void replaceFile(const std::filesystem::path& path, const std::function<void(std
     temporary += L".plicora-new";
     std::FILE* file = _wfopen(temporary.c_str(), L"wbx");
     if (!file)
-        throw CalculationError(cannotOpenMessage);
+        throw UserError(cannotOpenMessage);
     bool written = false;
     try {
         write(file);
@@ -30,7 +30,7 @@ void replaceFile(const std::filesystem::path& path, const std::function<void(std
         std::filesystem::rename(temporary, path, error);
     if (!written || error) {
         std::filesystem::remove(temporary, error);
-        throw CalculationError(writeFailedMessage);
+        throw UserError(writeFailedMessage);
     }
 }
 

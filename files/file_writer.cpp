@@ -1,6 +1,6 @@
 #include "file_writer.h"
 
-#include "core/calculation_error.h"
+#include "core/user_error.h"
 #include "file_replacement.h"
 
 namespace plicora {
@@ -8,7 +8,7 @@ namespace plicora {
 void writeFile(std::string_view utf8Path, const std::function<void(std::FILE*)>& write) {
     // A NUL would silently cut the path short: such a path is refused, not shortened.
     if (utf8Path.empty() || utf8Path.find('\0') != std::string_view::npos)
-        throw CalculationError(cannotOpenMessage);
+        throw UserError(cannotOpenMessage);
     // Built from UTF-8 so that accented and non-Latin paths reach the file system intact.
     replaceFile(std::filesystem::path(std::u8string(utf8Path.begin(), utf8Path.end())), write);
 }

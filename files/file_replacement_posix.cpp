@@ -1,7 +1,7 @@
 #include "file_replacement.h"
 
-#include "core/calculation_error.h"
-#include "file_writer.h"
+#include "core/user_error.h"
+#include "file_messages.h"
 
 #include <cerrno>
 #include <random>
@@ -19,7 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 
 [[noreturn]] void fail(const char* message) {
-    throw CalculationError(message);
+    throw UserError(message);
 }
 
 // A stream on a file descriptor, closed whatever happens.
