@@ -4,7 +4,7 @@
 // `qpdf --empty --pages IN ORDER -- OUT`: qpdf 11.3 takes minutes over `qpdf IN --pages IN ORDER
 // -- OUT` at 32,760 pages, as it removes the input's own pages one by one, so the faster form is
 // the fairer and stricter floor.
-#include "imposition/sheet_side.h"
+#include "core/sheet_sides.h"
 #include "tools/numbered_pdf/numbered_pdf.h"
 
 #include <fcntl.h>
@@ -72,12 +72,11 @@ std::pair<double, std::string> summary(std::vector<double> values, int decimals)
 
 // The page order of the duplex booklet: sheet 1 front, sheet 1 back, sheet 2 front...
 std::string duplexOrder(plicora::Mode mode, int pages) {
-    const plicora::BookletSides sides =
-        plicora::bookletSides(mode, static_cast<plicora::Page>(pages));
+    const auto count = static_cast<plicora::Page>(pages);
     std::string order;
-    for (std::size_t i = 0; i < sides.fronts.size(); ++i)
-        for (const plicora::SheetSide* side : {&sides.fronts[i], &sides.backs[i]})
-            for (int cell = 0; cell < side->count; ++cell)
+    for (const plicora::Sheet& sheet : plicora::sheetSides(mode, count, 0, pages).sheets)
+        for (const plicora::SheetSide* side : {&sheet.front, &sheet.back})
+            for (int cell = 0; cell < side->cells; ++cell)
                 order += (order.empty() ? "" : ",") + std::to_string(side->pages[cell]);
     return order;
 }

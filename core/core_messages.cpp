@@ -1,7 +1,7 @@
 #include "core_messages.h"
 
-#include "four_up.h"
 #include "number_text.h"
+#include "sheet_sides.h"
 
 namespace plicora {
 

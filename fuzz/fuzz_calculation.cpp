@@ -79,16 +79,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const plicora::Page offset =
         plicora::readPageNumbers(request.pageCountText, request.firstPageText).firstPageOffset;
-    const auto checkTexts = [&](const auto& sequence) {
-        check(*outcome.listing == plicora::renderListing(sequence, request.separator));
-        const std::string file = plicora::renderInstructions(sequence, request.separator);
-        check(!file.empty());
-        if (request.writeFile) // the file on disk is the whole text, byte for byte
-            check(readBack(request.filePath) == file);
-    };
-    if (request.mode == plicora::Mode::FourUp)
-        checkTexts(plicora::computeFourUp(count.pageCount, offset));
-    else
-        checkTexts(plicora::EightUpSequence(count.pageCount, offset));
+    const plicora::SheetSides sides =
+        plicora::sheetSides(request.mode, count.pageCount, offset, count.pageCount);
+    check(*outcome.listing == plicora::renderListing(sides, request.separator));
+    const std::string file = plicora::renderInstructions(sides, request.separator);
+    check(!file.empty());
+    if (request.writeFile) // the file on disk is the whole text, byte for byte
+        check(readBack(request.filePath) == file);
     return 0;
 }

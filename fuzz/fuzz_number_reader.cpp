@@ -1,7 +1,7 @@
 // Any text read as a number gives a value and never reads outside the text; the 16-bit
 // conversion either fits or reports an overflow.
-#include "core/user_error.h"
 #include "core/number_reader.h"
+#include "core/user_error.h"
 
 #include <cmath>
 #include <cstdint>

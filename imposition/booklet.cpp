@@ -2,9 +2,8 @@
 
 #include "booklet_pdf.h"
 #include "core/user_error.h"
-#include "imposition_messages.h"
 #include "files/file_writer.h"
-#include "sheet_side.h"
+#include "imposition_messages.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -35,6 +34,11 @@ Booklet::Booklet(const std::string& inputPath, Mode mode)
           checkedPage(static_cast<int>(std::min<std::size_t>(source_.pages().size(), pageMax + 1))),
           mode)) {}
 
+SheetSides Booklet::sides() const {
+    // The document's own pages, counted from 1; the rest of the last sheet is left blank.
+    return sheetSides(mode_, check_.pageCount, 0, static_cast<int>(source_.pages().size()));
+}
+
 void Booklet::refuseInput(const std::string& path) const {
     std::error_code error;
     if (std::filesystem::equivalent(pathOf(path), pathOf(source_.path()), error))
@@ -43,12 +47,11 @@ void Booklet::refuseInput(const std::string& path) const {
 
 void Booklet::writeDuplex(const std::string& path) {
     refuseInput(path);
-    const BookletSides sides = bookletSides(mode_, check_.pageCount);
     BookletPdf pdf(source_, mode_, "/DuplexFlipShortEdge");
     readingPages([&] {
-        for (std::size_t i = 0; i < sides.fronts.size(); ++i) {
-            pdf.addSide(sides.fronts[i]);
-            pdf.addSide(sides.backs[i]);
+        for (const Sheet& sheet : sides().sheets) {
+            pdf.addSide(sheet.front);
+            pdf.addSide(sheet.back);
         }
     });
     writeFile(path, [&](std::FILE* file) { pdf.write(file); });
@@ -57,15 +60,14 @@ void Booklet::writeDuplex(const std::string& path) {
 void Booklet::writeSeparate(const std::string& frontPath, const std::string& backPath) {
     refuseInput(frontPath);
     refuseInput(backPath);
-    const BookletSides sides = bookletSides(mode_, check_.pageCount);
     // Each run is printed one-sided.
     BookletPdf fronts(source_, mode_, "/Simplex");
     BookletPdf backs(source_, mode_, "/Simplex");
     readingPages([&] {
-        for (const SheetSide& side : sides.fronts)
-            fronts.addSide(side);
-        for (const SheetSide& side : sides.backs)
-            backs.addSide(side);
+        for (const Sheet& sheet : sides().sheets) {
+            fronts.addSide(sheet.front);
+            backs.addSide(sheet.back);
+        }
     });
     writeFile(frontPath, [&](std::FILE* frontFile) {
         fronts.write(frontFile);

@@ -2,6 +2,7 @@
 
 #include "core/page.h"
 #include "core/page_count.h"
+#include "core/sheet_sides.h"
 #include "source_pdf.h"
 
 #include <string>
@@ -26,6 +27,8 @@ public:
     void writeSeparate(const std::string& frontPath, const std::string& backPath);
 
 private:
+    // The booklet's sheets, from the same model as the listings.
+    SheetSides sides() const;
     // Throws UserError when `path` names the document itself.
     void refuseInput(const std::string& path) const;
 

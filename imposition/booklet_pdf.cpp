@@ -1,9 +1,9 @@
 #include "booklet_pdf.h"
 
-#include "core/user_error.h"
 #include "core/number_text.h"
-#include "imposition_messages.h"
+#include "core/user_error.h"
 #include "files/file_writer.h"
+#include "imposition_messages.h"
 #include "page_form.h"
 #include "side_layout.h"
 
@@ -30,12 +30,11 @@ void BookletPdf::addSide(const SheetSide& side) {
     std::string content;
     const auto cells = sideCells(mode_);
     auto& pages = source_.pages();
-    for (int cell = 0; cell < side.count; ++cell) {
-        const int number = side.pages[cell];
-        if (number < 1 || number > static_cast<int>(pages.size()))
-            continue; // a blank page added to fill the last sheet
+    for (int cell = 0; cell < side.cells; ++cell) {
+        if (side.isBlank(cell))
+            continue; // a blank page added to fill the last sheet draws nothing
         // Vector content, never rasterised, sharing the document's resources such as fonts.
-        const QPDFObjectHandle form = pageForm(pages[number - 1]);
+        const QPDFObjectHandle form = pageForm(pages[side.pages[cell] - 1]);
         const std::string name = "/P" + decimalText(cell + 1);
         forms.replaceKey(name, form);
         content += placer.placeFormXObject(form, name, cells[cell], true, true, true);

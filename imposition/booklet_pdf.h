@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/page.h"
-#include "sheet_side.h"
+#include "core/sheet_sides.h"
 #include "source_pdf.h"
 
 #include <qpdf/QPDFObjectHandle.hh>
@@ -21,7 +21,7 @@ public:
     BookletPdf(SourcePdf& source, Mode mode, const std::string& duplex);
 
     // Appends a side as an A4 landscape page: each page scaled into its cell, proportions kept,
-    // centred, its own rotation honoured. A page beyond the document leaves its cell blank.
+    // centred, its own rotation honoured. A blank page leaves its cell empty.
     void addSide(const SheetSide& side);
     // Writes the PDF to `file`. Throws UserError when writing fails or the source turns
     // out damaged beyond repair.

@@ -22,6 +22,7 @@ public:
     QPDF& pdf() { return pdf_; }
     // Its pages, the first page first.
     std::vector<QPDFPageObjectHelper>& pages() { return pages_; }
+    const std::vector<QPDFPageObjectHelper>& pages() const { return pages_; }
 
 private:
     std::string path_;

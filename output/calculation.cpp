@@ -12,16 +12,15 @@
 namespace plicora {
 namespace {
 
-// Renders the listing of a computed sequence and, when asked, writes its file.
-template <typename Sequence>
+// Renders the listing of the sheets and, when asked, writes their file.
 void finish(CalculationOutcome& outcome, const CalculationRequest& request,
-            const Sequence& sequence) {
-    std::string listing = renderListing(sequence, request.separator);
+            const SheetSides& sides) {
+    std::string listing = renderListing(sides, request.separator);
     if (listing.size() > request.listingRoom)
         throw UserError(listingTooLongMessage);
     outcome.listing = std::move(listing);
     if (request.writeFile)
-        writeFile(request.filePath, renderInstructions(sequence, request.separator));
+        writeFile(request.filePath, renderInstructions(sides, request.separator));
 }
 
 } // namespace
@@ -33,10 +32,9 @@ CalculationOutcome calculate(const CalculationRequest& request) {
         outcome.numbersRead = true;
         outcome.check = checkPageCount(numbers.pageCount, request.mode);
         const Page pageCount = outcome.check->pageCount;
-        if (request.mode == Mode::FourUp)
-            finish(outcome, request, computeFourUp(pageCount, numbers.firstPageOffset));
-        else
-            finish(outcome, request, EightUpSequence(pageCount, numbers.firstPageOffset));
+        // The user adds the blank pages to the document: none is left out of the listing.
+        finish(outcome, request,
+               sheetSides(request.mode, pageCount, numbers.firstPageOffset, pageCount));
     } catch (const UserError& error) {
         outcome.error = error.what();
     } catch (const std::bad_alloc&) {

@@ -32,7 +32,7 @@ struct CalculationRequest {
 struct CalculationOutcome {
     bool numbersRead = false;            // the fields were read: a four-up box is emptied
     std::optional<PageCountCheck> check; // the page count was checked
-    std::optional<std::string> listing;  // UTF-8 with CR LF line ends
+    std::optional<std::string> listing;  // UTF-8, lines ended by LF
     std::string error;                   // Italian message for a message box, or empty
 };
 

@@ -6,53 +6,41 @@
 namespace plicora {
 namespace {
 
-enum class Side { Front, Back };
+// The file is read on the systems its print dialogs run on: CR LF ends each line.
+constexpr std::string_view crlf = "\r\n";
 
-// The layout both modes share; `appendSide` writes the numbers of one side.
-template <typename AppendSide>
-std::string renderFrame(std::string_view settings, std::size_t capacity, AppendSide appendSide) {
-    TextBuffer out(400 + capacity);
-    out.append("Per stampare IL FORMATO A5, devi impostare:\r\n"
-               "      a)  Foglio orizzontale\r\n");
-    out.append(settings);
-    out.append(" \r\nSequenza 'fronte' pagina\r\n\r\n");
-    appendSide(out, Side::Front);
-    out.append(" \r\n \r\nSequenza 'Retro' pagina\r\n\r\n");
-    appendSide(out, Side::Back);
-    out.append(" \r\n");
-    return out.take();
+void appendSide(TextBuffer& out, const SheetSides& sides, Face face, std::string_view separator) {
+    if (sides.mode == Mode::FourUp) {
+        // Ten to a line, an empty line between.
+        appendRun(out, sides.sheets, face, separator, 10, crlf);
+        return;
+    }
+    for (const Sheet& sheet : sides.sheets) {
+        out.appendSigned(sheet.number);
+        out.append(") ");
+        appendQuad(out, sheet.side(face), separator);
+        out.append(crlf);
+    }
 }
 
 } // namespace
 
-std::string renderInstructions(const FourUpSequence& sequence, std::string_view separator) {
+std::string renderInstructions(const SheetSides& sides, std::string_view separator) {
     const std::string sep = toWindows1252(separator);
-    const int k = sequence.entries;
-    const auto capacity = static_cast<std::size_t>(k) * (2 * sep.size() + 12);
-    return renderFrame("      b)  Pagine per foglio: 2\r\n"
-                       "      c)  Adattare al formato A4\r\n",
-                       capacity, [&](TextBuffer& out, Side side) {
-                           // Ten to a line, an empty line between.
-                           appendRun(out, side == Side::Front ? sequence.front : sequence.back, k,
-                                     sep, 10);
-                       });
-}
-
-std::string renderInstructions(const EightUpSequence& sequence, std::string_view separator) {
-    const std::string sep = toWindows1252(separator);
-    const auto capacity = static_cast<std::size_t>(sequence.sheets()) * (6 * sep.size() + 70);
-    return renderFrame(
-        "      b)  Pagine per foglio: 4\r\n"
-        "      c)  Stampa sequenza in verticale\r\n"
-        "      d)  Adattare al formato A4\r\n",
-        capacity, [&](TextBuffer& out, Side side) {
-            for (int j = 1; j <= sequence.sheets(); ++j) {
-                out.appendSigned(j);
-                out.append(") ");
-                appendQuad(out, side == Side::Front ? sequence.front(j) : sequence.back(j), sep);
-                out.append(crlf);
-            }
-        });
+    TextBuffer out(400 + sides.sheets.size() * (12 * sep.size() + 140));
+    out.append("Per stampare IL FORMATO A5, devi impostare:\r\n"
+               "      a)  Foglio orizzontale\r\n");
+    out.append(sides.mode == Mode::FourUp ? "      b)  Pagine per foglio: 2\r\n"
+                                            "      c)  Adattare al formato A4\r\n"
+                                          : "      b)  Pagine per foglio: 4\r\n"
+                                            "      c)  Stampa sequenza in verticale\r\n"
+                                            "      d)  Adattare al formato A4\r\n");
+    out.append(" \r\nSequenza 'fronte' pagina\r\n\r\n");
+    appendSide(out, sides, Face::Front, sep);
+    out.append(" \r\n \r\nSequenza 'Retro' pagina\r\n\r\n");
+    appendSide(out, sides, Face::Back, sep);
+    out.append(" \r\n");
+    return out.take();
 }
 
 } // namespace plicora

@@ -5,51 +5,59 @@
 namespace plicora {
 namespace {
 
-void appendPair(TextBuffer& out, const PageTable& table, int i, std::string_view separator) {
-    out.appendDecimal(table[i]);
+void appendPair(TextBuffer& out, const SheetSide& side, std::string_view separator) {
+    out.appendDecimal(side.pages[0]);
     out.append(separator);
-    out.appendDecimal(table[i + 1]);
-    out.append(crlf);
+    out.appendDecimal(side.pages[1]);
+    out.append("\n");
+}
+
+std::string renderFourUp(const SheetSides& sides, std::string_view separator) {
+    const std::size_t sheets = sides.sheets.size();
+    TextBuffer out(200 + sheets * (60 + 8 * separator.size()));
+    out.append("*** STAMPA MULTI PAGINA ***\n\n");
+    out.append("Sequenza 'Fronte' pagina\n");
+    appendRun(out, sides.sheets, Face::Front, separator);
+    out.append("\n\nSequenza 'Retro' pagina\n");
+    appendRun(out, sides.sheets, Face::Back, separator);
+    out.append("\n\n*** STAMPA SINGOLA PAGINA ***\n\n");
+    for (const Sheet& sheet : sides.sheets) {
+        // The label carries the position of the sheet's first page in the run (1, 3, 5, ...),
+        // not the sheet's ordinal.
+        const std::size_t labelLength =
+            appendSheetLabel(out, 2 * sheet.number - 1, &TextBuffer::appendDecimal);
+        out.append("(fronte) ");
+        appendPair(out, sheet.front, separator);
+        out.append(labelLength, ' ');
+        out.append("(retro ) ");
+        appendPair(out, sheet.back, separator);
+    }
+    return out.take();
+}
+
+std::string renderEightUp(const SheetSides& sides, std::string_view separator) {
+    // A line holds at most a 15-character label, "F:", four 6-character numbers, three
+    // separators and its line end.
+    TextBuffer out(sides.sheets.size() * (90 + 6 * separator.size()));
+    for (const Sheet& sheet : sides.sheets) {
+        const std::size_t labelLength =
+            appendSheetLabel(out, sheet.number, &TextBuffer::appendSigned);
+        out.append("F:");
+        appendQuad(out, sheet.front, separator);
+        out.append("\n");
+        out.append(labelLength, ' ');
+        out.append("R:");
+        appendQuad(out, sheet.back, separator);
+        out.append("\n");
+    }
+    return out.take();
 }
 
 } // namespace
 
-std::string renderListing(const FourUpSequence& sequence, std::string_view separator) {
-    const int k = sequence.entries;
-    TextBuffer out(200 + static_cast<std::size_t>(k) * (30 + 4 * separator.size()));
-    out.append("*** STAMPA MULTI PAGINA ***\r\n\r\n");
-    out.append("Sequenza 'Fronte' pagina\r\n");
-    appendRun(out, sequence.front, k, separator);
-    out.append("\r\n\r\nSequenza 'Retro' pagina\r\n");
-    appendRun(out, sequence.back, k, separator);
-    out.append("\r\n\r\n*** STAMPA SINGOLA PAGINA ***\r\n\r\n");
-    // The label carries the position (1, 3, 5, ...), not the sheet's ordinal.
-    for (int i = 1; i < k; i += 2) {
-        const std::size_t labelLength = appendSheetLabel(out, i, &TextBuffer::appendDecimal);
-        out.append("(fronte) ");
-        appendPair(out, sequence.front, i, separator);
-        out.append(labelLength, ' ');
-        out.append("(retro ) ");
-        appendPair(out, sequence.back, i, separator);
-    }
-    return out.take();
-}
-
-std::string renderListing(const EightUpSequence& sequence, std::string_view separator) {
-    // A line holds at most a 15-character label, "F:", four 6-character numbers, three
-    // separators and CR LF.
-    TextBuffer out(static_cast<std::size_t>(sequence.sheets()) * (90 + 6 * separator.size()));
-    for (int j = 1; j <= sequence.sheets(); ++j) {
-        const std::size_t labelLength = appendSheetLabel(out, j, &TextBuffer::appendSigned);
-        out.append("F:");
-        appendQuad(out, sequence.front(j), separator);
-        out.append(crlf);
-        out.append(labelLength, ' ');
-        out.append("R:");
-        appendQuad(out, sequence.back(j), separator);
-        out.append(crlf);
-    }
-    return out.take();
+std::string renderListing(const SheetSides& sides, std::string_view separator) {
+    return sides.mode == Mode::FourUp ? renderFourUp(sides, separator)
+                                      : renderEightUp(sides, separator);
 }
 
 } // namespace plicora

@@ -10,21 +10,27 @@ std::size_t appendSheetLabel(TextBuffer& out, int number, void (TextBuffer::*app
     return out.size() - start;
 }
 
-void appendQuad(TextBuffer& out, const SheetQuad& quad, std::string_view separator) {
-    out.appendSigned(quad.p1);
-    for (const int page : {quad.p2, quad.p3, quad.p4}) {
-        out.append(separator);
-        out.appendSigned(page);
+void appendQuad(TextBuffer& out, const SheetSide& side, std::string_view separator) {
+    for (int cell = 0; cell < side.cells; ++cell) {
+        if (cell > 0)
+            out.append(separator);
+        out.appendSigned(side.pages[cell]);
     }
 }
 
-void appendRun(TextBuffer& out, const PageTable& table, int entries, std::string_view separator,
-               int perLine) {
-    for (int i = 1; i <= entries; ++i) {
-        out.appendDecimal(table[i]);
-        out.append(separator);
-        if (perLine > 0 && i % perLine == 0)
-            out.append("\r\n\r\n");
+void appendRun(TextBuffer& out, std::span<const Sheet> sheets, Face face,
+               std::string_view separator, int perLine, std::string_view lineEnd) {
+    int written = 0;
+    for (const Sheet& sheet : sheets) {
+        const SheetSide& side = sheet.side(face);
+        for (int cell = 0; cell < side.cells; ++cell) {
+            out.appendDecimal(side.pages[cell]);
+            out.append(separator);
+            if (perLine > 0 && ++written % perLine == 0) {
+                out.append(lineEnd);
+                out.append(lineEnd);
+            }
+        }
     }
 }
 

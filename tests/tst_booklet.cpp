@@ -1,7 +1,6 @@
 #include "test_support.h"
 
-#include "core/eight_up.h"
-#include "core/four_up.h"
+#include "core/sheet_sides.h"
 #include "imposition/booklet.h"
 #include "tools/numbered_pdf/numbered_pdf.h"
 
@@ -80,38 +79,15 @@ std::pair<int, bool> cellOf(Mode mode, const Word& word) {
     return {2 * column + row, centredAcross && word.y < row * 297.5 + 148.75};
 }
 
-// The cells of each front and each back as the listing gives them.
-struct Sides {
-    std::vector<std::vector<int>> fronts, backs;
-};
-
-Sides listedSides(Mode mode, Page pageCount) {
-    Sides sides;
-    if (mode == Mode::FourUp) {
-        const FourUpSequence s = computeFourUp(pageCount, 0);
-        for (int k = 1; k < s.entries; k += 2) {
-            sides.fronts.push_back({s.front[k], s.front[k + 1]});
-            sides.backs.push_back({s.back[k], s.back[k + 1]});
-        }
-    } else {
-        const EightUpSequence s(pageCount, 0);
-        for (int j = 1; j <= s.sheets(); ++j) {
-            const SheetQuad f = s.front(j), b = s.back(j);
-            sides.fronts.push_back({f.p1, f.p2, f.p3, f.p4});
-            sides.backs.push_back({b.p1, b.p2, b.p3, b.p4});
-        }
-    }
-    return sides;
-}
-
+// Checks each side read back against the model's side: every page in its cell, blanks empty.
 void expectSides(Mode mode, const std::vector<std::vector<Word>>& actual,
-                 const std::vector<std::vector<int>>& listed, int documentPages) {
-    ASSERT_EQ(actual.size(), listed.size());
-    for (std::size_t side = 0; side < listed.size(); ++side) {
+                 const std::vector<SheetSide>& modelled) {
+    ASSERT_EQ(actual.size(), modelled.size());
+    for (std::size_t side = 0; side < modelled.size(); ++side) {
         std::map<int, int> expected, found;
-        for (std::size_t cell = 0; cell < listed[side].size(); ++cell)
-            if (listed[side][cell] <= documentPages) // the rest are blank pages
-                expected[static_cast<int>(cell)] = listed[side][cell];
+        for (int cell = 0; cell < modelled[side].cells; ++cell)
+            if (!modelled[side].isBlank(cell))
+                expected[cell] = modelled[side].pages[cell];
         for (const Word& word : actual[side]) {
             const auto [cell, placed] = cellOf(mode, word);
             EXPECT_TRUE(placed) << "page " << word.number << " at " << word.x << ", " << word.y;
@@ -141,7 +117,7 @@ struct BookletCase {
 
 class BookletLayout : public ::testing::TestWithParam<BookletCase> {};
 
-TEST_P(BookletLayout, putsEveryPageInTheCellTheListingGivesIt) {
+TEST_P(BookletLayout, putsEveryPageInTheCellTheModelGivesIt) {
     const BookletCase& c = GetParam();
     const TemporaryDirectory dir;
     const fs::path input = dir.path() / "doc.pdf";
@@ -151,20 +127,20 @@ TEST_P(BookletLayout, putsEveryPageInTheCellTheListingGivesIt) {
     EXPECT_EQ(booklet.check().adjusted, rounded != c.pages);
     const fs::path duplex = dir.path() / "out.pdf", front = dir.path() / "out-fronte.pdf",
                    back = dir.path() / "out-retro.pdf";
-    const Sides listed = listedSides(c.mode, rounded);
+    std::vector<SheetSide> fronts, backs, interleaved;
+    for (const Sheet& sheet : sheetSides(c.mode, rounded, 0, c.pages).sheets) {
+        fronts.push_back(sheet.front);
+        backs.push_back(sheet.back);
+        interleaved.insert(interleaved.end(), {sheet.front, sheet.back});
+    }
     if (c.separate) {
         booklet.writeSeparate(front, back);
-        expectSides(c.mode, readSides(front), listed.fronts, c.pages);
-        expectSides(c.mode, readSides(back), listed.backs, c.pages);
+        expectSides(c.mode, readSides(front), fronts);
+        expectSides(c.mode, readSides(back), backs);
         EXPECT_EQ(duplexAndFonts(back), std::make_pair(std::string("/Simplex"), 1));
     } else {
         booklet.writeDuplex(duplex);
-        std::vector<std::vector<int>> interleaved;
-        for (std::size_t i = 0; i < listed.fronts.size(); ++i) {
-            interleaved.push_back(listed.fronts[i]);
-            interleaved.push_back(listed.backs[i]);
-        }
-        expectSides(c.mode, readSides(duplex), interleaved, c.pages);
+        expectSides(c.mode, readSides(duplex), interleaved);
         EXPECT_EQ(duplexAndFonts(duplex), std::make_pair(std::string("/DuplexFlipShortEdge"), 1));
     }
 }

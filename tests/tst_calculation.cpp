@@ -1,6 +1,5 @@
 #include "test_support.h"
 
-#include "core/four_up.h"
 #include "output/calculation.h"
 
 #include <gtest/gtest.h>
@@ -58,7 +57,7 @@ TEST(Calculate, givesTheRoundedCountAndTheListingOfTheRoundedCount) {
     const CalculationOutcome outcome = calculate(
         {.mode = Mode::FourUp, .pageCountText = "41", .firstPageText = "1", .separator = ","});
     EXPECT_EQ(outcome.check->pageCountText, "44");
-    EXPECT_NE(outcome.listing->find("Foglio N.21) (fronte) 24,21\r\n"), std::string::npos);
+    EXPECT_NE(outcome.listing->find("Foglio N.21) (fronte) 24,21\n"), std::string::npos);
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include "files/file_writer.h"
 #include "output/listing.h"
 #include "ui/calculator_form.h"
-#include "ui/display_text.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -68,7 +67,8 @@ public:
 };
 
 QString listing(Page pageCount) {
-    return displayText(renderListing(computeFourUp(pageCount, 0), ","));
+    return QString::fromStdString(
+        renderListing(sheetSides(Mode::FourUp, pageCount, 0, pageCount), ","));
 }
 
 // --- Initial state, captions, geometry, fonts and colours --------------------------------------
@@ -329,11 +329,9 @@ TEST_P(CopiedListing, isTheListingLineForLine) {
     QString shown;
     for (int i = 0; i < p.presses; ++i) {
         c.press();
-        const std::string sequence =
-            p.variant().mode == Mode::FourUp
-                ? renderListing(computeFourUp(Page(std::stoi(p.pageCount)), 0), ",")
-                : renderListing(EightUpSequence(Page(std::stoi(p.pageCount)), 0), ",");
-        shown += displayText(sequence);
+        const Page pageCount = Page(std::stoi(p.pageCount));
+        shown += QString::fromStdString(
+            renderListing(sheetSides(p.variant().mode, pageCount, 0, pageCount), ","));
     }
     auto* box = c.get<QPlainTextEdit>("Stampa");
     EXPECT_LE(box->document()->blockCount(), shown.count('\n') / 8);

@@ -1,6 +1,5 @@
 #include "test_support.h"
 
-#include "core/four_up.h"
 #include "files/file_writer.h"
 #include "imposition/imposition_messages.h"
 #include "output/calculation.h"

@@ -26,7 +26,7 @@ class FourUpFile : public ::testing::TestWithParam<FileCase> {};
 
 TEST_P(FourUpFile, isRenderedByteForByte) {
     const FileCase& c = GetParam();
-    EXPECT_EQ(renderInstructions(computeFourUp(c.n, 0), c.separator), c.expected);
+    EXPECT_EQ(renderInstructions(sheetSides(Mode::FourUp, c.n, 0, c.n), c.separator), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
     plicora::testing::caseName<FileCase>);
 
 TEST(EightUpFile, isRenderedByteForByte) {
-    EXPECT_EQ(renderInstructions(EightUpSequence(16, 0), ","),
+    EXPECT_EQ(renderInstructions(sheetSides(Mode::EightUp, 16, 0, 16), ","),
               "Per stampare IL FORMATO A5, devi impostare:\r\n"
               "      a)  Foglio orizzontale\r\n"
               "      b)  Pagine per foglio: 4\r\n"

@@ -1,7 +1,6 @@
 #include "window_test_support.h"
 
 #include "ui/calculator_form.h"
-#include "ui/display_text.h"
 #include "ui/form1.h"
 
 #include <QApplication>
@@ -33,7 +32,7 @@ TEST(RepeatedUse, aThousandEightUpPressesAppendAThousandListings) {
     auto* press = child<QPushButton>(&form, "Command1");
     for (int i = 0; i < 1000; ++i)
         press->click();
-    const QString once = displayText(
+    const QString once = QString::fromStdString(
         *calculate(
              {.mode = Mode::EightUp, .pageCountText = "40", .firstPageText = "1", .separator = ","})
              .listing);

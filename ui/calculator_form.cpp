@@ -92,7 +92,7 @@ CalculatorForm::CalculatorForm(const CalculatorVariant& variant) : variant_(vari
     std::array<QWidget*, controlCount> controls{};
     const auto at = [&controls](Control id) { return controls[static_cast<std::size_t>(id)]; };
     for (const ControlRow& row : calculatorControls()) {
-        const QString text = displayText(QString::fromUtf8(row.text[mode]));
+        const QString text = QString::fromUtf8(row.text[mode]);
         QWidget* control = createControl(row.kind, text, this);
         control->setObjectName(QString::fromLatin1(row.name[mode]));
         control->setGeometry(row.geometry[mode]);

@@ -11,17 +11,17 @@ const std::array<ControlRow, controlCount>& calculatorControls() {
          .name = "Text3",
          .kind = Kind::Description,
          .text = {"Il programma permette di calcolare la successione delle pagine di un documento "
-                  "word \r\n"
+                  "word \n"
                   "per poterle rilegare in opuscoletto. Su ogni foglio formato A4 si stampano 4 "
-                  "pagine del \r\n"
-                  "documento. Due su un lato e altre due sul rettro del foglio.\r\n",
+                  "pagine del \n"
+                  "documento. Due su un lato e altre due sul rettro del foglio.\n",
                   "Il programma permette di calcolare la giusta sequenza delle pagine di un "
-                  "documento word per poterle rilegare \r\n"
+                  "documento word per poterle rilegare \n"
                   "in opuscoletto, format A5. Su ogni foglio A4 si stampano 8 pagine del "
-                  "documento. Quattro pagine sul lato \r\n"
+                  "documento. Quattro pagine sul lato \n"
                   "fronte e quattro sul lato retro. Il programma calcola la successione delle "
-                  "pagine da stampare in modo che le \r\n"
-                  "pagine si leggono da sinistra verso destra e dall'alto verso il basso\r\n"},
+                  "pagine da stampare in modo che le \n"
+                  "pagine si leggono da sinistra verso destra e dall'alto verso il basso\n"},
          .geometry = {twipRect(480, 360, 9255, 975), twipRect(480, 240, 11655, 1335)},
          .accessibleName = "Descrizione"},
         {.id = Control::Label1,

@@ -54,16 +54,16 @@ QImage sharpMainPicture() {
 
 const char* const Form1::helpText =
     "Il programma calcola l'esatta sequenza di pagine da stampare di un documento win-word in "
-    "formato A4\r\n"
+    "formato A4\n"
     "per ottenere una stampa in formato A5 da rilegare in opuscoletto. Le sequenze calcolate "
-    "possono\r\n"
+    "possono\n"
     "essere copiate in memoria tramite il mouse e messe nel campo di word che permette la "
-    "stampa dei\r\n"
+    "stampa dei\n"
     "singoli fogli. Allo stesso modo si possono stampare le diapositive di Power-Point al fine "
-    "di\r\n"
-    "ottenere un opuscoletto A5 che si presta meglio a una lettura.\r\n"
-    "(il formato A5 \u00e8 esattamente la met\u00e0 dei un foglio A4)\r\n"
-    "Autore : Prof. Varlenti\r\n"
+    "di\n"
+    "ottenere un opuscoletto A5 che si presta meglio a una lettura.\n"
+    "(il formato A5 \u00e8 esattamente la met\u00e0 dei un foglio A4)\n"
+    "Autore : Prof. Varlenti\n"
     "Versione Luglio 2010";
 
 Form1::Form1() {

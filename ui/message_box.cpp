@@ -27,8 +27,7 @@ void keepLinesWhole(QMessageBox& box) {
 } // namespace
 
 void showMessage(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Plicora"), displayText(text),
-                    QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Plicora"), text, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("MessageBox"));
     keepLinesWhole(box);
     box.exec();
