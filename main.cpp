@@ -5,8 +5,9 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    // With arguments the program is a command: no window, so no display is needed.
-    if (argc > 1) {
+    // A command opens no window, so it needs no display. Any other argument is Qt's to read:
+    // -style, -platform, a session manager's -session.
+    if (plicora::isCommand(argc > 1 ? argv[1] : nullptr)) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationVersion(QStringLiteral(PLICORA_VERSION));
         return plicora::runCommandLine(QCoreApplication::arguments());

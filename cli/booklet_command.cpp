@@ -1,19 +1,44 @@
 #include "booklet_command.h"
 
+#include "cli_messages.h"
 #include "command_options.h"
 #include "console.h"
-#include "imposition/booklet.h"
-#include "rounding_notice.h"
+#include "engine/engine_interface.h"
 #include "usage_error.h"
+
+#include <QCoreApplication>
+
+#ifdef Q_OS_WIN
+#include <QProcess>
+#else
+#include <unistd.h>
+#endif
 
 namespace plicora {
 namespace {
 
-// `path` without a final ".pdf" in any case, the stem the output names are built on.
-std::string stem(const QString& path) {
-    const QString extension = QStringLiteral(".pdf");
-    return (path.endsWith(extension, Qt::CaseInsensitive) ? path.chopped(extension.size()) : path)
-        .toStdString();
+// Runs the engine in this process's place, so that its memory is all the command takes. Returns
+// only when it could not be started; on Windows, which has no such hand-over, it runs as a child.
+int handOver(const engine::BookletJob& job) {
+    const std::string program =
+        engine::enginePath(QCoreApplication::applicationDirPath().toStdString()).string();
+    std::vector<std::string> args = engine::arguments(job);
+#ifdef Q_OS_WIN
+    QStringList list;
+    for (const std::string& arg : args)
+        list << QString::fromStdString(arg);
+    const int status = QProcess::execute(QString::fromStdString(program), list);
+    if (status >= 0)
+        return status;
+#else
+    std::vector<char*> argv{const_cast<char*>(engine::programName)};
+    for (std::string& arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    execv(program.c_str(), argv.data());
+#endif
+    printErrorLine(engine::missingMessage);
+    return exitFailure;
 }
 
 } // namespace
@@ -27,26 +52,13 @@ int runBookletCommand(const QStringList& arguments) {
         return exitSuccess;
     const QStringList documents = options.positionalArguments();
     if (documents.size() != 1)
-        throw UsageError(documents.isEmpty() ? "Manca il documento PDF da impaginare"
-                                             : "Si può impaginare un solo documento alla volta");
-    const QString input = documents.first();
-    const QString base =
-        options.isSet(output) ? QString::fromStdString(options.value(output)) : input;
-
-    Booklet booklet(input.toStdString(), options.mode());
-    printRoundingNotice(booklet.check());
-    if (options.isSet(separate)) {
-        const std::string front = stem(base) + "-fronte.pdf";
-        const std::string back = stem(base) + "-retro.pdf";
-        booklet.writeSeparate(front, back);
-        printOut(front + "\n" + back + "\n");
-    } else {
-        const std::string path =
-            options.isSet(output) ? options.value(output) : stem(input) + "-opuscolo.pdf";
-        booklet.writeDuplex(path);
-        printOut(path + "\n");
-    }
-    return exitSuccess;
+        throw UsageError(documents.isEmpty() ? noDocumentMessage : oneDocumentMessage);
+    if (options.isSet(output) && options.value(output).empty())
+        throw UsageError(emptyOutputMessage);
+    return handOver({.mode = options.mode(),
+                     .document = documents.first().toStdString(),
+                     .output = options.value(output),
+                     .separate = options.isSet(separate)});
 }
 
 } // namespace plicora

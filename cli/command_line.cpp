@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include "booklet_command.h"
+#include "cli_messages.h"
 #include "console.h"
 #include "core/user_error.h"
 #include "help_text.h"
@@ -13,41 +14,58 @@
 namespace plicora {
 namespace {
 
-int dispatch(const QStringList& arguments) {
-    const QString command = arguments.value(1);
-    if (command == QLatin1String("sequenza"))
-        return runSequenceCommand(arguments);
-    if (command == QLatin1String("opuscolo"))
-        return runBookletCommand(arguments);
-    if (command == QLatin1String("-h") || command == QLatin1String("--help")) {
-        printOut(helpText);
-        return exitSuccess;
-    }
-    if (command == QLatin1String("-v") || command == QLatin1String("--version")) {
-        printOut("plicora " + QCoreApplication::applicationVersion().toStdString() + "\n");
-        return exitSuccess;
-    }
-    throw UsageError("Comando sconosciuto: '" + command.toStdString() +
-                     "' (si usa sequenza oppure opuscolo)");
+int printHelp(const QStringList&) {
+    printOut(helpText);
+    return exitSuccess;
+}
+
+int printVersion(const QStringList&) {
+    printOut("plicora " + QCoreApplication::applicationVersion().toStdString() + "\n");
+    return exitSuccess;
+}
+
+struct Command {
+    std::string_view name;
+    int (*run)(const QStringList& arguments);
+};
+
+constexpr Command commands[] = {
+    {"sequenza", runSequenceCommand},
+    {"opuscolo", runBookletCommand},
+    {"-h", printHelp},
+    {"--help", printHelp},
+    {"-v", printVersion},
+    {"--version", printVersion},
+};
+
+const Command* commandNamed(std::string_view name) {
+    for (const Command& command : commands)
+        if (command.name == name)
+            return &command;
+    return nullptr;
 }
 
 } // namespace
+
+bool isCommand(const char* firstArgument) {
+    return firstArgument && commandNamed(firstArgument);
+}
 
 int runCommandLine(const QStringList& arguments) {
     ItalianParserTexts parserTexts;
     QCoreApplication::installTranslator(&parserTexts);
     try {
-        return dispatch(arguments);
+        return commandNamed(arguments.value(1).toStdString())->run(arguments);
     } catch (const UsageError& error) {
         printErrorLine(std::string("plicora: ") + error.what());
-        printErrorLine("Per l'aiuto: plicora --help");
+        printErrorLine(helpHint);
         return exitUsage;
     } catch (const UserError& error) {
         printErrorLine(error.what());
         return exitFailure;
     } catch (const std::exception& error) {
         // Whatever a library throws that no message foresaw still ends in a message, not a crash.
-        printErrorLine(std::string("Errore imprevisto: ") + error.what());
+        printErrorLine(unexpectedErrorPrefix + std::string(error.what()));
         return exitFailure;
     }
 }

@@ -4,6 +4,10 @@
 
 namespace plicora {
 
+// Whether `firstArgument` (null when there is none) is one of the program's commands, so that the
+// program runs as a command rather than opening its windows.
+bool isCommand(const char* firstArgument);
+
 // Runs the command line `arguments` (the program first, as QCoreApplication::arguments() gives
 // them) and returns the exit status: 0 done, 1 a calculation or a file failed, 2 not understood.
 // Messages go to standard error in Italian.

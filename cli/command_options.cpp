@@ -1,5 +1,6 @@
 #include "command_options.h"
 
+#include "cli_messages.h"
 #include "console.h"
 #include "help_text.h"
 #include "usage_error.h"
@@ -21,9 +22,9 @@ bool CommandOptions::parse(const QStringList& arguments) {
     }
     const QString mode = parser_.value(QStringLiteral("modo"));
     if (!parser_.isSet(QStringLiteral("modo")))
-        throw UsageError("Manca l'opzione --modo (4 oppure 8)");
+        throw UsageError(missingModeMessage);
     if (mode != QLatin1String("4") && mode != QLatin1String("8"))
-        throw UsageError("--modo vuole 4 oppure 8, non '" + mode.toStdString() + "'");
+        throw UsageError(modeValueMessage(mode.toStdString()));
     mode_ = mode == QLatin1String("4") ? Mode::FourUp : Mode::EightUp;
     return true;
 }

@@ -1,5 +1,6 @@
 #include "sequence_command.h"
 
+#include "cli_messages.h"
 #include "command_options.h"
 #include "console.h"
 #include "output/calculation.h"
@@ -7,20 +8,6 @@
 #include "usage_error.h"
 
 namespace plicora {
-namespace {
-
-// `text` with its CR LF line ends as LF.
-std::string withLineFeeds(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
-            out += text[i];
-    return out;
-}
-
-} // namespace
-
 int runSequenceCommand(const QStringList& arguments) {
     const QString pages = QStringLiteral("pagine");
     const QString first = QStringLiteral("prima");
@@ -33,12 +20,12 @@ int runSequenceCommand(const QStringList& arguments) {
     if (!options.parse(arguments))
         return exitSuccess;
     if (!options.positionalArguments().isEmpty())
-        throw UsageError("Argomento inatteso: " +
-                         options.positionalArguments().first().toStdString());
+        throw UsageError(
+            unexpectedArgumentMessage(options.positionalArguments().first().toStdString()));
     if (!options.isSet(pages))
-        throw UsageError("Manca l'opzione --pagine");
+        throw UsageError(missingPagesMessage);
     if (QString::fromStdString(options.value(separator)).size() > separatorMaxLength)
-        throw UsageError("Il separatore può avere al massimo 255 caratteri");
+        throw UsageError(separatorTooLongMessage());
 
     const CalculationOutcome outcome = calculate({.mode = options.mode(),
                                                   .pageCountText = options.value(pages),
@@ -49,7 +36,7 @@ int runSequenceCommand(const QStringList& arguments) {
     if (outcome.check)
         printRoundingNotice(*outcome.check);
     if (outcome.listing)
-        printOut(withLineFeeds(*outcome.listing));
+        printOut(*outcome.listing);
     if (!outcome.error.empty()) {
         printErrorLine(outcome.error);
         return exitFailure;

@@ -45,7 +45,7 @@ void Booklet::refuseInput(const std::string& path) const {
         throw UserError(outputIsInputMessage);
 }
 
-void Booklet::writeDuplex(const std::string& path) {
+void Booklet::writeDuplex(const std::string& path, const Progress& progress) {
     refuseInput(path);
     BookletPdf pdf(source_, mode_, "/DuplexFlipShortEdge");
     readingPages([&] {
@@ -54,10 +54,11 @@ void Booklet::writeDuplex(const std::string& path) {
             pdf.addSide(sheet.back);
         }
     });
-    writeFile(path, [&](std::FILE* file) { pdf.write(file); });
+    writeFile(path, [&](std::FILE* file) { pdf.write(file, progress); });
 }
 
-void Booklet::writeSeparate(const std::string& frontPath, const std::string& backPath) {
+void Booklet::writeSeparate(const std::string& frontPath, const std::string& backPath,
+                            const Progress& progress) {
     refuseInput(frontPath);
     refuseInput(backPath);
     // Each run is printed one-sided.
@@ -70,12 +71,21 @@ void Booklet::writeSeparate(const std::string& frontPath, const std::string& bac
         }
     });
     writeFile(frontPath, [&](std::FILE* frontFile) {
-        fronts.write(frontFile);
+        // Each file is half the work.
+        fronts.write(frontFile, [&](int percent) {
+            if (progress)
+                progress(percent / 2);
+        });
         if (std::fflush(frontFile) != 0)
             throw UserError(writeFailedMessage);
         // The backs go into place only when the fronts are wholly written, and a failure here
         // discards the fronts' temporary file: no half pair is left behind.
-        writeFile(backPath, [&](std::FILE* backFile) { backs.write(backFile); });
+        writeFile(backPath, [&](std::FILE* backFile) {
+            backs.write(backFile, [&](int percent) {
+                if (progress)
+                    progress(50 + percent / 2);
+            });
+        });
     });
 }
 

@@ -5,6 +5,7 @@
 #include "core/sheet_sides.h"
 #include "source_pdf.h"
 
+#include <functional>
 #include <string>
 
 namespace plicora {
@@ -20,11 +21,15 @@ public:
     // The whole-sheets check of the document's page count.
     const PageCountCheck& check() const { return check_; }
 
+    // Told how much of the writing is done, in per cent.
+    using Progress = std::function<void(int percent)>;
+
     // Writes sheet 1 front, sheet 1 back, sheet 2 front... to one PDF for duplex printing.
-    void writeDuplex(const std::string& path);
+    void writeDuplex(const std::string& path, const Progress& progress = {});
     // Writes every front to one PDF and every back to another, the two runs of a printer without
     // duplex. Neither earlier file is replaced unless both can be written.
-    void writeSeparate(const std::string& frontPath, const std::string& backPath);
+    void writeSeparate(const std::string& frontPath, const std::string& backPath,
+                       const Progress& progress = {});
 
 private:
     // The booklet's sheets, from the same model as the listings.

@@ -47,7 +47,7 @@ void BookletPdf::addSide(const SheetSide& side) {
     pageTree_.getKey("/Kids").appendItem(page);
 }
 
-void BookletPdf::write(std::FILE* file) {
+void BookletPdf::write(std::FILE* file, const std::function<void(int percent)>& progress) {
     try {
         pageTree_.replaceKey(
             "/Count", QPDFObjectHandle::newInteger(pageTree_.getKey("/Kids").getArrayNItems()));
@@ -61,6 +61,9 @@ void BookletPdf::write(std::FILE* file) {
         // The pages' data keeps the filters it was stored with; the sides' own streams are a few
         // placing operators, and compressing each of them would cost more than it saves.
         writer.setCompressStreams(false);
+        if (progress)
+            writer.registerProgressReporter(
+                std::make_shared<QPDFWriter::FunctionProgressReporter>(progress));
         writer.write();
     } catch (const UserError&) {
         throw;

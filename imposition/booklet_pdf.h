@@ -7,6 +7,7 @@
 #include <qpdf/QPDFObjectHandle.hh>
 
 #include <cstdio>
+#include <functional>
 #include <string>
 
 namespace plicora {
@@ -23,9 +24,9 @@ public:
     // Appends a side as an A4 landscape page: each page scaled into its cell, proportions kept,
     // centred, its own rotation honoured. A blank page leaves its cell empty.
     void addSide(const SheetSide& side);
-    // Writes the PDF to `file`. Throws UserError when writing fails or the source turns
-    // out damaged beyond repair.
-    void write(std::FILE* file);
+    // Writes the PDF to `file`, telling `progress` (when set) how far it is in per cent. Throws
+    // UserError when writing fails or the source turns out damaged beyond repair.
+    void write(std::FILE* file, const std::function<void(int percent)>& progress);
 
 private:
     SourcePdf& source_;

@@ -1,5 +1,6 @@
 #include "test_support.h"
 
+#include "cli/command_line.h"
 #include "files/file_writer.h"
 #include "imposition/imposition_messages.h"
 #include "output/calculation.h"
@@ -63,12 +64,6 @@ ChildRun runPlicora(const std::vector<std::string>& arguments) {
     return run;
 }
 
-std::string withLineFeeds(std::string text) {
-    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;)
-        text.erase(at, 1);
-    return text;
-}
-
 // `sequenza` against one press of the window's button with the same fields.
 struct SequenceCase {
     const char* name;
@@ -107,7 +102,7 @@ TEST_P(SequenceCommand, givesWhatTheWindowGives) {
               window.check->pageWarning + "\n";
     if (!window.error.empty())
         err += window.error + "\n";
-    EXPECT_EQ(run.out, withLineFeeds(window.listing.value_or("")));
+    EXPECT_EQ(run.out, window.listing.value_or(""));
     EXPECT_EQ(run.err, err);
     EXPECT_EQ(run.status, window.error.empty() ? 0 : 1);
     EXPECT_EQ(fs::exists(cliFile), fs::exists(windowFile));
@@ -245,6 +240,8 @@ INSTANTIATE_TEST_SUITE_P(
                 std::string(tooManyPagesText)},
         CommandCase{"outputIsInput", Setup::Numbered, booklet({"@doc.pdf", "-o", "@./doc.pdf"}), 1,
                     "", outputIsInputMessage},
+        CommandCase{"emptyOutput", Setup::Numbered, booklet({"@doc.pdf", "-o", ""}), 2, "",
+                    "plicora: Il nome del file di uscita"},
         CommandCase{"outputFolderMissing", Setup::Numbered,
                     booklet({"@doc.pdf", "-o", "@manca/b.pdf"}), 1, "", cannotOpenMessage},
         CommandCase{"deviceFull", Setup::Numbered, booklet({"@doc.pdf", "-o", "/dev/full"}), 1, "",
@@ -260,7 +257,6 @@ INSTANTIATE_TEST_SUITE_P(
                     "plicora: Si può"},
         CommandCase{"unknownOption", Setup::Nothing, booklet({"--fronte"}), 2, "",
                     "plicora: Opzione sconosciuta"},
-        CommandCase{"unknownCommand", Setup::Nothing, {"stampa"}, 2, "", "plicora: Comando"},
         CommandCase{"badMode",
                     Setup::Nothing,
                     {"sequenza", "--modo", "6", "--pagine", "8"},
@@ -287,5 +283,16 @@ INSTANTIATE_TEST_SUITE_P(
             "",
             "plicora: Il separatore"}),
     caseName<CommandCase>);
+
+// Only the program's own commands make it a command; Qt's options and a session manager's
+// restart open the windows.
+TEST(IsCommand, takesOnlyTheProgramsOwnCommands) {
+    for (const char* command : {"sequenza", "opuscolo", "--help", "-h", "--version", "-v"})
+        EXPECT_TRUE(isCommand(command)) << command;
+    for (const char* other :
+         {"-style", "-platform", "-reverse", "-session", "stampa", "", "doc.pdf"})
+        EXPECT_FALSE(isCommand(other)) << other;
+    EXPECT_FALSE(isCommand(nullptr));
+}
 
 } // namespace

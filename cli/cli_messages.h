@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace plicora {
+
+inline constexpr const char* missingPagesMessage = "Manca l'opzione --pagine";
+inline constexpr const char* missingModeMessage = "Manca l'opzione --modo (4 oppure 8)";
+inline constexpr const char* noDocumentMessage = "Manca il documento PDF da impaginare";
+inline constexpr const char* oneDocumentMessage =
+    "Si pu\u00f2 impaginare un solo documento alla volta";
+inline constexpr const char* emptyOutputMessage = "Il nome del file di uscita \u00e8 vuoto";
+inline constexpr const char* helpHint = "Per l'aiuto: plicora --help";
+inline constexpr const char* unexpectedErrorPrefix = "Errore imprevisto: ";
+
+// An argument a command doesn't take.
+std::string unexpectedArgumentMessage(std::string_view argument);
+// A --modo that is neither 4 nor 8.
+std::string modeValueMessage(std::string_view value);
+// A separator longer than the window's field takes.
+std::string separatorTooLongMessage();
+
+} // namespace plicora
