@@ -22,8 +22,12 @@ int runBooklet(const BookletJob& job) {
               "Numero totale di pagine: " + check.pageCountText + "\n" + check.pageWarning + "\n");
     Booklet::Progress progress;
     if (job.progress)
-        progress = [total = int{check.pageCount}](int percent) {
-            print(stdout, progressLine({percent * total / 100, total}));
+        progress = [total = int{check.pageCount}, last = -1](int percent) mutable {
+            // Pages done, as far as the writer's per cent tells; one line for each change.
+            const int done = percent * total / 100;
+            if (done != last)
+                print(stdout, progressLine({done, total}));
+            last = done;
         };
     const std::vector<std::string> paths = outputPaths(job);
     if (job.separate)
