@@ -1,4 +1,5 @@
 #include "cli/command_line.h"
+#include "cli/raw_arguments.h"
 #include "ui/application_setup.h"
 #include "ui/form1.h"
 
@@ -10,7 +11,7 @@ int main(int argc, char* argv[]) {
     if (plicora::isCommand(argc > 1 ? argv[1] : nullptr)) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationVersion(QStringLiteral(PLICORA_VERSION));
-        return plicora::runCommandLine(QCoreApplication::arguments());
+        return plicora::runCommandLine(plicora::rawArguments(argc, argv));
     }
     QApplication app(argc, argv);
     plicora::setUpApplication();

@@ -7,6 +7,7 @@
 #include "usage_error.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 #ifdef Q_OS_WIN
 #include <QProcess>
@@ -21,7 +22,8 @@ namespace {
 // only when it could not be started; on Windows, which has no such hand-over, it runs as a child.
 int handOver(const engine::BookletJob& job) {
     const std::string program =
-        engine::enginePath(QCoreApplication::applicationDirPath().toStdString()).string();
+        engine::enginePath(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString())
+            .string();
     std::vector<std::string> args = engine::arguments(job);
 #ifdef Q_OS_WIN
     QStringList list;
@@ -37,7 +39,7 @@ int handOver(const engine::BookletJob& job) {
     argv.push_back(nullptr);
     execv(program.c_str(), argv.data());
 #endif
-    printErrorLine(engine::missingMessage);
+    printError(engine::missingMessage);
     return exitFailure;
 }
 
@@ -50,13 +52,15 @@ int runBookletCommand(const QStringList& arguments) {
         {{{output, QStringLiteral("uscita")}, {}, QStringLiteral("USCITA.pdf")}, {separate, {}}});
     if (!options.parse(arguments))
         return exitSuccess;
-    const QStringList documents = options.positionalArguments();
+    const std::vector<std::string> documents = options.positionalArguments();
     if (documents.size() != 1)
-        throw UsageError(documents.isEmpty() ? noDocumentMessage : oneDocumentMessage);
+        throw UsageError(documents.empty() ? noDocumentMessage : oneDocumentMessage);
     if (options.isSet(output) && options.value(output).empty())
         throw UsageError(emptyOutputMessage);
+    if (options.isSet(separate) && options.value(output) == engine::standardOutput)
+        throw UsageError(separateToStandardOutputMessage);
     return handOver({.mode = options.mode(),
-                     .document = documents.first().toStdString(),
+                     .document = documents.front(),
                      .output = options.value(output),
                      .separate = options.isSet(separate)});
 }

@@ -11,6 +11,8 @@ inline constexpr const char* noDocumentMessage = "Manca il documento PDF da impa
 inline constexpr const char* oneDocumentMessage =
     "Si pu\u00f2 impaginare un solo documento alla volta";
 inline constexpr const char* emptyOutputMessage = "Il nome del file di uscita \u00e8 vuoto";
+inline constexpr const char* separateToStandardOutputMessage =
+    "Con --separati si scrivono due file: l'uscita standard (-) non basta";
 inline constexpr const char* helpHint = "Per l'aiuto: plicora --help";
 inline constexpr const char* unexpectedErrorPrefix = "Errore imprevisto: ";
 

@@ -6,10 +6,15 @@
 #include "core/user_error.h"
 #include "help_text.h"
 #include "italian_parser_texts.h"
+#include "raw_arguments.h"
 #include "sequence_command.h"
 #include "usage_error.h"
 
+#include "files/standard_streams.h"
+
 #include <QCoreApplication>
+
+#include <csignal>
 
 namespace plicora {
 namespace {
@@ -45,6 +50,23 @@ const Command* commandNamed(std::string_view name) {
     return nullptr;
 }
 
+// Runs the command `arguments` name, turning whatever stops it into its message and status.
+int run(const QStringList& arguments) {
+    try {
+        return commandNamed(argumentBytes(arguments.value(1)))->run(arguments);
+    } catch (const UsageError& error) {
+        printError(error.what());
+        printErrorLine(helpHint);
+        return exitUsage;
+    } catch (const UserError& error) {
+        printError(error.what());
+    } catch (const std::exception& error) {
+        // Whatever a library throws that no message foresaw still ends in a message, not a crash.
+        printError(unexpectedErrorPrefix + std::string(error.what()));
+    }
+    return exitFailure;
+}
+
 } // namespace
 
 bool isCommand(const char* firstArgument) {
@@ -52,22 +74,14 @@ bool isCommand(const char* firstArgument) {
 }
 
 int runCommandLine(const QStringList& arguments) {
+    reserveStandardStreams();
+#ifndef Q_OS_WIN
+    // A reader that goes away is a failed write, told as such, not the end of the program.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     ItalianParserTexts parserTexts;
     QCoreApplication::installTranslator(&parserTexts);
-    try {
-        return commandNamed(arguments.value(1).toStdString())->run(arguments);
-    } catch (const UsageError& error) {
-        printErrorLine(std::string("plicora: ") + error.what());
-        printErrorLine(helpHint);
-        return exitUsage;
-    } catch (const UserError& error) {
-        printErrorLine(error.what());
-        return exitFailure;
-    } catch (const std::exception& error) {
-        // Whatever a library throws that no message foresaw still ends in a message, not a crash.
-        printErrorLine(unexpectedErrorPrefix + std::string(error.what()));
-        return exitFailure;
-    }
+    return exitStatus(run(arguments));
 }
 
 } // namespace plicora

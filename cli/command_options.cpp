@@ -3,6 +3,7 @@
 #include "cli_messages.h"
 #include "console.h"
 #include "help_text.h"
+#include "raw_arguments.h"
 #include "usage_error.h"
 
 namespace plicora {
@@ -15,7 +16,7 @@ CommandOptions::CommandOptions(const QList<QCommandLineOption>& options) {
 
 bool CommandOptions::parse(const QStringList& arguments) {
     if (!parser_.parse(arguments))
-        throw UsageError(parser_.errorText().toStdString());
+        throw UsageError(argumentBytes(parser_.errorText()));
     if (parser_.isSet(QStringLiteral("help"))) {
         printOut(helpText);
         return false;
@@ -24,13 +25,20 @@ bool CommandOptions::parse(const QStringList& arguments) {
     if (!parser_.isSet(QStringLiteral("modo")))
         throw UsageError(missingModeMessage);
     if (mode != QLatin1String("4") && mode != QLatin1String("8"))
-        throw UsageError(modeValueMessage(mode.toStdString()));
+        throw UsageError(modeValueMessage(argumentBytes(mode)));
     mode_ = mode == QLatin1String("4") ? Mode::FourUp : Mode::EightUp;
     return true;
 }
 
-QStringList CommandOptions::positionalArguments() const {
-    return parser_.positionalArguments().mid(1); // the command's own name comes first
+std::string CommandOptions::value(const QString& name) const {
+    return argumentBytes(parser_.value(name));
+}
+
+std::vector<std::string> CommandOptions::positionalArguments() const {
+    std::vector<std::string> arguments;
+    for (const QString& argument : parser_.positionalArguments().mid(1)) // after the command
+        arguments.push_back(argumentBytes(argument));
+    return arguments;
 }
 
 } // namespace plicora

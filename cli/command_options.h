@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 
 #include <string>
+#include <vector>
 
 namespace plicora {
 
@@ -14,7 +15,8 @@ public:
     // A parser for `options`.
     explicit CommandOptions(const QList<QCommandLineOption>& options);
 
-    // Reads `arguments` (the program, the command, then its options). Returns false when --help
+    // Reads `arguments` (the program, the command, then its options, as rawArguments() gives
+    // them). Returns false when --help
     // was given, after printing the help: the command has nothing more to do. Throws UsageError
     // when they are not understood or --modo is missing or not 4 or 8.
     bool parse(const QStringList& arguments);
@@ -23,10 +25,10 @@ public:
     Mode mode() const { return mode_; }
     // Whether option `name` was given.
     bool isSet(const QString& name) const { return parser_.isSet(name); }
-    // The value of option `name` in UTF-8, or its default.
-    std::string value(const QString& name) const { return parser_.value(name).toStdString(); }
-    // The arguments after the command that are not options.
-    QStringList positionalArguments() const;
+    // The value of option `name` as typed, or its default.
+    std::string value(const QString& name) const;
+    // The arguments after the command that are not options, as typed.
+    std::vector<std::string> positionalArguments() const;
 
 private:
     QCommandLineParser parser_;

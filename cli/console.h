@@ -15,4 +15,11 @@ void printOut(std::string_view text);
 // Writes UTF-8 `text` and a line end to standard error.
 void printErrorLine(std::string_view text);
 
+// Writes the error `message` to standard error, after the program's name.
+void printError(std::string_view message);
+
+// The exit status once standard output is written out: `status`, or exitFailure (with its
+// message, unless a reader closed the pipe) when writing to it failed.
+int exitStatus(int status);
+
 } // namespace plicora

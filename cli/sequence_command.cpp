@@ -19,12 +19,11 @@ int runSequenceCommand(const QStringList& arguments) {
                             {file, {}, QStringLiteral("PERCORSO")}});
     if (!options.parse(arguments))
         return exitSuccess;
-    if (!options.positionalArguments().isEmpty())
-        throw UsageError(
-            unexpectedArgumentMessage(options.positionalArguments().first().toStdString()));
+    if (const auto extra = options.positionalArguments(); !extra.empty())
+        throw UsageError(unexpectedArgumentMessage(extra.front()));
     if (!options.isSet(pages))
         throw UsageError(missingPagesMessage);
-    if (QString::fromStdString(options.value(separator)).size() > separatorMaxLength)
+    if (QString::fromUtf8(options.value(separator)).size() > separatorMaxLength)
         throw UsageError(separatorTooLongMessage());
 
     const CalculationOutcome outcome = calculate({.mode = options.mode(),
@@ -38,7 +37,7 @@ int runSequenceCommand(const QStringList& arguments) {
     if (outcome.listing)
         printOut(*outcome.listing);
     if (!outcome.error.empty()) {
-        printErrorLine(outcome.error);
+        printError(outcome.error);
         return exitFailure;
     }
     return exitSuccess;

@@ -1,5 +1,6 @@
 #include "booklet_run.h"
 
+#include "core/user_error.h"
 #include "imposition/booklet.h"
 
 #include <cstdio>
@@ -29,6 +30,17 @@ int runBooklet(const BookletJob& job) {
                 print(stdout, progressLine({done, total}));
             last = done;
         };
+    if (job.output == standardOutput) {
+        // The booklet itself is the output: nothing else goes there.
+        try {
+            booklet.writeDuplex(stdout, {});
+        } catch (const UserError&) {
+            if (!std::ferror(stdout))
+                throw;
+            return exitFailure; // told once, as standard output's failure
+        }
+        return exitSuccess;
+    }
     const std::vector<std::string> paths = outputPaths(job);
     if (job.separate)
         booklet.writeSeparate(paths[0], paths[1], progress);

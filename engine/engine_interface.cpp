@@ -82,6 +82,8 @@ BookletJob readArguments(std::span<const std::string_view> args) {
     }
     if (!modeGiven || !documentGiven)
         refuse(modeGiven ? "manca il documento" : "manca --modo");
+    if (job.separate && job.output == standardOutput)
+        refuse("--separati con l'uscita standard");
     return job;
 }
 

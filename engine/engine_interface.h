@@ -28,11 +28,14 @@ inline constexpr const char* missingMessage =
 inline constexpr const char* diedMessage =
     "L'impaginazione del PDF si \u00e8 interrotta in modo imprevisto";
 
+// The output that is the engine's standard output: the booklet alone is written there.
+inline constexpr std::string_view standardOutput = "-";
+
 // One booklet to make.
 struct BookletJob {
     Mode mode = Mode::FourUp;
     std::string document;
-    std::string output = {}; // empty: named after the document, beside it
+    std::string output = {}; // empty: named after the document, beside it; standardOutput
     bool separate = false;   // fronts and backs in two files
     bool progress = false;   // progress lines on standard output
     friend bool operator==(const BookletJob&, const BookletJob&) = default;

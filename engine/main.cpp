@@ -2,36 +2,54 @@
 // library and no document can take a window down. See engine_interface.h for how it is run.
 #include "booklet_run.h"
 #include "core/user_error.h"
+#include "files/file_messages.h"
+#include "files/standard_streams.h"
 
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 namespace {
 
-void printErrorLine(const std::string& text) {
-    std::fprintf(stderr, "%s\n", text.c_str());
+void printErrorLine(std::string_view prefix, std::string_view message) {
+    std::fprintf(stderr, "%.*s%.*s\n", static_cast<int>(prefix.size()), prefix.data(),
+                 static_cast<int>(message.size()), message.data());
+}
+
+// Makes the booklet, turning whatever stops it into its message and status.
+int run(const plicora::engine::BookletJob& job) {
+    try {
+        return plicora::engine::runBooklet(job);
+    } catch (const plicora::UserError& error) {
+        printErrorLine(plicora::commandLinePrefix, error.what());
+    } catch (const std::exception& error) {
+        // Whatever a library throws that no message foresaw still ends in a message.
+        printErrorLine(plicora::commandLinePrefix,
+                       std::string("Errore imprevisto: ") + error.what());
+    }
+    return plicora::engine::exitFailure;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    using namespace plicora::engine;
-    const std::vector<std::string_view> args(argv + 1, argv + argc);
-    BookletJob job;
+    using namespace plicora;
+    reserveStandardStreams();
+#ifndef _WIN32
+    // A reader that goes away is a failed write, told as such, not the end of the program.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
+    engine::BookletJob job;
     try {
-        job = readArguments(args);
-    } catch (const UsageError& error) {
-        printErrorLine(std::string(programName) + ": " + error.what());
-        return exitUsage;
+        job = engine::readArguments(std::vector<std::string_view>(argv + 1, argv + argc));
+    } catch (const engine::UsageError& error) {
+        printErrorLine(std::string(engine::programName) + ": ", error.what());
+        return engine::exitUsage;
     }
-    try {
-        return runBooklet(job);
-    } catch (const plicora::UserError& error) {
-        printErrorLine(error.what());
-    } catch (const std::exception& error) {
-        // Whatever a library throws that no message foresaw still ends in a message.
-        printErrorLine(std::string("Errore imprevisto: ") + error.what());
-    }
-    return exitFailure;
+    const int status = run(job);
+    const OutputEnd end = finishStandardOutput();
+    if (end == OutputEnd::Failed)
+        printErrorLine(commandLinePrefix, standardOutputFailedMessage);
+    return end == OutputEnd::Written ? status : engine::exitFailure;
 }

@@ -47,6 +47,10 @@ void Booklet::refuseInput(const std::string& path) const {
 
 void Booklet::writeDuplex(const std::string& path, const Progress& progress) {
     refuseInput(path);
+    writeFile(path, [&](std::FILE* file) { writeDuplex(file, progress); });
+}
+
+void Booklet::writeDuplex(std::FILE* file, const Progress& progress) {
     BookletPdf pdf(source_, mode_, "/DuplexFlipShortEdge");
     readingPages([&] {
         for (const Sheet& sheet : sides().sheets) {
@@ -54,7 +58,7 @@ void Booklet::writeDuplex(const std::string& path, const Progress& progress) {
             pdf.addSide(sheet.back);
         }
     });
-    writeFile(path, [&](std::FILE* file) { pdf.write(file, progress); });
+    pdf.write(file, progress);
 }
 
 void Booklet::writeSeparate(const std::string& frontPath, const std::string& backPath,

@@ -5,6 +5,7 @@
 #include "core/sheet_sides.h"
 #include "source_pdf.h"
 
+#include <cstdio>
 #include <functional>
 #include <string>
 
@@ -26,6 +27,8 @@ public:
 
     // Writes sheet 1 front, sheet 1 back, sheet 2 front... to one PDF for duplex printing.
     void writeDuplex(const std::string& path, const Progress& progress = {});
+    // The same, to a stream already open, such as standard output.
+    void writeDuplex(std::FILE* file, const Progress& progress);
     // Writes every front to one PDF and every back to another, the two runs of a printer without
     // duplex. Neither earlier file is replaced unless both can be written.
     void writeSeparate(const std::string& frontPath, const std::string& backPath,

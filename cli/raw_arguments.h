@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QStringList>
+
+#include <string>
+
+namespace plicora {
+
+// The program's arguments for the command line to read. On POSIX each byte of argv is one
+// character, so that a file name reaches the file system byte for byte whatever its encoding;
+// on Windows they are Qt's, from the wide command line.
+QStringList rawArguments(int argc, char* argv[]);
+
+// The bytes of an argument, or of a text made of arguments, that rawArguments() gave: on POSIX
+// the bytes as typed, on Windows UTF-8.
+std::string argumentBytes(const QString& argument);
+
+} // namespace plicora
