@@ -129,6 +129,13 @@ INSTANTIATE_TEST_SUITE_P(
         Fault{"accentedAndNonLatin",
               [](const fs::path& d) { return (d / "").string() + "Perch\u00e9 \u4e2d\u6587.txt"; },
               nullptr},
+        // The path and the reason are for the command line: the window keeps its short text.
+        Fault{"linkLoop",
+              [](const fs::path& d) {
+                  fs::create_symlink("loop", d / "loop");
+                  return (d / "loop").string();
+              },
+              cannotOpenMessage},
         Fault{"nameTooLong", [](const fs::path& d) { return (d / std::string(300, 'x')).string(); },
               cannotOpenMessage},
         Fault{"pathTooLong",
