@@ -21,25 +21,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Permission bits don't bind root: CI runs as root, so the faults that rest on them are met
-// as an ordinary user for the length of a press.
-class AsOrdinaryUser {
-public:
-    AsOrdinaryUser() : wasRoot_(geteuid() == 0) {
-        if (wasRoot_) {
-            EXPECT_EQ(seteuid(65534), 0);
-        }
-    }
-    ~AsOrdinaryUser() {
-        if (wasRoot_) {
-            EXPECT_EQ(seteuid(0), 0);
-        }
-    }
-
-private:
-    bool wasRoot_;
-};
-
 struct Fault {
     const char* name;
     // Makes the fault inside `dir` and gives the path to type into OutOnFile.

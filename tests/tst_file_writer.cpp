@@ -20,6 +20,7 @@
 #include <unistd.h>
 
 using namespace plicora;
+using plicora::testing::AsOrdinaryUser;
 using plicora::testing::readFile;
 using plicora::testing::TemporaryDirectory;
 namespace fs = std::filesystem;
@@ -221,27 +222,8 @@ TEST(WriteFile, takesThePathsBytesAsTheyAre) {
               "/x/\\xE8\\xE9\\x0A\xc3\xa8.pdf: Cartella inesistente");
 }
 
-// Permission bits don't bind root: as root, what rests on them runs as an ordinary user.
-class AsOrdinaryUser {
-public:
-    AsOrdinaryUser() : wasRoot_(geteuid() == 0) {
-        if (wasRoot_) {
-            EXPECT_EQ(seteuid(ordinaryUser), 0);
-        }
-    }
-    ~AsOrdinaryUser() {
-        if (wasRoot_) {
-            EXPECT_EQ(seteuid(0), 0);
-        }
-    }
-    static constexpr uid_t ordinaryUser = 65534;
-
-private:
-    bool wasRoot_;
-};
-
 // The two files of a pair are replaced together or not at all.
-enum class SecondFault { none, writeFails, renameFails };
+enum class SecondFault { none, writeFails, placingFails };
 
 struct PairCase {
     const char* name;
@@ -254,7 +236,8 @@ class FilePair : public ::testing::TestWithParam<PairCase> {};
 TEST_P(FilePair, isReplacedWholeOrLeftAsItWas) {
     const PairCase& row = GetParam();
     const TemporaryDirectory dir;
-    // The backs have a folder of their own, to be locked once both files are written.
+    // The backs have a folder of their own, locked once both files are written: the new backs
+    // can then neither be linked into it nor take the earlier ones' place.
     const fs::path folder = dir.path() / "backs";
     const fs::path first = dir.path() / "fronts.pdf", second = folder / "backs.pdf";
     fs::create_directory(folder);
@@ -263,12 +246,12 @@ TEST_P(FilePair, isReplacedWholeOrLeftAsItWas) {
     std::ofstream(second) << "earlier backs";
     fs::permissions(dir.path(), fs::perms::all);
     for (const fs::path& path : {first, second, folder})
-        std::ignore = chown(path.c_str(), AsOrdinaryUser::ordinaryUser, 0);
+        std::ignore = chown(path.c_str(), AsOrdinaryUser::user, 0);
     const auto writeSecond = [&](std::FILE* file) {
         std::fputs("new backs", file);
         if (row.fault == SecondFault::writeFails)
             throw std::runtime_error("stopped");
-        if (row.fault == SecondFault::renameFails)
+        if (row.fault == SecondFault::placingFails)
             fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
     };
     const auto write = [&] {
@@ -277,7 +260,7 @@ TEST_P(FilePair, isReplacedWholeOrLeftAsItWas) {
             first.string(), [](std::FILE* file) { std::fputs("new fronts", file); },
             second.string(), writeSecond);
     };
-    if (row.fault == SecondFault::renameFails)
+    if (row.fault == SecondFault::placingFails)
         expectFileError(write, writeFailedMessage, EACCES, second.string());
     else if (row.fault == SecondFault::writeFails)
         EXPECT_THROW(write(), std::runtime_error);
@@ -302,8 +285,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(PairCase{"bothReplaced", true, SecondFault::none},
                       PairCase{"bothNew", false, SecondFault::none},
                       PairCase{"secondWriteFails", true, SecondFault::writeFails},
-                      PairCase{"secondRenameFails", true, SecondFault::renameFails},
-                      PairCase{"secondRenameFailsFirstNew", false, SecondFault::renameFails}),
+                      PairCase{"secondCannotBePlaced", true, SecondFault::placingFails},
+                      PairCase{"secondCannotBePlacedFirstNew", false, SecondFault::placingFails}),
     plicora::testing::caseName<PairCase>);
 
 // Mounts a file system only this process sees, so that nothing a test mounts outlives it: done
