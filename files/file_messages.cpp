@@ -37,6 +37,8 @@ const char* fileErrorReason(int error) {
         return "Non è aperto in scrittura";
     case EBUSY:
         return "File in uso";
+    case ENOMEM:
+        return "Memoria insufficiente";
     default:
         return nullptr;
     }

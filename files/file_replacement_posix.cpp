@@ -63,12 +63,16 @@ public:
 private:
     static ssize_t writeSome(void* cookie, const char* data, std::size_t size) {
         auto& self = *static_cast<OutputStream*>(cookie);
-        if (self.error_ == 0) {
-            if (self.fd_ < 0)
+        if (self.error_ != 0)
+            return 0;
+        if (self.fd_ >= 0)
+            self.error_ = writeAll(self.fd_, {data, size});
+        else
+            try {
                 self.memory_.append(data, size);
-            else
-                self.error_ = writeAll(self.fd_, {data, size});
-        }
+            } catch (const std::bad_alloc&) {
+                self.error_ = ENOMEM; // an exception must not cross stdio's C code
+            }
         return self.error_ == 0 ? static_cast<ssize_t>(size) : 0;
     }
 
@@ -78,23 +82,23 @@ private:
     std::FILE* file_;
 };
 
-// Runs `write` on `stream` and flushes it; throws FileError(writeFailedMessage) when a write
-// failed, even when `write` threw because of it.
+[[noreturn]] void fail(const char* message, std::string_view path, int error) {
+    throw FileError(message, std::string(path), error);
+}
+
+// Runs `write` on `stream` and flushes it; a failed write throws FileError(message, path), even
+// when `write` threw because of it.
 void writeThrough(OutputStream& stream, const ContentWriter& write, const char* message,
                   std::string_view path) {
     try {
         write(stream.get());
     } catch (...) {
         if (const int error = stream.flush())
-            throw FileError(message, std::string(path), error);
+            fail(message, path, error);
         throw;
     }
     if (const int error = stream.flush())
-        throw FileError(message, std::string(path), error);
-}
-
-[[noreturn]] void fail(const char* message, std::string_view path, int error) {
-    throw FileError(message, std::string(path), error);
+        fail(message, path, error);
 }
 
 // A descriptor, closed whatever happens.
