@@ -1,14 +1,11 @@
 #pragma once
 
-#include <cstdio>
-#include <functional>
+#include "file_writer.h"
+
 #include <span>
 #include <string_view>
 
 namespace plicora {
-
-// What a file's content is made by: it writes to the stream it is handed.
-using ContentWriter = std::function<void(std::FILE*)>;
 
 // One file to replace: its path as the user gave it (on POSIX the path's bytes, on Windows UTF-8)
 // and what writes its content.

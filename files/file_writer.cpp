@@ -1,5 +1,7 @@
 #include "file_writer.h"
 
+#include "file_replacement.h"
+
 #include <array>
 
 namespace plicora {
