@@ -10,7 +10,7 @@
 #include "sequence_command.h"
 #include "usage_error.h"
 
-#include "files/standard_streams.h"
+#include "files/file_error.h"
 
 #include <QCoreApplication>
 
@@ -59,7 +59,7 @@ int run(const QStringList& arguments) {
         printErrorLine(helpHint);
         return exitUsage;
     } catch (const UserError& error) {
-        printError(error.what());
+        printError(errorText(error));
     } catch (const std::exception& error) {
         // Whatever a library throws that no message foresaw still ends in a message, not a crash.
         printError(unexpectedErrorPrefix + std::string(error.what()));
@@ -74,14 +74,13 @@ bool isCommand(const char* firstArgument) {
 }
 
 int runCommandLine(const QStringList& arguments) {
-    reserveStandardStreams();
 #ifndef Q_OS_WIN
     // A reader that goes away is a failed write, told as such, not the end of the program.
     std::signal(SIGPIPE, SIG_IGN);
 #endif
     ItalianParserTexts parserTexts;
     QCoreApplication::installTranslator(&parserTexts);
-    return exitStatus(run(arguments));
+    return run(arguments);
 }
 
 } // namespace plicora

@@ -1,15 +1,14 @@
 #include "console.h"
 
 #include "core/user_error.h"
-#include "files/file_messages.h"
-#include "files/standard_streams.h"
+#include "files/file_writer.h"
 
 #include <cstdio>
 
 namespace plicora {
 
 void printOut(std::string_view text) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    writeOutput(fileno(stdout), text);
 }
 
 void printErrorLine(std::string_view text) {
@@ -20,13 +19,6 @@ void printErrorLine(std::string_view text) {
 void printError(std::string_view message) {
     std::fwrite(commandLinePrefix.data(), 1, commandLinePrefix.size(), stderr);
     printErrorLine(message);
-}
-
-int exitStatus(int status) {
-    const OutputEnd end = finishStandardOutput();
-    if (end == OutputEnd::Failed)
-        printError(standardOutputFailedMessage);
-    return end == OutputEnd::Written ? status : exitFailure;
 }
 
 } // namespace plicora

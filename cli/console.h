@@ -9,7 +9,7 @@ inline constexpr int exitSuccess = 0;
 inline constexpr int exitFailure = 1; // a calculation or a file failed
 inline constexpr int exitUsage = 2;
 
-// Writes UTF-8 `text` to standard output as it stands.
+// Writes UTF-8 `text` to standard output as it stands; throws FileError when that fails.
 void printOut(std::string_view text);
 
 // Writes UTF-8 `text` and a line end to standard error.
@@ -18,8 +18,5 @@ void printErrorLine(std::string_view text);
 // Writes the error `message` to standard error, after the program's name.
 void printError(std::string_view message);
 
-// The exit status once standard output is written out: `status`, or exitFailure (with its
-// message, unless a reader closed the pipe) when writing to it failed.
-int exitStatus(int status);
 
 } // namespace plicora

@@ -19,7 +19,8 @@ Opzioni:
   --separatore TESTO    testo fra i numeri di pagina (predefinito: ",")
   --file PERCORSO       scrive anche il file con le istruzioni di stampa
   -o, --uscita USCITA.pdf
-                        il PDF da scrivere (predefinito: DOCUMENTO-opuscolo.pdf)
+                        il PDF da scrivere (predefinito: DOCUMENTO-opuscolo.pdf;
+                        - lo scrive sull'uscita standard)
   --separati            scrive i fronti e i retri in due PDF, USCITA-fronte.pdf e
                         USCITA-retro.pdf, per una stampante senza fronte-retro
   -h, --help            mostra questo aiuto

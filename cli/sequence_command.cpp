@@ -37,7 +37,7 @@ int runSequenceCommand(const QStringList& arguments) {
     if (outcome.listing)
         printOut(*outcome.listing);
     if (!outcome.error.empty()) {
-        printError(outcome.error);
+        printError(outcome.errorText);
         return exitFailure;
     }
     return exitSuccess;

@@ -1,6 +1,6 @@
 #include "booklet_run.h"
 
-#include "core/user_error.h"
+#include "files/file_writer.h"
 #include "imposition/booklet.h"
 
 #include <cstdio>
@@ -8,9 +8,9 @@
 namespace plicora::engine {
 namespace {
 
-void print(std::FILE* stream, const std::string& text) {
-    std::fwrite(text.data(), 1, text.size(), stream);
-    std::fflush(stream); // a window reads each line as it comes
+// Each line at once, as a window reads them as they come; throws FileError when that fails.
+void printOut(const std::string& text) {
+    writeOutput(fileno(stdout), text);
 }
 
 } // namespace
@@ -19,26 +19,20 @@ int runBooklet(const BookletJob& job) {
     Booklet booklet(job.document, job.mode);
     const PageCountCheck& check = booklet.check();
     if (check.adjusted)
-        print(stderr,
-              "Numero totale di pagine: " + check.pageCountText + "\n" + check.pageWarning + "\n");
+        std::fprintf(stderr, "Numero totale di pagine: %s\n%s\n", check.pageCountText.c_str(),
+                     check.pageWarning.c_str());
     Booklet::Progress progress;
     if (job.progress)
         progress = [total = int{check.pageCount}, last = -1](int percent) mutable {
             // Pages done, as far as the writer's per cent tells; one line for each change.
             const int done = percent * total / 100;
             if (done != last)
-                print(stdout, progressLine({done, total}));
+                printOut(progressLine({done, total}));
             last = done;
         };
     if (job.output == standardOutput) {
         // The booklet itself is the output: nothing else goes there.
-        try {
-            booklet.writeDuplex(stdout, {});
-        } catch (const UserError&) {
-            if (!std::ferror(stdout))
-                throw;
-            return exitFailure; // told once, as standard output's failure
-        }
+        writeOutput(fileno(stdout), [&](std::FILE* out) { booklet.writeDuplex(out, {}); });
         return exitSuccess;
     }
     const std::vector<std::string> paths = outputPaths(job);
@@ -47,7 +41,7 @@ int runBooklet(const BookletJob& job) {
     else
         booklet.writeDuplex(paths[0], progress);
     for (const std::string& path : paths)
-        print(stdout, path + "\n");
+        printOut(path + "\n");
     return exitSuccess;
 }
 

@@ -2,7 +2,7 @@
 // library and no document can take a window down. See engine_interface.h for how it is run.
 #include "booklet_run.h"
 #include "core/user_error.h"
-#include "files/file_messages.h"
+#include "files/file_error.h"
 #include "files/standard_streams.h"
 
 #include <csignal>
@@ -22,7 +22,7 @@ int run(const plicora::engine::BookletJob& job) {
     try {
         return plicora::engine::runBooklet(job);
     } catch (const plicora::UserError& error) {
-        printErrorLine(plicora::commandLinePrefix, error.what());
+        printErrorLine(plicora::commandLinePrefix, plicora::errorText(error));
     } catch (const std::exception& error) {
         // Whatever a library throws that no message foresaw still ends in a message.
         printErrorLine(plicora::commandLinePrefix,
@@ -47,9 +47,5 @@ int main(int argc, char* argv[]) {
         printErrorLine(std::string(engine::programName) + ": ", error.what());
         return engine::exitUsage;
     }
-    const int status = run(job);
-    const OutputEnd end = finishStandardOutput();
-    if (end == OutputEnd::Failed)
-        printErrorLine(commandLinePrefix, standardOutputFailedMessage);
-    return end == OutputEnd::Written ? status : engine::exitFailure;
+    return run(job);
 }

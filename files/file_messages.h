@@ -4,7 +4,13 @@ namespace plicora {
 
 inline constexpr const char* cannotOpenMessage = "Impossibile aprire il file specificato";
 inline constexpr const char* writeFailedMessage = "Errore durante la scrittura del file";
-inline constexpr const char* standardOutputFailedMessage =
+inline constexpr const char* outputWriteFailedMessage =
     "Errore durante la scrittura sull'uscita standard";
+// What standard output is called where a message names the file.
+inline constexpr const char* standardOutputName = "uscita standard";
+
+// Why a file could not be opened or written, in Italian, for the errno values a user meets;
+// nullptr for the others.
+const char* fileErrorReason(int error);
 
 } // namespace plicora

@@ -1,13 +1,24 @@
 #pragma once
 
-#include <cstdio>
-#include <filesystem>
-#include <functional>
+#include "file_writer.h"
+
+#include <span>
+#include <string_view>
 
 namespace plicora {
 
-// The platform's half of writeFile(): replaces the file at `path` whole with what `write` writes,
-// with the guarantees and the errors writeFile() promises.
-void replaceFile(const std::filesystem::path& path, const std::function<void(std::FILE*)>& write);
+// One file to replace: its path as the user gave it (on POSIX the path's bytes, on Windows UTF-8)
+// and what writes its content.
+struct FileToReplace {
+    std::string_view path;
+    const ContentWriter& write;
+};
+
+// The platform's half of writeFile() and writeFilePair(): replaces every file in `files`, all or
+// none, with the guarantees and the errors they promise.
+void replaceFiles(std::span<const FileToReplace> files);
+
+// The platform's half of writeOutput().
+void writeDescriptor(int fd, const ContentWriter& write);
 
 } // namespace plicora

@@ -1,21 +1,49 @@
 #include "file_writer.h"
 
-#include "core/user_error.h"
 #include "file_replacement.h"
 
-namespace plicora {
+#include <array>
 
-void writeFile(std::string_view utf8Path, const std::function<void(std::FILE*)>& write) {
+namespace plicora {
+namespace {
+
+void refuseUnusable(std::string_view path) {
     // A NUL would silently cut the path short: such a path is refused, not shortened.
-    if (utf8Path.empty() || utf8Path.find('\0') != std::string_view::npos)
-        throw UserError(cannotOpenMessage);
-    // Built from UTF-8 so that accented and non-Latin paths reach the file system intact.
-    replaceFile(std::filesystem::path(std::u8string(utf8Path.begin(), utf8Path.end())), write);
+    if (path.empty() || path.find('\0') != std::string_view::npos)
+        throw FileError(cannotOpenMessage, std::string(path), 0);
 }
 
-void writeFile(std::string_view utf8Path, std::string_view content) {
-    writeFile(utf8Path,
-              [content](std::FILE* file) { std::fwrite(content.data(), 1, content.size(), file); });
+ContentWriter writing(std::string_view content) {
+    return [content](std::FILE* file) { std::fwrite(content.data(), 1, content.size(), file); };
+}
+
+} // namespace
+
+void writeFile(std::string_view path, const ContentWriter& write) {
+    refuseUnusable(path);
+    const std::array files{FileToReplace{path, write}};
+    replaceFiles(files);
+}
+
+void writeFile(std::string_view path, std::string_view content) {
+    writeFile(path, writing(content));
+}
+
+void writeFilePair(std::string_view firstPath, const ContentWriter& writeFirst,
+                   std::string_view secondPath, const ContentWriter& writeSecond) {
+    refuseUnusable(firstPath);
+    refuseUnusable(secondPath);
+    const std::array files{FileToReplace{firstPath, writeFirst},
+                           FileToReplace{secondPath, writeSecond}};
+    replaceFiles(files);
+}
+
+void writeOutput(int fd, const ContentWriter& write) {
+    writeDescriptor(fd, write);
+}
+
+void writeOutput(int fd, std::string_view content) {
+    writeDescriptor(fd, writing(content));
 }
 
 } // namespace plicora

@@ -18,11 +18,4 @@ void reserveStandardStreams() {
 #endif
 }
 
-OutputEnd finishStandardOutput() {
-    errno = 0;
-    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
-        return OutputEnd::Written;
-    return errno == EPIPE ? OutputEnd::ReaderGone : OutputEnd::Failed;
-}
-
 } // namespace plicora

@@ -74,23 +74,16 @@ void Booklet::writeSeparate(const std::string& frontPath, const std::string& bac
             backs.addSide(sheet.back);
         }
     });
-    writeFile(frontPath, [&](std::FILE* frontFile) {
-        // Each file is half the work.
-        fronts.write(frontFile, [&](int percent) {
+    // Each file is half the work; neither earlier file is replaced unless both can be.
+    const auto half = [&](int from) {
+        return [&progress, from](int percent) {
             if (progress)
-                progress(percent / 2);
-        });
-        if (std::fflush(frontFile) != 0)
-            throw UserError(writeFailedMessage);
-        // The backs go into place only when the fronts are wholly written, and a failure here
-        // discards the fronts' temporary file: no half pair is left behind.
-        writeFile(backPath, [&](std::FILE* backFile) {
-            backs.write(backFile, [&](int percent) {
-                if (progress)
-                    progress(50 + percent / 2);
-            });
-        });
-    });
+                progress(from + percent / 2);
+        };
+    };
+    writeFilePair(
+        frontPath, [&](std::FILE* file) { fronts.write(file, half(0)); }, backPath,
+        [&](std::FILE* file) { backs.write(file, half(50)); });
 }
 
 } // namespace plicora

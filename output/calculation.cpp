@@ -2,6 +2,7 @@
 
 #include "core/number_reader.h"
 #include "core/user_error.h"
+#include "files/file_error.h"
 #include "files/file_writer.h"
 #include "instructions_file.h"
 #include "listing.h"
@@ -37,9 +38,10 @@ CalculationOutcome calculate(const CalculationRequest& request) {
                sheetSides(request.mode, pageCount, numbers.firstPageOffset, pageCount));
     } catch (const UserError& error) {
         outcome.error = error.what();
+        outcome.errorText = plicora::errorText(error);
     } catch (const std::bad_alloc&) {
         outcome.listing.reset(); // it may be the one thing held
-        outcome.error = outOfMemoryMessage;
+        outcome.error = outcome.errorText = outOfMemoryMessage;
     }
     return outcome;
 }

@@ -34,6 +34,7 @@ struct CalculationOutcome {
     std::optional<PageCountCheck> check; // the page count was checked
     std::optional<std::string> listing;  // UTF-8, lines ended by LF
     std::string error;                   // Italian message for a message box, or empty
+    std::string errorText;               // the same for the command line, with a file's reason
 };
 
 // Runs a whole calculation: reads the numbers, checks the page count, computes the sequence,

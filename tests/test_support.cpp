@@ -4,6 +4,8 @@
 #include <fstream>
 #include <sstream>
 
+#include <unistd.h>
+
 namespace plicora::testing {
 
 std::string readFile(const std::filesystem::path& path) {
@@ -24,6 +26,18 @@ TemporaryDirectory::~TemporaryDirectory() {
     std::error_code ignored;
     std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ignored);
     std::filesystem::remove_all(path_, ignored);
+}
+
+AsOrdinaryUser::AsOrdinaryUser() : wasRoot_(geteuid() == 0) {
+    if (wasRoot_) {
+        EXPECT_EQ(seteuid(user), 0);
+    }
+}
+
+AsOrdinaryUser::~AsOrdinaryUser() {
+    if (wasRoot_) {
+        EXPECT_EQ(seteuid(0), 0);
+    }
 }
 
 } // namespace plicora::testing

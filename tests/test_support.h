@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <string>
 
+#include <sys/types.h>
+
 namespace plicora::testing {
 
 // Names each row of a parameter table after its `name` member.
@@ -27,6 +29,21 @@ public:
 
 private:
     std::filesystem::path path_;
+};
+
+// Permission bits don't bind root: CI runs as root, so what rests on them runs as an ordinary
+// user (nobody) for as long as this lives.
+class AsOrdinaryUser {
+public:
+    AsOrdinaryUser();
+    ~AsOrdinaryUser();
+    AsOrdinaryUser(const AsOrdinaryUser&) = delete;
+    AsOrdinaryUser& operator=(const AsOrdinaryUser&) = delete;
+
+    static constexpr uid_t user = 65534;
+
+private:
+    bool wasRoot_;
 };
 
 } // namespace plicora::testing

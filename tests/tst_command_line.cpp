@@ -33,14 +33,29 @@ struct ChildRun {
     std::string out, err;
 };
 
+// Where the program's standard output goes.
+enum class Output { Pipe, Full, Closed, ReaderGone };
+
 // Runs the real program with `arguments`, as from a terminal without any display.
-ChildRun runPlicora(const std::vector<std::string>& arguments) {
+ChildRun runPlicora(const std::vector<std::string>& arguments, Output output = Output::Pipe) {
     const TemporaryDirectory capture;
-    const std::string out = capture.path() / "out", err = capture.path() / "err";
+    const std::string err = capture.path() / "err";
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        return {};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT, 0600);
+    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+    if (output == Output::Full)
+        posix_spawn_file_actions_addopen(&actions, 1, "/dev/full", O_WRONLY, 0);
+    else if (output == Output::Closed)
+        posix_spawn_file_actions_addclose(&actions, 1);
+    else
+        posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], 1);
+    posix_spawn_file_actions_addclose(&actions, pipeEnds[1]);
     posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT, 0600);
+    if (output == Output::ReaderGone)
+        close(pipeEnds[0]);
     std::vector<char*> argv{const_cast<char*>(PLICORA_EXECUTABLE)};
     for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
@@ -55,11 +70,18 @@ ChildRun runPlicora(const std::vector<std::string>& arguments) {
     environment.push_back(nullptr);
     ChildRun run;
     pid_t child = 0;
-    if (posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environment.data()) == 0 &&
-        waitpid(child, &run.status, 0) == child)
-        run.status = WIFEXITED(run.status) ? WEXITSTATUS(run.status) : -1;
+    const bool started =
+        posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environment.data()) == 0;
     posix_spawn_file_actions_destroy(&actions);
-    run.out = readFile(out);
+    close(pipeEnds[1]);
+    char buffer[65536];
+    for (ssize_t n;
+         output != Output::ReaderGone && (n = read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+        run.out.append(buffer, static_cast<std::size_t>(n));
+    if (output != Output::ReaderGone)
+        close(pipeEnds[0]);
+    if (started && waitpid(child, &run.status, 0) == child)
+        run.status = WIFEXITED(run.status) ? WEXITSTATUS(run.status) : -1;
     run.err = readFile(err);
     return run;
 }
@@ -100,8 +122,10 @@ TEST_P(SequenceCommand, givesWhatTheWindowGives) {
     if (window.check && window.check->adjusted)
         err = "Numero totale di pagine: " + window.check->pageCountText + "\n" +
               window.check->pageWarning + "\n";
-    if (!window.error.empty())
-        err += window.error + "\n";
+    if (!window.error.empty()) // naming the file the command was given
+        err += "plicora: " + window.errorText + "\n";
+    if (const auto at = err.find(windowFile); c.file && at != std::string::npos)
+        err.replace(at, windowFile.size(), cliFile);
     EXPECT_EQ(run.out, window.listing.value_or(""));
     EXPECT_EQ(run.err, err);
     EXPECT_EQ(run.status, window.error.empty() ? 0 : 1);
@@ -187,8 +211,24 @@ struct CommandCase {
     std::vector<std::string> arguments;
     int status;
     std::string out;
-    std::string err; // whole for status 1, else how it starts
+    std::string err; // whole for status 1, else how it starts; "@" stands for the folder
+    Output output = Output::Pipe;
 };
+
+// An error line as the command line writes it.
+std::string failed(const std::string& message) {
+    return "plicora: " + message;
+}
+
+// The error line for standard output failing for `reason`.
+std::string outputFailed(const std::string& reason) {
+    return failed(outputWriteFailedMessage + (" (uscita standard: " + reason + ")"));
+}
+
+// `sequenza` for a mode and a page count.
+std::vector<std::string> sequence(const std::vector<std::string>& modeAndPages) {
+    return {"sequenza", "--modo", modeAndPages[0], "--pagine", modeAndPages[1]};
+}
 
 class Command : public ::testing::TestWithParam<CommandCase> {};
 
@@ -203,10 +243,13 @@ TEST_P(Command, answersAndLeavesNoFileBehind) {
     for (const std::string& argument : c.arguments)
         arguments.push_back(inDir(argument));
     const auto before = snapshot(dir.path());
-    const ChildRun run = runPlicora(arguments);
+    const ChildRun run = runPlicora(arguments, c.output);
     EXPECT_EQ(run.status, c.status) << run.err;
     EXPECT_TRUE(run.out.starts_with(inDir(c.out))) << run.out;
-    EXPECT_TRUE(c.status == 1 ? run.err == c.err + "\n" : run.err.starts_with(c.err)) << run.err;
+    std::string err = c.err;
+    for (std::size_t at; (at = err.find('@')) != std::string::npos;)
+        err.replace(at, 1, dir.path().string() + "/");
+    EXPECT_TRUE(c.status == 1 ? run.err == err + "\n" : run.err.starts_with(err)) << run.err;
     if (c.status != 0) {
         EXPECT_EQ(snapshot(dir.path()), before);
     }
@@ -227,30 +270,58 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"separate", Setup::Numbered,
                     booklet({"@doc.pdf", "-o", "@b.pdf", "--separati"}), 0, "@b-fronte.pdf\n", ""},
         CommandCase{"repairable", Setup::Repairable, booklet({"@doc.pdf"}), 0, "@doc-opuscolo", ""},
-        CommandCase{"notPdf", Setup::Text, booklet({"@doc.pdf"}), 1, "", notPdfMessage},
-        CommandCase{"damaged", Setup::Truncated, booklet({"@doc.pdf"}), 1, "", damagedPdfMessage},
-        CommandCase{"password", Setup::Locked, booklet({"@chiuso.pdf"}), 1, "", passwordMessage},
-        CommandCase{"noPages", Setup::NoPages, booklet({"@doc.pdf"}), 1, "", noPagesMessage},
+        CommandCase{"notPdf", Setup::Text, booklet({"@doc.pdf"}), 1, "", failed(notPdfMessage)},
+        CommandCase{"damaged", Setup::Truncated, booklet({"@doc.pdf"}), 1, "",
+                    failed(damagedPdfMessage)},
+        CommandCase{"password", Setup::Locked, booklet({"@chiuso.pdf"}), 1, "",
+                    failed(passwordMessage)},
+        CommandCase{"noPages", Setup::NoPages, booklet({"@doc.pdf"}), 1, "",
+                    failed(noPagesMessage)},
         CommandCase{"missing", Setup::Nothing, booklet({"@doc.pdf"}), 1, "",
-                    cannotOpenDocumentMessage},
+                    failed(cannotOpenDocumentMessage)},
         CommandCase{
             "tooManyPages", Setup::Long, booklet({"@doc.pdf"}), 1, "",
             "Numero totale di pagine: 2004\nIl numero di pagina non è multiplo di 4.Bisogna "
             "aggiungere al documento alcuni fogli bianchi\n" +
-                std::string(tooManyPagesText)},
+                failed(tooManyPagesText)},
         CommandCase{"outputIsInput", Setup::Numbered, booklet({"@doc.pdf", "-o", "@./doc.pdf"}), 1,
-                    "", outputIsInputMessage},
+                    "", failed(outputIsInputMessage)},
         CommandCase{"emptyOutput", Setup::Numbered, booklet({"@doc.pdf", "-o", ""}), 2, "",
                     "plicora: Il nome del file di uscita"},
-        CommandCase{"outputFolderMissing", Setup::Numbered,
-                    booklet({"@doc.pdf", "-o", "@manca/b.pdf"}), 1, "", cannotOpenMessage},
+        CommandCase{
+            "outputFolderMissing", Setup::Numbered, booklet({"@doc.pdf", "-o", "@manca/b.pdf"}), 1,
+            "", failed(cannotOpenMessage + std::string(" (@manca/b.pdf: Cartella inesistente)"))},
         CommandCase{"deviceFull", Setup::Numbered, booklet({"@doc.pdf", "-o", "/dev/full"}), 1, "",
-                    writeFailedMessage},
-        CommandCase{"fifoWithoutReader", Setup::Pipe, booklet({"@doc.pdf", "-o", "@tubo"}), 1, "",
-                    cannotOpenMessage},
+                    failed(writeFailedMessage +
+                           std::string(" (/dev/full: Spazio su disco insufficiente)"))},
+        CommandCase{
+            "fifoWithoutReader", Setup::Pipe, booklet({"@doc.pdf", "-o", "@tubo"}), 1, "",
+            failed(cannotOpenMessage + std::string(" (@tubo: Nessun programma legge la FIFO)"))},
         CommandCase{"backFailsFrontKept", Setup::Blocked, booklet({"@doc.pdf", "--separati"}), 1,
-                    "", cannotOpenMessage},
+                    "",
+                    failed(cannotOpenMessage + std::string(" (@doc-retro.pdf: È una cartella)"))},
         CommandCase{"help", Setup::Nothing, {"opuscolo", "--help"}, 0, "Uso:\n", ""},
+        // Standard output: the booklet itself, and every way of failing to write there.
+        CommandCase{"bookletToPipe", Setup::Numbered, booklet({"@doc.pdf", "-o", "-"}), 0, "%PDF-",
+                    ""},
+        CommandCase{"devStdoutIntoPipe", Setup::Numbered,
+                    booklet({"@doc.pdf", "-o", "/dev/stdout"}), 0, "%PDF-", ""},
+        CommandCase{"separateToStandardOutput", Setup::Numbered,
+                    booklet({"@doc.pdf", "-o", "-", "--separati"}), 2, "",
+                    "plicora: Con --separati"},
+        CommandCase{"listingToFullDevice", Setup::Nothing, sequence({"8", "32760"}), 1, "",
+                    outputFailed("Spazio su disco insufficiente"), Output::Full},
+        CommandCase{"listingToClosedOutput", Setup::Nothing, sequence({"4", "8"}), 1, "",
+                    outputFailed("Non è aperto in scrittura"), Output::Closed},
+        CommandCase{"helpReaderGone",
+                    Setup::Nothing,
+                    {"--help"},
+                    1,
+                    "",
+                    outputFailed("Il programma che leggeva ha chiuso la pipe"),
+                    Output::ReaderGone},
+        CommandCase{"nameNotUtf8", Setup::Numbered, booklet({"@doc.pdf", "-o", "@out\xe9.pdf"}), 0,
+                    "@out\xe9.pdf\n", ""},
         CommandCase{"version", Setup::Nothing, {"--version"}, 0, "plicora 1.0.0\n", ""},
         CommandCase{"noDocument", Setup::Nothing, booklet({}), 2, "", "plicora: Manca"},
         CommandCase{"twoDocuments", Setup::Nothing, booklet({"@a.pdf", "@b.pdf"}), 2, "",
