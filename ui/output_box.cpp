@@ -1,7 +1,6 @@
 #include "output_box.h"
 
 #include <QKeyEvent>
-#include <QTextBlock>
 #include <QTextCursor>
 
 namespace plicora {
