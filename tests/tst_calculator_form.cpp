@@ -6,6 +6,7 @@
 #include "output/listing.h"
 #include "ui/calculator_form.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -14,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
@@ -308,41 +310,56 @@ INSTANTIATE_TEST_SUITE_P(
                       Stop{"pageOverflows", "41", "32767", overflowText, "44", true, true}),
     caseName<Stop>);
 
-// --- What the user takes out of the output box ---------------------------------------------------
+// --- Each line of a listing is a line of the output box ------------------------------------------
 
-struct Copy {
+struct BoxLines {
     std::string name;
     const CalculatorVariant& (*variant)();
     const char* pageCount;
     int presses;
-    int firstLine, lastLine; // the lines selected, from 0; -1 for the end
+    int firstLine, lastLine; // the lines taken, from 0; -1 for the end
 };
 
-class CopiedListing : public ::testing::TestWithParam<Copy> {};
-
-// The box holds its listings in blocks of many lines, yet what is copied is the listing line
-// for line, across the blocks' bounds too, and typing and undoing still work.
-TEST_P(CopiedListing, isTheListingLineForLine) {
-    const Copy& p = GetParam();
-    Calculator c(p.variant());
-    c.field("Text1")->setText(QString::fromUtf8(p.pageCount));
-    QString shown;
-    for (int i = 0; i < p.presses; ++i) {
-        c.press();
-        const Page pageCount = Page(std::stoi(p.pageCount));
-        shown += QString::fromStdString(
-            renderListing(sheetSides(p.variant().mode, pageCount, 0, pageCount), ","));
+class LinesOfTheBox : public ::testing::TestWithParam<BoxLines> {
+protected:
+    // Presses as the row says and returns what the box should then hold.
+    QString pressAll(Calculator& c) const {
+        const BoxLines& p = GetParam();
+        c.field("Text1")->setText(QString::fromUtf8(p.pageCount));
+        const Page pageCount(std::stoi(p.pageCount));
+        QString shown;
+        for (int i = 0; i < p.presses; ++i) {
+            c.press();
+            shown += QString::fromStdString(
+                renderListing(sheetSides(p.variant().mode, pageCount, 0, pageCount), ","));
+        }
+        return shown;
     }
+    // Where a line of `text` starts.
+    static int lineStart(const QString& text, int line) {
+        int at = 0;
+        for (int i = 0; i < line; ++i)
+            at = int(text.indexOf('\n', at)) + 1;
+        return at;
+    }
+};
+
+// What is copied is the listing line for line, across the presses too, and typing and undoing
+// still work.
+TEST_P(LinesOfTheBox, copyExactly) {
+    const BoxLines& p = GetParam();
+    Calculator c(p.variant());
+    const QString shown = pressAll(c);
     auto* box = c.get<QPlainTextEdit>("Stampa");
-    EXPECT_LE(box->document()->blockCount(), shown.count('\n') / 8);
     EXPECT_FALSE(box->document()->isUndoAvailable());
 
-    const QStringList lines = shown.split('\n');
-    const int last = p.lastLine < 0 ? int(lines.size()) - 1 : p.lastLine;
-    const QString selected = lines.mid(p.firstLine, last - p.firstLine + 1).join('\n');
+    const int lines = int(shown.count('\n')) + 1;
+    const int last = p.lastLine < 0 ? lines - 1 : p.lastLine;
+    const int from = lineStart(shown, p.firstLine);
+    const QString selected = shown.mid(from, lineStart(shown, last + 1) - 1 - from);
     QTextCursor cursor(box->document());
-    cursor.setPosition(int(lines.mid(0, p.firstLine).join('\n').size()) + (p.firstLine > 0));
-    cursor.setPosition(cursor.position() + int(selected.size()), QTextCursor::KeepAnchor);
+    cursor.setPosition(from);
+    cursor.setPosition(from + int(selected.size()), QTextCursor::KeepAnchor);
     box->setTextCursor(cursor);
     box->copy();
     EXPECT_EQ(QApplication::clipboard()->text(), selected);
@@ -354,13 +371,73 @@ TEST_P(CopiedListing, isTheListingLineForLine) {
     EXPECT_EQ(c.stampa(), shown);
 }
 
+// A triple click, the usual way to take one line, takes the first line of the row, however
+// many rows of the box it wraps over, and its line end.
+TEST_P(LinesOfTheBox, tripleClickSelectsOneLine) {
+    const BoxLines& p = GetParam();
+    Calculator c(p.variant());
+    const QString shown = pressAll(c);
+    auto* box = c.get<QPlainTextEdit>("Stampa");
+    QTextCursor cursor(box->document());
+    const int from = lineStart(shown, p.firstLine);
+    cursor.setPosition(from + 1);
+    box->setTextCursor(cursor);
+    box->ensureCursorVisible();
+    const QPoint point = box->cursorRect().center();
+    for (const QEvent::Type type :
+         {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+          QEvent::MouseButtonRelease, QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, point, box->viewport()->mapToGlobal(point), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(box->viewport(), &event);
+    }
+    box->copy();
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              shown.mid(from, lineStart(shown, p.firstLine + 1) - from));
+}
+
+// Moving by paragraph, Ctrl+Down and Ctrl+Up, moves by one line, from within a line too.
+TEST_P(LinesOfTheBox, paragraphMovesAreOneLine) {
+    const BoxLines& p = GetParam();
+    Calculator c(p.variant());
+    const QString shown = pressAll(c);
+    auto* box = c.get<QPlainTextEdit>("Stampa");
+    QTextCursor cursor(box->document());
+    cursor.setPosition(lineStart(shown, p.firstLine) + 1);
+    box->setTextCursor(cursor);
+    for (const auto& [key, line] :
+         {std::pair{Qt::Key_Down, p.firstLine + 1}, std::pair{Qt::Key_Down, p.firstLine + 2},
+          std::pair{Qt::Key_Up, p.firstLine + 1}}) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::ControlModifier);
+        QApplication::sendEvent(box, &event);
+        EXPECT_EQ(box->textCursor().position(), lineStart(shown, line));
+    }
+}
+
+// A screen reader reads the listing with a line feed at each line end, and a paragraph as a line.
+TEST_P(LinesOfTheBox, readAsTheListingByScreenReaders) {
+    const BoxLines& p = GetParam();
+    Calculator c(p.variant());
+    const QString shown = pressAll(c);
+    QAccessibleTextInterface* text =
+        QAccessible::queryAccessibleInterface(c.get("Stampa"))->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->characterCount(), shown.size());
+    EXPECT_EQ(text->text(0, text->characterCount()), shown);
+    const int from = lineStart(shown, p.firstLine);
+    int start = 0, end = 0;
+    EXPECT_EQ(text->textAtOffset(from + 1, QAccessible::ParagraphBoundary, &start, &end),
+              shown.mid(from, lineStart(shown, p.firstLine + 1) - 1 - from));
+}
+
 INSTANTIATE_TEST_SUITE_P(
-    Listings, CopiedListing,
-    ::testing::Values(Copy{"fourUpAll", &fourUpCalculator, "2000", 1, 0, -1},
-                      Copy{"fourUpAcrossBlocks", &fourUpCalculator, "200", 1, 5, 40},
-                      Copy{"eightUpTwoPressesAll", &eightUpCalculator, "800", 2, 0, -1},
-                      Copy{"eightUpOneSheetInsideABlock", &eightUpCalculator, "800", 1, 2, 3},
-                      Copy{"eightUpAcrossPresses", &eightUpCalculator, "800", 2, 190, 215}),
-    caseName<Copy>);
+    Listings, LinesOfTheBox,
+    ::testing::Values(BoxLines{"fourUpAll", &fourUpCalculator, "2000", 1, 0, -1},
+                      BoxLines{"fourUpFrontSequence", &fourUpCalculator, "200", 1, 3, 40},
+                      BoxLines{"eightUpTwoPressesAll", &eightUpCalculator, "800", 2, 0, -1},
+                      BoxLines{"eightUpOneSheet", &eightUpCalculator, "800", 1, 2, 3},
+                      BoxLines{"eightUpAcrossPresses", &eightUpCalculator, "800", 2, 190, 215}),
+    caseName<BoxLines>);
 
 } // namespace

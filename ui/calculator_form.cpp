@@ -3,9 +3,9 @@
 #include "accessibility.h"
 #include "caption_fit.h"
 #include "centre.h"
-#include "display_text.h"
 #include "fonts.h"
 #include "message_box.h"
+#include "output_box.h"
 #include "wrapping_button.h"
 
 #include <QCheckBox>
@@ -27,8 +27,7 @@ namespace {
 // real use, and far below what would exhaust the memory of a small machine.
 constexpr qsizetype stampaCapacity = 64 * 1024 * 1024;
 
-QPlainTextEdit* createTextBox(QWidget* parent, const QString& text) {
-    auto* box = new QPlainTextEdit(text, parent);
+QPlainTextEdit* setUpTextBox(QPlainTextEdit* box) {
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setTabChangesFocus(true);
     return box;
@@ -37,7 +36,7 @@ QPlainTextEdit* createTextBox(QWidget* parent, const QString& text) {
 QWidget* createControl(Kind kind, const QString& text, QWidget* parent) {
     switch (kind) {
     case Kind::Description: {
-        auto* box = createTextBox(parent, text);
+        auto* box = setUpTextBox(new QPlainTextEdit(text, parent));
         box->setReadOnly(true);
         box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -65,7 +64,7 @@ QWidget* createControl(Kind kind, const QString& text, QWidget* parent) {
     case Kind::Button:
         return new WrappingButton(text, parent);
     case Kind::Output: {
-        auto* box = createTextBox(parent, text);
+        auto* box = setUpTextBox(new OutputBox(text, parent));
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         return box;
     }
@@ -181,14 +180,15 @@ void CalculatorForm::apply(const CalculationOutcome& outcome) {
         }
     }
     if (outcome.listing) {
-        // One edit at the end: no extra paragraph break, and no re-layout per line. Undoing a
-        // listing is of no use, and keeping it would double the memory each press takes (the
-        // edits typed before it are forgotten too).
+        // One edit at the end, a text block per line so that every line is a line of the box for
+        // selection, movement and screen readers alike. Undoing a listing is of no use, and
+        // keeping it would double the memory each press takes (the edits typed before it are
+        // forgotten too).
         QTextDocument* document = stampa_->document();
         document->setUndoRedoEnabled(false);
         QTextCursor end(document);
         end.movePosition(QTextCursor::End);
-        end.insertText(boxText(*outcome.listing));
+        end.insertText(QString::fromStdString(*outcome.listing));
         document->setUndoRedoEnabled(true);
     }
     if (!outcome.error.empty())

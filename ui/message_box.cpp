@@ -1,6 +1,5 @@
 #include "message_box.h"
 
-#include "display_text.h"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -1,6 +1,7 @@
 """Reads the real program as a screen reader does, through AT-SPI: opens the four-up calculator,
 types 41 pages and presses the button, all through AT-SPI actions, then checks that the warning
-appeared as an alert that announced itself and that its name is its own words, and that text
+appeared as an alert that announced itself and that its name is its own words, that the output
+box reads as the listing `plicora sequenza` writes, a line feed at each line end, and that text
 sizes are reported in points. Runs on the
 display in $DISPLAY and the D-Bus session in $DBUS_SESSION_BUS_ADDRESS.
 
@@ -78,6 +79,13 @@ def main():
         if "44" not in count.queryText().getText(0, -1):
             sys.exit("FAIL: the page count was not rounded to 44")
         listing = control(pyatspi.ROLE_TEXT, "Sequenza delle pagine").queryText()
+        written = subprocess.run([sys.argv[1], "sequenza", "--modo", "4", "--pagine", "44"],
+                                 check=True, capture_output=True).stdout.decode()
+        expected = written.replace("\r\n", "\n")
+        heard = listing.getText(0, -1)
+        if heard != expected:
+            sys.exit("FAIL: the output box reads\n%r\ninstead of the listing\n%r"
+                     % (heard, expected))
         attributes = listing.getAttributes(0)[0]
         if "size:12" not in attributes.split(";"):  # AT-SPI gives sizes in points
             sys.exit("FAIL: the listing's font size is not reported as 12 points: " + attributes)
