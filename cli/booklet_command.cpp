@@ -4,9 +4,12 @@
 #include "command_options.h"
 #include "console.h"
 #include "engine/engine_interface.h"
+#include "signature_option.h"
 #include "usage_error.h"
 
 #include <QCoreApplication>
+
+#include <optional>
 
 #ifdef Q_OS_WIN
 #include <QProcess>
@@ -46,8 +49,15 @@ int handOver(const engine::BookletJob& job) {
 int runBookletCommand(const QStringList& arguments) {
     const QString output = QStringLiteral("o");
     const QString separate = QStringLiteral("separati");
-    CommandOptions options(
-        {{{output, QStringLiteral("uscita")}, {}, QStringLiteral("USCITA.pdf")}, {separate, {}}});
+    const QString creep = QStringLiteral("scorrimento");
+    const QString reversedBacks = QStringLiteral("retro-inverso");
+    const QString turnedBacks = QStringLiteral("retro-capovolti");
+    CommandOptions options({{{output, QStringLiteral("uscita")}, {}, QStringLiteral("USCITA.pdf")},
+                            {separate, {}},
+                            signatureOption(),
+                            {creep, {}, QStringLiteral("MM")},
+                            {reversedBacks, {}},
+                            {turnedBacks, {}}});
     if (!options.parse(arguments))
         return exitSuccess;
     const QStringList documents = options.positionalArguments();
@@ -55,10 +65,36 @@ int runBookletCommand(const QStringList& arguments) {
         throw UsageError(documents.isEmpty() ? noDocumentMessage : oneDocumentMessage);
     if (options.isSet(output) && options.value(output).empty())
         throw UsageError(emptyOutputMessage);
+    const int sheets = sheetsPerSignature(options);
+    std::optional<int> millimetres = 0;
+    if (options.isSet(creep) && options.mode() != Mode::FourUp)
+        throw UsageError(creepFourUpOnlyMessage());
+    if (options.isSet(creep) && !(millimetres = engine::readMillimetres(options.value(creep))))
+        throw UsageError(creepValueMessage(options.value(creep)));
+    // Feeding the backs by hand is a matter of the backs' own file.
+    if ((options.isSet(reversedBacks) || options.isSet(turnedBacks)) && !options.isSet(separate))
+        throw UsageError(backsNeedSeparateMessage);
     return handOver({.mode = options.mode(),
                      .document = documents.first().toStdString(),
                      .output = options.value(output),
-                     .separate = options.isSet(separate)});
+                     .separate = options.isSet(separate),
+                     .sheetsPerSignature = sheets,
+                     .creep = *millimetres,
+                     .reversedBacks = options.isSet(reversedBacks),
+                     .turnedBacks = options.isSet(turnedBacks)});
+}
+
+int runTestSheetCommand(const QStringList& arguments) {
+    const QString output = QStringLiteral("o");
+    CommandOptions options({{{output, QStringLiteral("uscita")}, {}, QStringLiteral("PROVA.pdf")}});
+    if (!options.parse(arguments))
+        return exitSuccess;
+    if (!options.positionalArguments().isEmpty())
+        throw UsageError(
+            unexpectedArgumentMessage(options.positionalArguments().first().toStdString()));
+    if (options.isSet(output) && options.value(output).empty())
+        throw UsageError(emptyOutputMessage);
+    return handOver({.mode = options.mode(), .output = options.value(output), .testSheet = true});
 }
 
 } // namespace plicora

@@ -32,6 +32,7 @@ struct Command {
 constexpr Command commands[] = {
     {"sequenza", runSequenceCommand},
     {"opuscolo", runBookletCommand},
+    {"prova", runTestSheetCommand},
     {"-h", printHelp},
     {"--help", printHelp},
     {"-v", printVersion},

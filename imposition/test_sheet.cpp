@@ -47,8 +47,8 @@ std::string half(int left, int fold, const std::string& face, int sheet) {
     const int base = inner - fold * 40;
     return polygon({left + 60, 575, left + 35, 535, left + 85, 535}) +
            polygon({left + 52, 535, left + 68, 535, left + 68, 480, left + 52, 480}) +
-           text(left + 100, 520, 40, "ALTO") + text(left + 40, 360, 64, face) +
-           text(left + 40, 290, 44, "foglio " + number(sheet)) +
+           text(left + 100, 520, 40, "ALTO") + text(left + 40, 400, 64, face) +
+           text(left + 40, 320, 44, "foglio " + number(sheet)) +
            polygon(
                {outer, 196, base, 196, base, 180, inner, 200, base, 220, base, 204, outer, 204}) +
            text(fold > 0 ? base - 120 : base + 20, 230, 24, "piega");
