@@ -17,13 +17,14 @@ constexpr int testSheets = 2;
 constexpr int halfWidth = static_cast<int>(sideWidth) / 2;
 constexpr int height = static_cast<int>(sideHeight);
 
+// Coordinates are whole points, so operands are plain decimal integers.
 std::string number(int value) {
     return decimalText(value);
 }
 
-// `text` (plain ASCII) in font /F1 at `size` points, its baseline starting at x, y.
-std::string text(int x, int y, int size, const std::string& text) {
-    return "BT /F1 " + number(size) + " Tf " + number(x) + " " + number(y) + " Td (" + text +
+// `words` (plain ASCII) in font /F1 at `size` points, their baseline starting at x, y.
+std::string text(int x, int y, int size, const std::string& words) {
+    return "BT /F1 " + number(size) + " Tf " + number(x) + " " + number(y) + " Td (" + words +
            ") Tj ET\n";
 }
 
