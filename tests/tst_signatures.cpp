@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <fstream>
 #include <map>
 
 using namespace plicora;
@@ -189,6 +191,61 @@ TEST(Signatures, ofTheWholeJobWriteThePlainBookletByteForByte) {
         EXPECT_EQ(readFile(dir.path() / "many.pdf"), plain);
         EXPECT_EQ(readFile(dir.path() / "three.pdf") == plain, mode == Mode::EightUp);
     }
+}
+
+// Pages wholly black (odd) or white (even), drawn edge to edge: where a page is drawn shows.
+void writeBlackAndWhitePdf(const fs::path& path, int pages) {
+    std::string pdf = "%PDF-1.4\n1 0 obj << /Type /Catalog /Pages 2 0 R >> endobj\n"
+                      "2 0 obj << /Type /Pages /Count " +
+                      std::to_string(pages) + " /Kids [";
+    for (int i = 0; i < pages; ++i)
+        pdf += std::to_string(3 + 2 * i) + " 0 R ";
+    pdf += "] >> endobj\n";
+    for (int i = 0; i < pages; ++i) {
+        const std::string content = (i % 2 == 0 ? "0 g" : "1 g") + std::string(" 0 0 595 842 re f");
+        pdf += std::to_string(3 + 2 * i) +
+               " 0 obj << /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Contents " +
+               std::to_string(4 + 2 * i) + " 0 R >> endobj\n" + std::to_string(4 + 2 * i) +
+               " 0 obj << /Length " + std::to_string(content.size()) + " >> stream\n" + content +
+               "\nendstream endobj\n";
+    }
+    // No cross-reference table: the document is opened as a repaired one.
+    std::ofstream(path, std::ios::binary) << pdf << "trailer << /Root 1 0 R >>\n%%EOF\n";
+}
+
+// Whether each point across the middle of side `side` of `pdf` is dark, rendered at 72 dpi.
+std::vector<bool> darkAcross(const fs::path& pdf, int side) {
+    const std::string page = std::to_string(side);
+    const fs::path image = pdf.parent_path() / "side";
+    const std::string command = "pdftoppm -r 72 -gray -singlefile -f " + page + " -l " + page +
+                                " '" + pdf.string() + "' '" + image.string() + "' 2>/dev/null";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    std::ifstream in(image.string() + ".pgm", std::ios::binary);
+    std::string magic;
+    int width = 0, height = 0, levels = 0;
+    in >> magic >> width >> height >> levels;
+    in.get();
+    std::vector<char> pixels(static_cast<std::size_t>(width) * height);
+    in.read(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+    std::vector<bool> dark;
+    for (int x = 0; x < width; ++x)
+        dark.push_back(static_cast<unsigned char>(pixels[(height / 2) * width + x]) < 128);
+    return dark;
+}
+
+// The innermost of two sheets moves by the whole creep, and neither page crosses the fold.
+TEST(Signatures, clipEachMovedPageAtTheFold) {
+    const TemporaryDirectory dir;
+    writeBlackAndWhitePdf(dir.path() / "doc.pdf", 8);
+    Booklet(dir.path() / "doc.pdf", Mode::FourUp, {.creep = 500}).writeDuplex(dir.path() / "b.pdf");
+    // Sheet 2's back: page 4 (white) on the left, page 5 (black) on the right, moved left by
+    // 5 mm (14 points): drawn last, it would cover the left page's edge unless clipped.
+    const std::vector<bool> dark = darkAcross(dir.path() / "b.pdf", 4);
+    ASSERT_EQ(dark.size(), 842u);
+    const auto firstDark = std::find(dark.begin(), dark.end(), true) - dark.begin();
+    const auto lastDark = dark.rend() - std::find(dark.rbegin(), dark.rend(), true);
+    EXPECT_EQ(firstDark, 421);
+    EXPECT_NEAR(lastDark, 842 - 14, 1);
 }
 
 } // namespace
