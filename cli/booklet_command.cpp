@@ -66,11 +66,15 @@ int runBookletCommand(const QStringList& arguments) {
     if (options.isSet(output) && options.value(output).empty())
         throw UsageError(emptyOutputMessage);
     const int sheets = sheetsPerSignature(options);
-    std::optional<int> millimetres = 0;
-    if (options.isSet(creep) && options.mode() != Mode::FourUp)
-        throw UsageError(creepFourUpOnlyMessage());
-    if (options.isSet(creep) && !(millimetres = engine::readMillimetres(options.value(creep))))
-        throw UsageError(creepValueMessage(options.value(creep)));
+    int creepHundredths = 0;
+    if (options.isSet(creep)) {
+        if (options.mode() != Mode::FourUp)
+            throw UsageError(creepFourUpOnlyMessage());
+        const std::optional<int> read = engine::readMillimetres(options.value(creep));
+        if (!read)
+            throw UsageError(creepValueMessage(options.value(creep)));
+        creepHundredths = *read;
+    }
     // Feeding the backs by hand is a matter of the backs' own file.
     if ((options.isSet(reversedBacks) || options.isSet(turnedBacks)) && !options.isSet(separate))
         throw UsageError(backsNeedSeparateMessage);
@@ -79,7 +83,7 @@ int runBookletCommand(const QStringList& arguments) {
                      .output = options.value(output),
                      .separate = options.isSet(separate),
                      .sheetsPerSignature = sheets,
-                     .creep = *millimetres,
+                     .creep = creepHundredths,
                      .reversedBacks = options.isSet(reversedBacks),
                      .turnedBacks = options.isSet(turnedBacks)});
 }
