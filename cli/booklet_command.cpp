@@ -4,10 +4,13 @@
 #include "command_options.h"
 #include "console.h"
 #include "engine/engine_interface.h"
+#include "signature_option.h"
 #include "usage_error.h"
 
 #include <QCoreApplication>
 #include <QFile>
+
+#include <optional>
 
 #ifdef Q_OS_WIN
 #include <QProcess>
@@ -48,8 +51,15 @@ int handOver(const engine::BookletJob& job) {
 int runBookletCommand(const QStringList& arguments) {
     const QString output = QStringLiteral("o");
     const QString separate = QStringLiteral("separati");
-    CommandOptions options(
-        {{{output, QStringLiteral("uscita")}, {}, QStringLiteral("USCITA.pdf")}, {separate, {}}});
+    const QString creep = QStringLiteral("scorrimento");
+    const QString reversedBacks = QStringLiteral("retro-inverso");
+    const QString turnedBacks = QStringLiteral("retro-capovolti");
+    CommandOptions options({{{output, QStringLiteral("uscita")}, {}, QStringLiteral("USCITA.pdf")},
+                            {separate, {}},
+                            signatureOption(),
+                            {creep, {}, QStringLiteral("MM")},
+                            {reversedBacks, {}},
+                            {turnedBacks, {}}});
     if (!options.parse(arguments))
         return exitSuccess;
     const std::vector<std::string> documents = options.positionalArguments();
@@ -59,10 +69,42 @@ int runBookletCommand(const QStringList& arguments) {
         throw UsageError(emptyOutputMessage);
     if (options.isSet(separate) && options.value(output) == engine::standardOutput)
         throw UsageError(separateToStandardOutputMessage);
+    const int sheets = sheetsPerSignature(options);
+    int creepHundredths = 0;
+    if (options.isSet(creep)) {
+        if (options.mode() != Mode::FourUp)
+            throw UsageError(creepFourUpOnlyMessage());
+        const std::optional<int> read = engine::readMillimetres(options.value(creep));
+        if (!read)
+            throw UsageError(creepValueMessage(options.value(creep)));
+        creepHundredths = *read;
+    }
+    // Feeding the backs by hand is a matter of the backs' own file.
+    if ((options.isSet(reversedBacks) || options.isSet(turnedBacks)) && !options.isSet(separate))
+        throw UsageError(backsNeedSeparateMessage);
     return handOver({.mode = options.mode(),
                      .document = documents.front(),
                      .output = options.value(output),
-                     .separate = options.isSet(separate)});
+                     .separate = options.isSet(separate),
+                     .sheetsPerSignature = sheets,
+                     .creep = creepHundredths,
+                     .reversedBacks = options.isSet(reversedBacks),
+                     .turnedBacks = options.isSet(turnedBacks)});
+}
+
+int runTestSheetCommand(const QStringList& arguments) {
+    const QString output = QStringLiteral("o");
+    CommandOptions options({{{output, QStringLiteral("uscita")}, {}, QStringLiteral("PROVA.pdf")}});
+    if (!options.parse(arguments))
+        return exitSuccess;
+    if (const auto extra = options.positionalArguments(); !extra.empty())
+        throw UsageError(unexpectedArgumentMessage(extra.front()));
+    if (options.isSet(output) && options.value(output).empty())
+        throw UsageError(emptyOutputMessage);
+    // The test is a pair of files, fronts and backs.
+    if (options.value(output) == engine::standardOutput)
+        throw UsageError(separateToStandardOutputMessage);
+    return handOver({.mode = options.mode(), .output = options.value(output), .testSheet = true});
 }
 
 } // namespace plicora

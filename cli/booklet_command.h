@@ -8,4 +8,8 @@ namespace plicora {
 // wrote to standard output. Returns the exit status; throws UsageError and UserError.
 int runBookletCommand(const QStringList& arguments);
 
+// `plicora prova`: writes the two files of the test sheet for printing without duplex and their
+// paths to standard output. Returns the exit status; throws UsageError and UserError.
+int runTestSheetCommand(const QStringList& arguments);
+
 } // namespace plicora

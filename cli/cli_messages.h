@@ -13,6 +13,9 @@ inline constexpr const char* oneDocumentMessage =
 inline constexpr const char* emptyOutputMessage = "Il nome del file di uscita \u00e8 vuoto";
 inline constexpr const char* separateToStandardOutputMessage =
     "Con --separati si scrivono due file: l'uscita standard (-) non basta";
+inline constexpr const char* backsNeedSeparateMessage =
+    "--retro-inverso e --retro-capovolti valgono solo con --separati, per i retri stampati a "
+    "parte";
 inline constexpr const char* helpHint = "Per l'aiuto: plicora --help";
 inline constexpr const char* unexpectedErrorPrefix = "Errore imprevisto: ";
 
@@ -22,5 +25,11 @@ std::string unexpectedArgumentMessage(std::string_view argument);
 std::string modeValueMessage(std::string_view value);
 // A separator longer than the window's field takes.
 std::string separatorTooLongMessage();
+// A --fascicoli that is not a number of sheets the signatures can hold.
+std::string signaturesValueMessage(std::string_view value);
+// A --scorrimento that is not a number of millimetres in range.
+std::string creepValueMessage(std::string_view value);
+// --scorrimento asked of an eight-up booklet.
+std::string creepFourUpOnlyMessage();
 
 } // namespace plicora

@@ -37,6 +37,7 @@ struct Command {
 constexpr Command commands[] = {
     {"sequenza", runSequenceCommand},
     {"opuscolo", runBookletCommand},
+    {"prova", runTestSheetCommand},
     {"-h", printHelp},
     {"--help", printHelp},
     {"-v", printVersion},

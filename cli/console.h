@@ -18,5 +18,4 @@ void printErrorLine(std::string_view text);
 // Writes the error `message` to standard error, after the program's name.
 void printError(std::string_view message);
 
-
 } // namespace plicora

@@ -7,10 +7,14 @@ const std::string_view helpText =
   plicora
       apre la finestra principale.
   plicora sequenza --modo 4|8 --pagine TESTO [--prima TESTO] [--separatore TESTO]
-                   [--file PERCORSO]
+                   [--file PERCORSO] [--fascicoli N]
       scrive la sequenza delle pagine da stampare, come la finestra di calcolo.
   plicora opuscolo --modo 4|8 DOCUMENTO.pdf [-o USCITA.pdf] [--separati]
+                   [--fascicoli N] [--scorrimento MM] [--retro-inverso] [--retro-capovolti]
       impagina un documento PDF come opuscolo pronto da stampare con qualsiasi programma.
+  plicora prova --modo 4|8 [-o PROVA.pdf]
+      scrive due fogli di prova, PROVA-fronte.pdf e PROVA-retro.pdf, per scoprire come
+      rimettere i fogli nella stampante senza fronte-retro.
 
 Opzioni:
   --modo 4|8            pagine per foglio A4: 4 (opuscolo A5) oppure 8
@@ -23,12 +27,21 @@ Opzioni:
                         - lo scrive sull'uscita standard)
   --separati            scrive i fronti e i retri in due PDF, USCITA-fronte.pdf e
                         USCITA-retro.pdf, per una stampante senza fronte-retro
+  --fascicoli N         divide i fogli in fascicoli di N fogli (da 1 a 500), ognuno
+                        piegato a parte; l'ultimo può averne meno
+  --scorrimento MM      sposta verso la piega le pagine dei fogli interni di ogni
+                        fascicolo, fino a MM millimetri (da 0 a 5, per esempio 1,5) per il
+                        foglio più interno; solo con --modo 4
+  --retro-inverso       con --separati: i retri dall'ultimo foglio al primo
+  --retro-capovolti     con --separati: ogni retro girato di 180 gradi
   -h, --help            mostra questo aiuto
   -v, --version         mostra la versione
 
 L'opuscolo ha una facciata A4 orizzontale per pagina: foglio 1 fronte, foglio 1 retro,
 foglio 2 fronte e così via; va stampato in fronte-retro girando sul lato corto.
 Se le pagine non riempiono l'ultimo foglio, in fondo si aggiungono pagine bianche.
+Con --fascicoli ogni fascicolo è un opuscolo delle sue pagine: fascicolo 1 fronte e retro,
+poi il fascicolo 2 e così via; si piega ogni fascicolo, poi si mettono in ordine uno sull'altro.
 
 Stato di uscita: 0 riuscito, 1 errore nel calcolo o in un file, 2 comando sbagliato.
 )";

@@ -5,6 +5,7 @@
 #include "console.h"
 #include "output/calculation.h"
 #include "rounding_notice.h"
+#include "signature_option.h"
 #include "usage_error.h"
 
 namespace plicora {
@@ -16,7 +17,8 @@ int runSequenceCommand(const QStringList& arguments) {
     CommandOptions options({{pages, {}, QStringLiteral("TESTO")},
                             {first, {}, QStringLiteral("TESTO"), QStringLiteral("1")},
                             {separator, {}, QStringLiteral("TESTO"), QStringLiteral(",")},
-                            {file, {}, QStringLiteral("PERCORSO")}});
+                            {file, {}, QStringLiteral("PERCORSO")},
+                            signatureOption()});
     if (!options.parse(arguments))
         return exitSuccess;
     if (const auto extra = options.positionalArguments(); !extra.empty())
@@ -25,15 +27,18 @@ int runSequenceCommand(const QStringList& arguments) {
         throw UsageError(missingPagesMessage);
     if (QString::fromUtf8(options.value(separator)).size() > separatorMaxLength)
         throw UsageError(separatorTooLongMessage());
+    const int sheets = sheetsPerSignature(options);
 
     const CalculationOutcome outcome = calculate({.mode = options.mode(),
                                                   .pageCountText = options.value(pages),
                                                   .firstPageText = options.value(first),
                                                   .separator = options.value(separator),
                                                   .writeFile = options.isSet(file),
-                                                  .filePath = options.value(file)});
+                                                  .filePath = options.value(file),
+                                                  .sheetsPerSignature = sheets});
     if (outcome.check)
-        printRoundingNotice(*outcome.check);
+        printRoundingNotice(*outcome.check,
+                            signatureCount(outcome.check->pageCount, options.mode(), sheets));
     if (outcome.listing)
         printOut(*outcome.listing);
     if (!outcome.error.empty()) {

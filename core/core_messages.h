@@ -6,6 +6,10 @@
 
 namespace plicora {
 
+// Told after the rounding notice when the job is cut into several signatures.
+inline constexpr const char* blanksInLastSignatureMessage =
+    "Le pagine bianche vanno in fondo all'ultimo fascicolo";
+
 // A number or a page that leaves the 16-bit range.
 std::string overflowMessage();
 

@@ -28,4 +28,11 @@ int sheetCount(Page pageCount, Mode mode) {
     return floorDiv(pageCount, pagesPerSheet(mode));
 }
 
+int signatureCount(Page pageCount, Mode mode, int sheetsPerSignature) {
+    const int sheets = sheetCount(pageCount, mode);
+    if (sheets <= 0)
+        return 0;
+    return sheetsPerSignature > 0 ? (sheets + sheetsPerSignature - 1) / sheetsPerSignature : 1;
+}
+
 } // namespace plicora

@@ -21,4 +21,7 @@ PageCountCheck checkPageCount(Page pageCount, Mode mode);
 // Sheets for a checked page count; zero or less means none.
 int sheetCount(Page pageCount, Mode mode);
 
+// Signatures of `sheetsPerSignature` sheets (0: one booklet) for a checked page count.
+int signatureCount(Page pageCount, Mode mode, int sheetsPerSignature);
+
 } // namespace plicora

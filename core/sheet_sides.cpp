@@ -4,6 +4,8 @@
 #include "page_count.h"
 #include "user_error.h"
 
+#include <algorithm>
+
 namespace plicora {
 namespace {
 
@@ -29,32 +31,51 @@ private:
 
 // Sheet s of a four-up booklet of n pages: the outermost sheet holds the first and last pages.
 Sheet fourUpSheet(int n, int s, const SideBuilder& side) {
-    return {s, side(n - 2 * s + 2, 2 * s - 1), side(2 * s, n - 2 * s + 1)};
+    return {
+        .number = s, .front = side(n - 2 * s + 2, 2 * s - 1), .back = side(2 * s, n - 2 * s + 1)};
 }
 
 // Sheet j of an eight-up stack of n pages, each side's quad in listing order.
 Sheet eightUpSheet(int n, int j, const SideBuilder& side) {
-    return {j, side(n - 4 * j + 3, n - 4 * j + 4, 4 * j - 3, 4 * j - 2),
-            side(4 * j - 1, 4 * j, n - 4 * j + 1, n - 4 * j + 2)};
+    return {.number = j,
+            .front = side(n - 4 * j + 3, n - 4 * j + 4, 4 * j - 3, 4 * j - 2),
+            .back = side(4 * j - 1, 4 * j, n - 4 * j + 1, n - 4 * j + 2)};
 }
 
 } // namespace
 
-SheetSides sheetSides(Mode mode, Page pageCount, Page firstPageOffset, int documentPages) {
+SheetSides sheetSides(Mode mode, Page pageCount, Page firstPageOffset, int documentPages,
+                      int sheetsPerSignature) {
     const int sheets = sheetCount(pageCount, mode);
     if (mode == Mode::FourUp && sheets > fourUpMaxSheets)
         throw UserError(tooManyPagesMessage());
-    SheetSides result{mode, {}};
+    SheetSides result{mode, {}, {}};
     if (sheets <= 0)
         return result;
     // Every page 1..N appears once, so checking both ends covers every side.
     checkedPage(1 + firstPageOffset);
     checkedPage(pageCount + firstPageOffset);
-    const SideBuilder side(firstPageOffset, documentPages);
+    const int perSignature = sheetsPerSignature > 0 ? std::min(sheetsPerSignature, sheets) : sheets;
     result.sheets.reserve(static_cast<std::size_t>(sheets));
-    for (int s = 1; s <= sheets; ++s)
-        result.sheets.push_back(mode == Mode::FourUp ? fourUpSheet(pageCount, s, side)
-                                                     : eightUpSheet(pageCount, s, side));
+    for (int first = 0; first < sheets; first += perSignature) {
+        // A signature is a booklet of its own pages: its sheets are built as a booklet of n
+        // pages whose numbers start after the pages of the signatures before it.
+        const int count = std::min(perSignature, sheets - first);
+        const int before = first * pagesPerSheet(mode), n = count * pagesPerSheet(mode);
+        const SideBuilder side(firstPageOffset + before, documentPages - before);
+        const int signature = static_cast<int>(result.signatures.size());
+        result.signatures.push_back({.firstSheet = first,
+                                     .sheets = count,
+                                     .firstPage = static_cast<Page>(firstPageOffset + before + 1),
+                                     .lastPage = static_cast<Page>(firstPageOffset + before + n)});
+        for (int s = 1; s <= count; ++s) {
+            Sheet sheet = mode == Mode::FourUp ? fourUpSheet(n, s, side) : eightUpSheet(n, s, side);
+            sheet.number = first + s;
+            sheet.signature = signature;
+            sheet.place = s - 1;
+            result.sheets.push_back(sheet);
+        }
+    }
     return result;
 }
 

@@ -10,6 +10,9 @@ namespace plicora {
 // Most four-up sheets a calculation takes, the capacity its page order was always meant for.
 inline constexpr int fourUpMaxSheets = 500;
 
+// Most sheets a signature is asked to hold: a whole four-up job.
+inline constexpr int signatureMaxSheets = fourUpMaxSheets;
+
 enum class Face { Front, Back };
 
 // The pages on one side of a sheet, in the order its cells are filled and listed: left and right
@@ -30,22 +33,37 @@ struct Sheet {
     int number = 0;
     SheetSide front;
     SheetSide back;
+    int signature = 0; // index of its signature in SheetSides::signatures
+    int place = 0;     // 0 for the outermost sheet of its signature, counting inwards
 
     // The side `face` of the sheet.
     const SheetSide& side(Face face) const { return face == Face::Front ? front : back; }
 };
 
-// Every sheet of a booklet in printing order: what the listings, the instructions file and the
-// booklet PDF all render.
+// Consecutive sheets folded together as a booklet of their own pages, then gathered with the
+// others in order.
+struct Signature {
+    int firstSheet = 0; // index in SheetSides::sheets
+    int sheets = 0;
+    Page firstPage = 0; // its first and last pages, offset included
+    Page lastPage = 0;
+};
+
+// Every sheet of a booklet in printing order, signature after signature: what the listings, the
+// instructions file and the booklet PDF all render.
 struct SheetSides {
     Mode mode = Mode::FourUp;
     std::vector<Sheet> sheets;
+    std::vector<Signature> signatures;
 };
 
 // The sheets for `pageCount` pages, already rounded to whole sheets of `mode`, each page shifted
 // by `firstPageOffset`; document pages after `documentPages` are the blanks that fill the last
-// sheet. No sheets for a count of zero or less. Throws UserError for more than fourUpMaxSheets
-// four-up sheets, or when a shifted page leaves 16 bits.
-SheetSides sheetSides(Mode mode, Page pageCount, Page firstPageOffset, int documentPages);
+// sheet. With `sheetsPerSignature` above 0 the sheets are cut into signatures of that many, the
+// last possibly smaller, each ordered as a booklet of its own pages; otherwise they make one.
+// No sheets for a count of zero or less. Throws UserError for more than fourUpMaxSheets four-up
+// sheets, or when a shifted page leaves 16 bits.
+SheetSides sheetSides(Mode mode, Page pageCount, Page firstPageOffset, int documentPages,
+                      int sheetsPerSignature = 0);
 
 } // namespace plicora

@@ -1,7 +1,9 @@
 #include "booklet_run.h"
 
+#include "core/core_messages.h"
 #include "files/file_writer.h"
 #include "imposition/booklet.h"
+#include "imposition/test_sheet.h"
 
 #include <cstdio>
 
@@ -13,14 +15,31 @@ void printOut(const std::string& text) {
     writeOutput(fileno(stdout), text);
 }
 
+// A notice for the user, on standard error, since standard output may be the booklet itself.
+void printNotice(const std::string& line) {
+    std::fprintf(stderr, "%s\n", line.c_str());
+}
+
 } // namespace
 
 int runBooklet(const BookletJob& job) {
-    Booklet booklet(job.document, job.mode);
+    const std::vector<std::string> paths = outputPaths(job);
+    if (job.testSheet) {
+        writeTestSheet(job.mode, paths[0], paths[1]);
+        for (const std::string& path : paths)
+            printOut(path + "\n");
+        return exitSuccess;
+    }
+    Booklet booklet(job.document, job.mode,
+                    {.sheetsPerSignature = job.sheetsPerSignature,
+                     .creep = job.creep,
+                     .reversedBacks = job.reversedBacks,
+                     .turnedBacks = job.turnedBacks});
     const PageCountCheck& check = booklet.check();
     if (check.adjusted)
-        std::fprintf(stderr, "Numero totale di pagine: %s\n%s\n", check.pageCountText.c_str(),
-                     check.pageWarning.c_str());
+        printNotice("Numero totale di pagine: " + check.pageCountText + "\n" + check.pageWarning);
+    if (check.adjusted && signatureCount(check.pageCount, job.mode, job.sheetsPerSignature) > 1)
+        printNotice(blanksInLastSignatureMessage);
     Booklet::Progress progress;
     if (job.progress)
         progress = [total = int{check.pageCount}, last = -1](int percent) mutable {
@@ -35,7 +54,6 @@ int runBooklet(const BookletJob& job) {
         writeOutput(fileno(stdout), [&](std::FILE* out) { booklet.writeDuplex(out, {}); });
         return exitSuccess;
     }
-    const std::vector<std::string> paths = outputPaths(job);
     if (job.separate)
         booklet.writeSeparate(paths[0], paths[1], progress);
     else

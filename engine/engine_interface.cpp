@@ -1,5 +1,7 @@
 #include "engine_interface.h"
 
+#include "core/sheet_sides.h"
+
 #include <charconv>
 
 namespace plicora::engine {
@@ -9,6 +11,12 @@ constexpr std::string_view modeOption = "--modo";
 constexpr std::string_view outputOption = "--uscita";
 constexpr std::string_view separateOption = "--separati";
 constexpr std::string_view progressOption = "--avanzamento";
+constexpr std::string_view signaturesOption = "--fascicoli";
+constexpr std::string_view creepOption = "--scorrimento";
+constexpr std::string_view reversedBacksOption = "--retro-inverso";
+constexpr std::string_view turnedBacksOption = "--retro-capovolti";
+constexpr std::string_view testSheetOption = "--prova";
+constexpr std::string_view testSheetStem = "prova";
 constexpr std::string_view progressPrefix = "avanzamento ";
 
 // `path` without a final ".pdf" in any case: the stem the output names are built on.
@@ -32,7 +40,56 @@ std::optional<int> readInt(std::string_view text) {
     return value;
 }
 
+// Hundredths of a millimetre as readMillimetres reads them back.
+std::string millimetresText(int hundredths) {
+    const std::string fraction = std::to_string(hundredths % 100);
+    return std::to_string(hundredths / 100) + (fraction.size() == 1 ? ".0" : ".") + fraction;
+}
+
+// Why `job` can't be made, or nothing when it can.
+std::optional<std::string_view> inconsistency(const BookletJob& job) {
+    if (job.testSheet && (!job.document.empty() || job.separate || job.sheetsPerSignature != 0 ||
+                          job.creep != 0 || job.reversedBacks || job.turnedBacks))
+        return testSheetOption;
+    if (job.sheetsPerSignature < 0 || job.sheetsPerSignature > signatureMaxSheets)
+        return signaturesOption;
+    if (job.creep < 0 || job.creep > creepMaxMillimetres * 100 ||
+        (job.creep > 0 && job.mode != Mode::FourUp))
+        return creepOption;
+    if ((job.reversedBacks || job.turnedBacks) && !job.separate)
+        return job.reversedBacks ? reversedBacksOption : turnedBacksOption;
+    if ((job.separate || job.testSheet) && job.output == standardOutput)
+        return outputOption; // two files can't both be standard output
+    return std::nullopt;
+}
+
 } // namespace
+
+std::optional<int> readMillimetres(std::string_view text) {
+    const std::size_t mark = text.find_first_of(".,");
+    const std::string_view whole = text.substr(0, mark);
+    const std::string_view fraction =
+        mark == std::string_view::npos ? std::string_view() : text.substr(mark + 1);
+    if ((whole.empty() && fraction.empty()) || fraction.size() > 2 ||
+        (mark != std::string_view::npos && fraction.empty()))
+        return std::nullopt;
+    int hundredths = 0;
+    for (const char digit : whole) {
+        if (digit < '0' || digit > '9' || hundredths > creepMaxMillimetres * 100)
+            return std::nullopt;
+        hundredths = hundredths * 10 + (digit - '0') * 100;
+    }
+    int scale = 10;
+    for (const char digit : fraction) {
+        if (digit < '0' || digit > '9')
+            return std::nullopt;
+        hundredths += (digit - '0') * scale;
+        scale /= 10;
+    }
+    if (hundredths > creepMaxMillimetres * 100)
+        return std::nullopt;
+    return hundredths;
+}
 
 std::vector<std::string> arguments(const BookletJob& job) {
     std::vector<std::string> args{std::string(modeOption), job.mode == Mode::FourUp ? "4" : "8"};
@@ -42,6 +99,19 @@ std::vector<std::string> arguments(const BookletJob& job) {
         args.emplace_back(separateOption);
     if (job.progress)
         args.emplace_back(progressOption);
+    if (job.sheetsPerSignature != 0)
+        args.insert(args.end(),
+                    {std::string(signaturesOption), std::to_string(job.sheetsPerSignature)});
+    if (job.creep != 0)
+        args.insert(args.end(), {std::string(creepOption), millimetresText(job.creep)});
+    if (job.reversedBacks)
+        args.emplace_back(reversedBacksOption);
+    if (job.turnedBacks)
+        args.emplace_back(turnedBacksOption);
+    if (job.testSheet) {
+        args.emplace_back(testSheetOption);
+        return args;
+    }
     // A document whose name starts with "-" is still the document.
     args.insert(args.end(), {"--", job.document});
     return args;
@@ -58,7 +128,9 @@ BookletJob readArguments(std::span<const std::string_view> args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         const bool option = !optionsEnded && arg.starts_with("-");
-        if (option && (arg == modeOption || arg == outputOption) && i + 1 == args.size())
+        const bool takesValue = arg == modeOption || arg == outputOption ||
+                                arg == signaturesOption || arg == creepOption;
+        if (option && takesValue && i + 1 == args.size())
             refuse(arg);
         if (!option && documentGiven)
             refuse(arg);
@@ -76,18 +148,34 @@ BookletJob readArguments(std::span<const std::string_view> args) {
             job.separate = true;
         } else if (arg == progressOption) {
             job.progress = true;
+        } else if (arg == signaturesOption && readInt(args[i + 1]).value_or(0) > 0) {
+            job.sheetsPerSignature = *readInt(args[++i]);
+        } else if (arg == creepOption && readMillimetres(args[i + 1])) {
+            job.creep = *readMillimetres(args[++i]);
+        } else if (arg == reversedBacksOption) {
+            job.reversedBacks = true;
+        } else if (arg == turnedBacksOption) {
+            job.turnedBacks = true;
+        } else if (arg == testSheetOption) {
+            job.testSheet = true;
         } else {
             refuse(arg);
         }
     }
-    if (!modeGiven || !documentGiven)
-        refuse(modeGiven ? "manca il documento" : "manca --modo");
-    if (job.separate && job.output == standardOutput)
-        refuse("--separati con l'uscita standard");
+    if (!modeGiven || documentGiven == job.testSheet)
+        refuse(!modeGiven      ? "manca --modo"
+               : job.testSheet ? "la prova non vuole un documento"
+                               : "manca il documento");
+    if (const auto option = inconsistency(job))
+        refuse(*option);
     return job;
 }
 
 std::vector<std::string> outputPaths(const BookletJob& job) {
+    if (job.testSheet) {
+        const std::string base = job.output.empty() ? std::string(testSheetStem) : stem(job.output);
+        return {base + "-fronte.pdf", base + "-retro.pdf"};
+    }
     if (job.separate) {
         const std::string base = stem(job.output.empty() ? job.document : job.output);
         return {base + "-fronte.pdf", base + "-retro.pdf"};

@@ -31,13 +31,21 @@ inline constexpr const char* diedMessage =
 // The output that is the engine's standard output: the booklet alone is written there.
 inline constexpr std::string_view standardOutput = "-";
 
-// One booklet to make.
+// The most creep a booklet takes: beyond it the inner pages lose more margin than they gain.
+inline constexpr int creepMaxMillimetres = 5;
+
+// One booklet to make, or the test sheet for printing without duplex.
 struct BookletJob {
     Mode mode = Mode::FourUp;
-    std::string document;
-    std::string output = {}; // empty: named after the document, beside it; standardOutput
-    bool separate = false;   // fronts and backs in two files
-    bool progress = false;   // progress lines on standard output
+    std::string document = {};
+    std::string output = {};    // empty: named after the document, beside it; standardOutput
+    bool separate = false;      // fronts and backs in two files
+    bool progress = false;      // progress lines on standard output
+    int sheetsPerSignature = 0; // 0: one booklet
+    int creep = 0;              // in hundredths of a millimetre, four-up only
+    bool reversedBacks = false; // separate only: the backs last sheet first
+    bool turnedBacks = false;   // separate only: every back turned by 180 degrees
+    bool testSheet = false;     // the test sheet, always in two files, instead of a document
     friend bool operator==(const BookletJob&, const BookletJob&) = default;
 };
 
@@ -52,6 +60,10 @@ std::vector<std::string> arguments(const BookletJob& job);
 
 // The job that `args` (after the program's name) ask for; throws UsageError.
 BookletJob readArguments(std::span<const std::string_view> args);
+
+// Millimetres written with "." or "," as the decimal mark and at most two decimals, as
+// hundredths of a millimetre; nothing when `text` is anything else or above creepMaxMillimetres.
+std::optional<int> readMillimetres(std::string_view text);
 
 // The files `job` writes: the booklet, or the fronts then the backs.
 std::vector<std::string> outputPaths(const BookletJob& job);

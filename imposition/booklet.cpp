@@ -28,15 +28,26 @@ template <typename Build> void readingPages(Build build) {
 
 } // namespace
 
-Booklet::Booklet(const std::string& inputPath, Mode mode)
-    : source_(inputPath), mode_(mode),
+Booklet::Booklet(const std::string& inputPath, Mode mode, const BookletOptions& options)
+    : source_(inputPath), mode_(mode), options_(options),
       check_(checkPageCount(
           checkedPage(static_cast<int>(std::min<std::size_t>(source_.pages().size(), pageMax + 1))),
           mode)) {}
 
 SheetSides Booklet::sides() const {
     // The document's own pages, counted from 1; the rest of the last sheet is left blank.
-    return sheetSides(mode_, check_.pageCount, 0, static_cast<int>(source_.pages().size()));
+    return sheetSides(mode_, check_.pageCount, 0, static_cast<int>(source_.pages().size()),
+                      options_.sheetsPerSignature);
+}
+
+SidePlacement Booklet::placement(const SheetSides& sides, const Sheet& sheet) const {
+    // Sheet k of the n in its signature, counted from the outside, moves by k / (n - 1) of the
+    // creep: the outermost stays, the innermost moves by the whole of it.
+    const int sheets = sides.signatures[static_cast<std::size_t>(sheet.signature)].sheets;
+    constexpr double pointsPerHundredth = 72.0 / 2540.0;
+    const double creep =
+        sheets > 1 ? options_.creep * pointsPerHundredth * sheet.place / (sheets - 1) : 0;
+    return {.creep = creep};
 }
 
 void Booklet::refuseInput(const std::string& path) const {
@@ -53,9 +64,10 @@ void Booklet::writeDuplex(const std::string& path, const Progress& progress) {
 void Booklet::writeDuplex(std::FILE* file, const Progress& progress) {
     BookletPdf pdf(source_, mode_, "/DuplexFlipShortEdge");
     readingPages([&] {
-        for (const Sheet& sheet : sides().sheets) {
-            pdf.addSide(sheet.front);
-            pdf.addSide(sheet.back);
+        const SheetSides all = sides();
+        for (const Sheet& sheet : all.sheets) {
+            pdf.addSide(sheet.front, placement(all, sheet));
+            pdf.addSide(sheet.back, placement(all, sheet));
         }
     });
     pdf.write(file, progress);
@@ -69,10 +81,20 @@ void Booklet::writeSeparate(const std::string& frontPath, const std::string& bac
     BookletPdf fronts(source_, mode_, "/Simplex");
     BookletPdf backs(source_, mode_, "/Simplex");
     readingPages([&] {
-        for (const Sheet& sheet : sides().sheets) {
-            fronts.addSide(sheet.front);
-            backs.addSide(sheet.back);
-        }
+        const SheetSides all = sides();
+        for (const Sheet& sheet : all.sheets)
+            fronts.addSide(sheet.front, placement(all, sheet));
+        // A printer whose paper path reverses the stack takes the last sheet's back first; one
+        // that turns the sheet over its long edge prints the backs upside down unless turned.
+        const auto addBack = [&](const Sheet& sheet) {
+            SidePlacement back = placement(all, sheet);
+            back.turned = options_.turnedBacks;
+            backs.addSide(sheet.back, back);
+        };
+        if (options_.reversedBacks)
+            std::for_each(all.sheets.rbegin(), all.sheets.rend(), addBack);
+        else
+            std::for_each(all.sheets.begin(), all.sheets.end(), addBack);
     });
     // Each file is half the work; neither earlier file is replaced unless both can be.
     const auto half = [&](int from) {

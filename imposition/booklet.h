@@ -1,5 +1,6 @@
 #pragma once
 
+#include "booklet_pdf.h"
 #include "core/page.h"
 #include "core/page_count.h"
 #include "core/sheet_sides.h"
@@ -11,13 +12,22 @@
 
 namespace plicora {
 
+// How a booklet is cut into signatures, and how its separate backs are fed back by hand.
+struct BookletOptions {
+    int sheetsPerSignature = 0; // 0: one booklet
+    int creep = 0;              // in hundredths of a millimetre, for the innermost sheet
+    bool reversedBacks = false; // writeSeparate: the backs last sheet first
+    bool turnedBacks = false;   // writeSeparate: every back turned by 180 degrees
+};
+
 // A PDF document imposed as a booklet: each sheet side an A4 landscape page holding the pages
 // the listing gives it.
 class Booklet {
 public:
     // Opens the document and rounds its page count up to whole sheets of `mode` (blank pages at
-    // the end). Throws UserError as SourcePdf does and when the count leaves 16 bits.
-    Booklet(const std::string& inputPath, Mode mode);
+    // the end), to be cut and fed as `options` ask. Throws UserError as SourcePdf does and when
+    // the count leaves 16 bits.
+    Booklet(const std::string& inputPath, Mode mode, const BookletOptions& options = {});
 
     // The whole-sheets check of the document's page count.
     const PageCountCheck& check() const { return check_; }
@@ -37,11 +47,14 @@ public:
 private:
     // The booklet's sheets, from the same model as the listings.
     SheetSides sides() const;
+    // Where the pages of `sheet`, one of `sides`, go on either side: moved by its creep.
+    SidePlacement placement(const SheetSides& sides, const Sheet& sheet) const;
     // Throws UserError when `path` names the document itself.
     void refuseInput(const std::string& path) const;
 
     SourcePdf source_;
     Mode mode_;
+    BookletOptions options_;
     PageCountCheck check_;
 };
 

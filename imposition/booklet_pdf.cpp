@@ -9,7 +9,27 @@
 
 #include <qpdf/QPDFWriter.hh>
 
+#include <charconv>
+
 namespace plicora {
+namespace {
+
+// A number in a content stream: fixed notation whatever the locale.
+std::string pdfNumber(double value) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 3);
+    return std::string(text, end.ptr);
+}
+
+// `placed` moved by `dx` and clipped to `cell`, so that a page shifted towards the fold never
+// crosses it.
+std::string shifted(const std::string& placed, const QPDFObjectHandle::Rectangle& cell, double dx) {
+    return "q " + pdfNumber(cell.llx) + " " + pdfNumber(cell.lly) + " " +
+           pdfNumber(cell.urx - cell.llx) + " " + pdfNumber(cell.ury - cell.lly) +
+           " re W n 1 0 0 1 " + pdfNumber(dx) + " 0 cm\n" + placed + "Q\n";
+}
+
+} // namespace
 
 BookletPdf::BookletPdf(SourcePdf& source, Mode mode, const std::string& duplex)
     : source_(source), mode_(mode),
@@ -20,7 +40,7 @@ BookletPdf::BookletPdf(SourcePdf& source, Mode mode, const std::string& duplex)
     catalog_.replaceKey("/Pages", pageTree_);
 }
 
-void BookletPdf::addSide(const SheetSide& side) {
+void BookletPdf::addSide(const SheetSide& side, const SidePlacement& placement) {
     QPDF& pdf = source_.pdf();
     QPDFObjectHandle page = pdf.makeIndirectObject(QPDFObjectHandle::parse(
         "<< /Type /Page /MediaBox [0 0 " + decimalText(static_cast<int>(sideWidth)) + " " +
@@ -37,8 +57,18 @@ void BookletPdf::addSide(const SheetSide& side) {
         const QPDFObjectHandle form = pageForm(pages[side.pages[cell] - 1]);
         const std::string name = "/P" + decimalText(cell + 1);
         forms.replaceKey(name, form);
-        content += placer.placeFormXObject(form, name, cells[cell], true, true, true);
+        const std::string placed =
+            placer.placeFormXObject(form, name, cells[cell], true, true, true);
+        if (placement.creep == 0) {
+            content += placed;
+            continue;
+        }
+        const bool leftOfFold = cells[cell].urx <= sideWidth / 2;
+        content += shifted(placed, cells[cell], leftOfFold ? placement.creep : -placement.creep);
     }
+    if (placement.turned)
+        content = "q -1 0 0 -1 " + pdfNumber(sideWidth) + " " + pdfNumber(sideHeight) + " cm\n" +
+                  content + "Q\n";
     QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
     resources.replaceKey("/XObject", forms);
     page.replaceKey("/Resources", resources);

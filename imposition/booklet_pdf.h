@@ -12,6 +12,12 @@
 
 namespace plicora {
 
+// Where a side's pages go besides their cells: moved towards the fold, or the side turned.
+struct SidePlacement {
+    double creep = 0;    // points each page moves towards the vertical fold, clipped to its cell
+    bool turned = false; // the whole side turned by 180 degrees
+};
+
 // A booklet PDF being built, side by side, from the pages of a source document. The sides are
 // added to the source document itself, so its pages are never copied; writing gives the sides
 // alone a catalog of their own.
@@ -22,8 +28,9 @@ public:
     BookletPdf(SourcePdf& source, Mode mode, const std::string& duplex);
 
     // Appends a side as an A4 landscape page: each page scaled into its cell, proportions kept,
-    // centred, its own rotation honoured. A blank page leaves its cell empty.
-    void addSide(const SheetSide& side);
+    // centred, its own rotation honoured, then placed as `placement` asks. A blank page leaves
+    // its cell empty.
+    void addSide(const SheetSide& side, const SidePlacement& placement = {});
     // Writes the PDF to `file`, telling `progress` (when set) how far it is in per cent. Throws
     // UserError when writing fails or the source turns out damaged beyond repair.
     void write(std::FILE* file, const std::function<void(int percent)>& progress);

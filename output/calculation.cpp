@@ -35,7 +35,8 @@ CalculationOutcome calculate(const CalculationRequest& request) {
         const Page pageCount = outcome.check->pageCount;
         // The user adds the blank pages to the document: none is left out of the listing.
         finish(outcome, request,
-               sheetSides(request.mode, pageCount, numbers.firstPageOffset, pageCount));
+               sheetSides(request.mode, pageCount, numbers.firstPageOffset, pageCount,
+                          request.sheetsPerSignature));
     } catch (const UserError& error) {
         outcome.error = error.what();
         outcome.errorText = plicora::errorText(error);

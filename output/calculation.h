@@ -22,6 +22,8 @@ struct CalculationRequest {
     std::string separator = {};
     bool writeFile = false;
     std::string filePath = {};
+    // Sheets per signature, each listed on its own; 0 for one booklet.
+    int sheetsPerSignature = 0;
     // The most characters the output box can still take: a longer listing is refused.
     std::size_t listingRoom = std::numeric_limits<std::size_t>::max();
 };

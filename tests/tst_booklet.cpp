@@ -1,3 +1,4 @@
+#include "pdf_words.h"
 #include "test_support.h"
 
 #include "core/sheet_sides.h"
@@ -8,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <charconv>
-#include <cstdio>
 #include <map>
 
 using namespace plicora;
@@ -28,43 +27,6 @@ std::vector<NumberedPage> pagesOf(Shapes shapes, int count) {
     for (int i = 0; i < count; ++i)
         pages.push_back(kinds[shapes == Shapes::Mixed ? i % 5 : static_cast<int>(shapes)]);
     return pages;
-}
-
-// A number pdftotext found on an output page, by the centre of its box (y from the top).
-struct Word {
-    double x, y;
-    int number;
-};
-
-double attribute(const std::string& line, const std::string& name) {
-    const auto start = line.find(name + "=\"") + name.size() + 2;
-    double value = 0;
-    std::from_chars(line.data() + start, line.data() + line.size(), value);
-    return value;
-}
-
-// The numbers on each page of `pdf`, read back by poppler as a viewer would show them.
-std::vector<std::vector<Word>> readSides(const fs::path& pdf) {
-    std::vector<std::vector<Word>> sides;
-    std::FILE* text = popen(("pdftotext -bbox '" + pdf.string() + "' - 2>&1").c_str(), "r");
-    char buffer[512];
-    while (text && std::fgets(buffer, sizeof buffer, text)) {
-        const std::string line = buffer;
-        if (line.find("<page ") != std::string::npos) {
-            EXPECT_EQ(attribute(line, "width"), 842);
-            EXPECT_EQ(attribute(line, "height"), 595);
-            sides.emplace_back();
-        } else if (line.find("<word ") != std::string::npos) {
-            Word word{(attribute(line, "xMin") + attribute(line, "xMax")) / 2,
-                      (attribute(line, "yMin") + attribute(line, "yMax")) / 2, 0};
-            const std::string digits = line.substr(line.find('>') + 1);
-            std::from_chars(digits.data(), digits.data() + digits.size(), word.number);
-            sides.back().push_back(word);
-        }
-    }
-    if (text)
-        pclose(text);
-    return sides;
 }
 
 // Which cell a point falls in, in filling order, and whether it sits centred across the cell

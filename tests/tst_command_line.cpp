@@ -1,6 +1,7 @@
 #include "test_support.h"
 
 #include "cli/command_line.h"
+#include "core/core_messages.h"
 #include "files/file_writer.h"
 #include "imposition/imposition_messages.h"
 #include "output/calculation.h"
@@ -93,7 +94,8 @@ struct SequenceCase {
     const char* pages;
     const char* first;
     const char* separator;
-    const char* file; // under the test's folder, or nullptr for none
+    const char* file;   // under the test's folder, or nullptr for none
+    int signatures = 0; // sheets per signature, 0 for none asked
 };
 
 class SequenceCommand : public ::testing::TestWithParam<SequenceCase> {};
@@ -111,17 +113,23 @@ TEST_P(SequenceCommand, givesWhatTheWindowGives) {
         c.first,    "--separatore", c.separator};
     if (c.file)
         arguments.insert(arguments.end(), {"--file", cliFile});
+    if (c.signatures > 0)
+        arguments.insert(arguments.end(), {"--fascicoli", std::to_string(c.signatures)});
     const ChildRun run = runPlicora(arguments);
     const CalculationOutcome window = calculate({.mode = c.mode,
                                                  .pageCountText = c.pages,
                                                  .firstPageText = c.first,
                                                  .separator = c.separator,
                                                  .writeFile = c.file != nullptr,
-                                                 .filePath = windowFile});
+                                                 .filePath = windowFile,
+                                                 .sheetsPerSignature = c.signatures});
     std::string err;
     if (window.check && window.check->adjusted)
         err = "Numero totale di pagine: " + window.check->pageCountText + "\n" +
               window.check->pageWarning + "\n";
+    if (window.check && window.check->adjusted &&
+        signatureCount(window.check->pageCount, c.mode, c.signatures) > 1)
+        err += std::string(blanksInLastSignatureMessage) + "\n";
     if (!window.error.empty()) // naming the file the command was given
         err += "plicora: " + window.errorText + "\n";
     if (const auto at = err.find(windowFile); c.file && at != std::string::npos)
@@ -144,7 +152,9 @@ INSTANTIATE_TEST_SUITE_P(
                      "sequenza è.txt"},
         SequenceCase{"eightUpOverflow", Mode::EightUp, "32761", "1", ",", nullptr},
         SequenceCase{"fourUpTooManyPages", Mode::FourUp, "2001", "1", ",", nullptr},
-        SequenceCase{"fileInMissingFolder", Mode::FourUp, "8", "1", ",", "manca/seq.txt"}),
+        SequenceCase{"fileInMissingFolder", Mode::FourUp, "8", "1", ",", "manca/seq.txt"},
+        SequenceCase{"fourUpSignaturesRounded", Mode::FourUp, "41", "1", ",", "seq.txt", 4},
+        SequenceCase{"eightUpOneSignature", Mode::EightUp, "40", "1", ";", nullptr, 5}),
     caseName<SequenceCase>);
 
 // Every file of a folder with its content.
@@ -300,6 +310,41 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"backFailsFrontKept", Setup::Blocked, booklet({"@doc.pdf", "--separati"}), 1,
                     "",
                     failed(cannotOpenMessage + std::string(" (@doc-retro.pdf: È una cartella)"))},
+        CommandCase{"signaturesForTheHand", Setup::Numbered,
+                    booklet({"@doc.pdf", "--fascicoli", "1", "--scorrimento", "1,5", "--separati",
+                             "--retro-inverso", "--retro-capovolti"}),
+                    0, "@doc-fronte.pdf\n", ""},
+        CommandCase{"testSheet",
+                    Setup::Nothing,
+                    {"prova", "--modo", "8", "-o", "@p.pdf"},
+                    0,
+                    "@p-fronte.pdf\n",
+                    ""},
+        CommandCase{"testSheetOfADocument",
+                    Setup::Numbered,
+                    {"prova", "--modo", "4", "@doc.pdf"},
+                    2,
+                    "",
+                    "plicora: Argomento inatteso"},
+        CommandCase{"noSignatures", Setup::Numbered, booklet({"@doc.pdf", "--fascicoli", "0"}), 2,
+                    "", "plicora: --fascicoli vuole un numero di fogli da 1 a 500, non '0'"},
+        CommandCase{"tooLargeSignatures",
+                    Setup::Nothing,
+                    {"sequenza", "--modo", "4", "--pagine", "8", "--fascicoli", "501"},
+                    2,
+                    "",
+                    "plicora: --fascicoli vuole"},
+        CommandCase{"creepTooLarge", Setup::Numbered, booklet({"@doc.pdf", "--scorrimento", "5.5"}),
+                    2, "", "plicora: --scorrimento vuole i millimetri da 0 a 5"},
+        CommandCase{"creepEightUp",
+                    Setup::Numbered,
+                    {"opuscolo", "--modo", "8", "@doc.pdf", "--scorrimento", "0"},
+                    2,
+                    "",
+                    "plicora: --scorrimento vale solo per l'opuscolo a 4 pagine per foglio"},
+        CommandCase{"backsWithoutSeparate", Setup::Numbered,
+                    booklet({"@doc.pdf", "--retro-capovolti"}), 2, "",
+                    "plicora: --retro-inverso e --retro-capovolti valgono solo con --separati"},
         CommandCase{"help", Setup::Nothing, {"opuscolo", "--help"}, 0, "Uso:\n", ""},
         // Standard output: the booklet itself, and every way of failing to write there.
         CommandCase{"bookletToPipe", Setup::Numbered, booklet({"@doc.pdf", "-o", "-"}), 0, "%PDF-",
@@ -358,7 +403,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Only the program's own commands make it a command; Qt's options and a session manager's
 // restart open the windows.
 TEST(IsCommand, takesOnlyTheProgramsOwnCommands) {
-    for (const char* command : {"sequenza", "opuscolo", "--help", "-h", "--version", "-v"})
+    for (const char* command : {"sequenza", "opuscolo", "prova", "--help", "-h", "--version", "-v"})
         EXPECT_TRUE(isCommand(command)) << command;
     for (const char* other :
          {"-style", "-platform", "-reverse", "-session", "stampa", "", "doc.pdf"})

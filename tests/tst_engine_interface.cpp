@@ -41,7 +41,22 @@ INSTANTIATE_TEST_SUITE_P(
                 {.document = "t.pdf", .output = "b", .separate = true, .progress = true},
                 {"b-fronte.pdf", "b-retro.pdf"}},
         // A name that looks like an option is still the document.
-        JobCase{"dashedDocument", {.document = "--separati"}, {"--separati-opuscolo.pdf"}}),
+        JobCase{"dashedDocument", {.document = "--separati"}, {"--separati-opuscolo.pdf"}},
+        JobCase{"signaturesAndCreep",
+                {.document = "t.pdf", .sheetsPerSignature = 500, .creep = 105},
+                {"t-opuscolo.pdf"}},
+        JobCase{"backsForTheHand",
+                {.mode = Mode::EightUp,
+                 .document = "t.pdf",
+                 .separate = true,
+                 .sheetsPerSignature = 3,
+                 .reversedBacks = true,
+                 .turnedBacks = true},
+                {"t-fronte.pdf", "t-retro.pdf"}},
+        JobCase{"testSheet", {.testSheet = true}, {"prova-fronte.pdf", "prova-retro.pdf"}},
+        JobCase{"namedTestSheet",
+                {.mode = Mode::EightUp, .output = "x/P.pdf", .testSheet = true},
+                {"x/P-fronte.pdf", "x/P-retro.pdf"}}),
     plicora::testing::caseName<JobCase>);
 
 TEST(Job, refusesWhatNoCallerSends) {
@@ -52,8 +67,38 @@ TEST(Job, refusesWhatNoCallerSends) {
                                                {"--modo", "4", "a.pdf", "b.pdf"},
                                                {"--modo", "4", "--uscita", "", "a.pdf"},
                                                {"--modo", "4", "--uscita"},
-                                               {"--modo", "4", "-x", "a.pdf"}})
+                                               {"--modo", "4", "-x", "a.pdf"},
+                                               {"--modo", "4", "--fascicoli", "0", "a.pdf"},
+                                               {"--modo", "4", "--fascicoli", "501", "a.pdf"},
+                                               {"--modo", "4", "--scorrimento", "5.01", "a.pdf"},
+                                               {"--modo", "8", "--scorrimento", "1", "a.pdf"},
+                                               {"--modo", "4", "--retro-inverso", "a.pdf"},
+                                               {"--modo", "4", "--retro-capovolti", "a.pdf"},
+                                               {"--modo", "4", "--prova", "a.pdf"},
+                                               {"--modo", "4", "--prova", "--separati"},
+                                               {"--modo", "4", "--fascicoli"}})
         EXPECT_THROW(read(args), UsageError) << args.size();
+}
+
+TEST(Millimetres, takeEitherDecimalMarkAndNoMoreThanFive) {
+    const std::pair<const char*, std::optional<int>> rows[] = {{"0", 0},
+                                                               {"5", 500},
+                                                               {"1,5", 150},
+                                                               {"1.5", 150},
+                                                               {"0,05", 5},
+                                                               {".5", 50},
+                                                               {"005.00", 500},
+                                                               {"5,01", std::nullopt},
+                                                               {"6", std::nullopt},
+                                                               {"1.", std::nullopt},
+                                                               {"1,234", std::nullopt},
+                                                               {"", std::nullopt},
+                                                               {"-1", std::nullopt},
+                                                               {"1 ", std::nullopt},
+                                                               {"1,5,", std::nullopt},
+                                                               {"99999999999", std::nullopt}};
+    for (const auto& [text, hundredths] : rows)
+        EXPECT_EQ(readMillimetres(text), hundredths) << text;
 }
 
 TEST(Progress, isReadBackFromItsLine) {

@@ -86,4 +86,53 @@ TEST(EightUpListing, labelGrowsFromSheetTen) {
               std::string::npos);
 }
 
+// Signature by signature, each listed as a booklet of its own under its heading.
+struct SignatureListingCase {
+    const char* name;
+    Mode mode;
+    Page n;
+    Page s;
+    int perSignature;
+    const char* expected;
+};
+
+class SignatureListing : public ::testing::TestWithParam<SignatureListingCase> {};
+
+TEST_P(SignatureListing, isRenderedByteForByte) {
+    const SignatureListingCase& c = GetParam();
+    EXPECT_EQ(renderListing(sheetSides(c.mode, c.n, c.s, c.n, c.perSignature), ","), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, SignatureListing,
+    ::testing::Values(SignatureListingCase{"fourUpTwoAndOne", Mode::FourUp, 12, 2, 2,
+                                           "Fascicolo 1 (pagine 3\u201310)\n\n"
+                                           "*** STAMPA MULTI PAGINA ***\n\n"
+                                           "Sequenza 'Fronte' pagina\n10,3,8,5,\n\n"
+                                           "Sequenza 'Retro' pagina\n4,9,6,7,\n\n"
+                                           "*** STAMPA SINGOLA PAGINA ***\n\n"
+                                           "Foglio N.1) (fronte) 10,3\n"
+                                           "            (retro ) 4,9\n"
+                                           "Foglio N.3) (fronte) 8,5\n"
+                                           "            (retro ) 6,7\n"
+                                           "\nFascicolo 2 (pagine 11\u201314)\n\n"
+                                           "*** STAMPA MULTI PAGINA ***\n\n"
+                                           "Sequenza 'Fronte' pagina\n14,11,\n\n"
+                                           "Sequenza 'Retro' pagina\n12,13,\n\n"
+                                           "*** STAMPA SINGOLA PAGINA ***\n\n"
+                                           "Foglio N.1) (fronte) 14,11\n"
+                                           "            (retro ) 12,13\n"},
+                      SignatureListingCase{
+                          "eightUpOneEach", Mode::EightUp, 16, 0, 1,
+                          "Fascicolo 1 (pagine 1\u20138)\n\n"
+                          "Foglio N. 1) F: 7, 8, 1, 2\n             R: 3, 4, 5, 6\n"
+                          "\nFascicolo 2 (pagine 9\u201316)\n\n"
+                          "Foglio N. 1) F: 15, 16, 9, 10\n             R: 11, 12, 13, 14\n"},
+                      SignatureListingCase{"oneSignatureHasNoHeading", Mode::EightUp, 16, 0, 2,
+                                           "Foglio N. 1) F: 15, 16, 1, 2\n"
+                                           "             R: 3, 4, 13, 14\n"
+                                           "Foglio N. 2) F: 11, 12, 5, 6\n"
+                                           "             R: 7, 8, 9, 10\n"}),
+    plicora::testing::caseName<SignatureListingCase>);
+
 } // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <vector>
 
 using namespace plicora;
@@ -134,6 +135,94 @@ TEST(SheetSides, refuseMoreThan500FourUpSheetsWithTheirMessage) {
                                    "la stampa a 4 pagine per foglio");
         }
     }
+}
+
+// How a folded signature reads: down the fronts' right and the backs' left from the outermost
+// sheet in, then back out along the backs' right and the fronts' left.
+Cells foldedReading(const SheetSides& sides, const Signature& signature) {
+    Cells pages;
+    const auto sheet = [&](int i) -> const Sheet& {
+        return sides.sheets.at(signature.firstSheet + i);
+    };
+    for (int i = 0; i < signature.sheets; ++i)
+        pages.insert(pages.end(), {sheet(i).front.pages[1], sheet(i).back.pages[0]});
+    for (int i = signature.sheets - 1; i >= 0; --i)
+        pages.insert(pages.end(), {sheet(i).back.pages[1], sheet(i).front.pages[0]});
+    return pages;
+}
+
+struct SignatureCase {
+    Page n;
+    Page s;
+    int perSignature;
+    std::vector<int> sizes; // sheets in each signature
+};
+
+class FourUpSignatures : public testing::TestWithParam<SignatureCase> {};
+
+TEST_P(FourUpSignatures, eachFoldsIntoItsOwnRunOfPages) {
+    const SignatureCase& c = GetParam();
+    const SheetSides sides = sheetSides(Mode::FourUp, c.n, c.s, c.n, c.perSignature);
+    ASSERT_EQ(sides.signatures.size(), c.sizes.size());
+    int nextPage = c.s + 1, nextSheet = 0;
+    for (std::size_t g = 0; g < c.sizes.size(); ++g) {
+        const Signature& signature = sides.signatures[g];
+        EXPECT_EQ(signature.firstSheet, nextSheet);
+        EXPECT_EQ(signature.sheets, c.sizes[g]);
+        EXPECT_EQ(signature.firstPage, nextPage);
+        EXPECT_EQ(signature.lastPage, nextPage + 4 * c.sizes[g] - 1);
+        Cells expected(static_cast<std::size_t>(4 * c.sizes[g]));
+        std::iota(expected.begin(), expected.end(), nextPage);
+        EXPECT_EQ(foldedReading(sides, signature), expected) << "signature " << g + 1;
+        for (int i = 0; i < signature.sheets; ++i) {
+            const Sheet& sheet = sides.sheets[static_cast<std::size_t>(nextSheet + i)];
+            EXPECT_EQ(sheet.number, nextSheet + i + 1);
+            EXPECT_EQ(sheet.signature, static_cast<int>(g));
+            EXPECT_EQ(sheet.place, i);
+        }
+        nextPage += 4 * c.sizes[g];
+        nextSheet += c.sizes[g];
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, FourUpSignatures,
+                         testing::Values(SignatureCase{40, 0, 0, {10}},
+                                         SignatureCase{40, 0, 10, {10}},
+                                         SignatureCase{40, 0, 500, {10}},
+                                         SignatureCase{40, 0, 3, {3, 3, 3, 1}},
+                                         SignatureCase{40, 0, 1, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1}},
+                                         SignatureCase{24, 4, 4, {4, 2}},
+                                         SignatureCase{2000, 0, 12, [] {
+                                                           std::vector<int> sizes(41, 12);
+                                                           sizes.push_back(8);
+                                                           return sizes;
+                                                       }()}));
+
+TEST(SheetSides, makeOneSignatureOfTheWholeJobUnlessAsked) {
+    for (const int perSignature : {0, -3, 10, 11}) {
+        const SheetSides sides = sheetSides(Mode::EightUp, 80, 0, 80, perSignature);
+        const SheetSides plain = sheetSides(Mode::EightUp, 80, 0, 80);
+        ASSERT_EQ(sides.signatures.size(), 1u);
+        for (std::size_t i = 0; i < plain.sheets.size(); ++i) {
+            EXPECT_EQ(sides.sheets[i].front, plain.sheets[i].front);
+            EXPECT_EQ(sides.sheets[i].back, plain.sheets[i].back);
+        }
+    }
+}
+
+TEST(SheetSides, orderEachEightUpSignatureAsAnEightUpBookletOfItsPages) {
+    // 24 pages in signatures of two sheets: pages 1-16 as a 16-page booklet, then 17-24.
+    const SheetSides sides = sheetSides(Mode::EightUp, 24, 0, 21, 2);
+    ASSERT_EQ(sides.sheets.size(), 3u);
+    EXPECT_EQ(cellsOf(sides.sheets[0].front), (Cells{15, 16, 1, 2}));
+    EXPECT_EQ(cellsOf(sides.sheets[1].back), (Cells{7, 8, 9, 10}));
+    EXPECT_EQ(cellsOf(sides.sheets[2].front), (Cells{23, 24, 17, 18}));
+    EXPECT_EQ(cellsOf(sides.sheets[2].back), (Cells{19, 20, 21, 22}));
+    // Pages 22 to 24 are the blanks, at the end of the last signature.
+    EXPECT_EQ(sides.sheets[2].front.blanks, 0b0011u);
+    EXPECT_EQ(sides.sheets[2].back.blanks, 0b1000u);
+    EXPECT_EQ(sides.sheets[2].place, 0);
+    EXPECT_EQ(sides.sheets[2].signature, 1);
 }
 
 struct OverflowCase {

@@ -1,0 +1,44 @@
+#include "pdf_words.h"
+
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cstdio>
+
+namespace plicora::testing {
+namespace {
+
+double attribute(const std::string& line, const std::string& name) {
+    const auto start = line.find(name + "=\"") + name.size() + 2;
+    double value = 0;
+    std::from_chars(line.data() + start, line.data() + line.size(), value);
+    return value;
+}
+
+} // namespace
+
+std::vector<std::vector<Word>> readSides(const std::filesystem::path& pdf) {
+    std::vector<std::vector<Word>> sides;
+    std::FILE* text = popen(("pdftotext -bbox '" + pdf.string() + "' - 2>&1").c_str(), "r");
+    char buffer[512];
+    while (text && std::fgets(buffer, sizeof buffer, text)) {
+        const std::string line = buffer;
+        if (line.find("<page ") != std::string::npos) {
+            EXPECT_EQ(attribute(line, "width"), 842);
+            EXPECT_EQ(attribute(line, "height"), 595);
+            sides.emplace_back();
+        } else if (line.find("<word ") != std::string::npos) {
+            const double xMin = attribute(line, "xMin"), xMax = attribute(line, "xMax");
+            const auto start = line.find('>') + 1;
+            Word word{(xMin + xMax) / 2, (attribute(line, "yMin") + attribute(line, "yMax")) / 2, 0,
+                      xMax - xMin, line.substr(start, line.find('<', start) - start)};
+            std::from_chars(word.text.data(), word.text.data() + word.text.size(), word.number);
+            sides.back().push_back(word);
+        }
+    }
+    if (text)
+        pclose(text);
+    return sides;
+}
+
+} // namespace plicora::testing
