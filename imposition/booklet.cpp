@@ -2,8 +2,8 @@
 
 #include "booklet_pdf.h"
 #include "core/user_error.h"
-#include "imposition_messages.h"
 #include "files/file_writer.h"
+#include "imposition_messages.h"
 #include "sheet_side.h"
 
 #include <algorithm>
@@ -44,7 +44,7 @@ void Booklet::refuseInput(const std::string& path) const {
 void Booklet::writeDuplex(const std::string& path) {
     refuseInput(path);
     const BookletSides sides = bookletSides(mode_, check_.pageCount);
-    BookletPdf pdf(source_, mode_, "/DuplexFlipShortEdge");
+    BookletPdf pdf(source_, mode_, "/DuplexFlipShortEdge", warnings_);
     readingPages([&] {
         for (std::size_t i = 0; i < sides.fronts.size(); ++i) {
             pdf.addSide(sides.fronts[i]);
@@ -59,8 +59,8 @@ void Booklet::writeSeparate(const std::string& frontPath, const std::string& bac
     refuseInput(backPath);
     const BookletSides sides = bookletSides(mode_, check_.pageCount);
     // Each run is printed one-sided.
-    BookletPdf fronts(source_, mode_, "/Simplex");
-    BookletPdf backs(source_, mode_, "/Simplex");
+    BookletPdf fronts(source_, mode_, "/Simplex", warnings_);
+    BookletPdf backs(source_, mode_, "/Simplex", warnings_);
     readingPages([&] {
         for (const SheetSide& side : sides.fronts)
             fronts.addSide(side);

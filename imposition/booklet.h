@@ -5,6 +5,7 @@
 #include "source_pdf.h"
 
 #include <string>
+#include <vector>
 
 namespace plicora {
 
@@ -18,8 +19,11 @@ public:
 
     // The whole-sheets check of the document's page count.
     const PageCountCheck& check() const { return check_; }
+    // The repairs made to pages' broken geometry so far, one Italian line each naming its page.
+    const std::vector<std::string>& warnings() const { return warnings_; }
 
-    // Writes sheet 1 front, sheet 1 back, sheet 2 front... to one PDF for duplex printing.
+    // Writes sheet 1 front, sheet 1 back, sheet 2 front... to one PDF for duplex printing. Throws
+    // UserError, leaving no file, when the output fails or a page can't be read.
     void writeDuplex(const std::string& path);
     // Writes every front to one PDF and every back to another, the two runs of a printer without
     // duplex. Neither earlier file is replaced unless both can be written.
@@ -32,6 +36,7 @@ private:
     SourcePdf source_;
     Mode mode_;
     PageCountCheck check_;
+    std::vector<std::string> warnings_;
 };
 
 } // namespace plicora

@@ -1,9 +1,9 @@
 #include "booklet_pdf.h"
 
-#include "core/user_error.h"
 #include "core/number_text.h"
-#include "imposition_messages.h"
+#include "core/user_error.h"
 #include "files/file_writer.h"
+#include "imposition_messages.h"
 #include "page_form.h"
 #include "side_layout.h"
 
@@ -11,8 +11,10 @@
 
 namespace plicora {
 
-BookletPdf::BookletPdf(SourcePdf& source, Mode mode, const std::string& duplex)
-    : source_(source), mode_(mode),
+BookletPdf::BookletPdf(SourcePdf& source, Mode mode, const std::string& duplex,
+                       std::vector<std::string>& warnings)
+    : source_(source), mode_(mode), warnings_(warnings),
+      contentFailure_(std::make_shared<ContentFailure>()),
       pageTree_(source.pdf().makeIndirectObject(
           QPDFObjectHandle::parse("<< /Type /Pages /Kids [] /Count 0 >>"))) {
     catalog_ = source.pdf().makeIndirectObject(QPDFObjectHandle::parse(
@@ -35,7 +37,8 @@ void BookletPdf::addSide(const SheetSide& side) {
         if (number < 1 || number > static_cast<int>(pages.size()))
             continue; // a blank page added to fill the last sheet
         // Vector content, never rasterised, sharing the document's resources such as fonts.
-        const QPDFObjectHandle form = pageForm(pages[number - 1]);
+        const QPDFObjectHandle form =
+            pageForm(pages[number - 1], number, warnings_, contentFailure_);
         const std::string name = "/P" + decimalText(cell + 1);
         forms.replaceKey(name, form);
         content += placer.placeFormXObject(form, name, cells[cell], true, true, true);
@@ -59,16 +62,23 @@ void BookletPdf::write(std::FILE* file) {
         writer.setOutputFile(source_.path().c_str(), file, false);
         // An open document's encryption protects nothing, and a booklet is printed, not edited.
         writer.setPreserveEncryption(false);
-        // The pages' data keeps the filters it was stored with; the sides' own streams are a few
-        // placing operators, and compressing each of them would cost more than it saves.
-        writer.setCompressStreams(false);
+        // Streams are written as stored, filters and all; only those without a filter, the
+        // sides' own and the pages joined from several streams, are compressed.
+        writer.setDecodeLevel(qpdf_dl_none);
+        writer.setCompressStreams(true);
+        // The same document and options give the same bytes.
+        writer.setDeterministicID(true);
         writer.write();
     } catch (const UserError&) {
         throw;
     } catch (const std::runtime_error&) {
         // Either the output failed or qpdf met damage it could not repair in a page it read.
-        throw UserError(std::ferror(file) ? writeFailedMessage : damagedPdfMessage);
+        if (contentFailure_->page == 0)
+            throw UserError(std::ferror(file) ? writeFailedMessage : damagedPdfMessage);
     }
+    // Checked after a write that went through too, as qpdf may have let the failure pass.
+    if (contentFailure_->page != 0)
+        throw UserError(unreadablePageMessage(contentFailure_->page));
 }
 
 } // namespace plicora

@@ -1,13 +1,16 @@
 #pragma once
 
 #include "core/page.h"
+#include "page_form.h"
 #include "sheet_side.h"
 #include "source_pdf.h"
 
 #include <qpdf/QPDFObjectHandle.hh>
 
 #include <cstdio>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace plicora {
 
@@ -17,19 +20,24 @@ namespace plicora {
 class BookletPdf {
 public:
     // An empty booklet; `duplex` is the /Duplex viewer preference print dialogs read, a PDF name
-    // such as "/DuplexFlipShortEdge".
-    BookletPdf(SourcePdf& source, Mode mode, const std::string& duplex);
+    // such as "/DuplexFlipShortEdge". Repairs to the pages' geometry are appended to `warnings`.
+    BookletPdf(SourcePdf& source, Mode mode, const std::string& duplex,
+               std::vector<std::string>& warnings);
 
     // Appends a side as an A4 landscape page: each page scaled into its cell, proportions kept,
-    // centred, its own rotation honoured. A page beyond the document leaves its cell blank.
+    // centred, shown as a viewer shows it. A page beyond the document leaves its cell blank.
+    // Throws UserError naming a page that qpdf could not read.
     void addSide(const SheetSide& side);
-    // Writes the PDF to `file`. Throws UserError when writing fails or the source turns
-    // out damaged beyond repair.
+    // Writes the PDF to `file`, the same bytes for the same sides of the same document. Throws
+    // UserError when writing fails or the source turns out damaged beyond repair, naming the page
+    // whose content could not be read.
     void write(std::FILE* file);
 
 private:
     SourcePdf& source_;
     Mode mode_;
+    std::vector<std::string>& warnings_;
+    std::shared_ptr<ContentFailure> contentFailure_;
     QPDFObjectHandle catalog_;
     QPDFObjectHandle pageTree_;
 };
