@@ -8,6 +8,7 @@
 #include "imposition/booklet.h"
 #include "imposition/imposition_messages.h"
 #include "imposition/page_geometry.h"
+#include "imposition/source_pdf.h"
 #include "tools/numbered_pdf/numbered_pdf.h"
 
 #include <qpdf/Buffer.hh>
@@ -20,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -332,6 +334,47 @@ INSTANTIATE_TEST_SUITE_P(
                     notRegularFileMessage},
         HostileCase{"folder", [](const fs::path& dir) { return dir; }, notRegularFileMessage}),
     caseName<HostileCase>);
+
+struct StandardInputCase {
+    const char* name;
+    Document document; // what standard input reads
+    std::string message;
+};
+
+class StandardInput : public ::testing::TestWithParam<StandardInputCase> {};
+
+TEST_P(StandardInput, isReadWholeUpToItsLimit) {
+    const StandardInputCase& c = GetParam();
+    const TemporaryDirectory dir;
+    const fs::path input = c.document(dir.path()), piped = dir.path() / "piped.pdf";
+    const int saved = dup(STDIN_FILENO), document = open(input.c_str(), O_RDONLY);
+    dup2(document, STDIN_FILENO);
+    close(document);
+    std::string message;
+    try {
+        Booklet("-", Mode::FourUp).writeDuplex(piped);
+    } catch (const UserError& error) {
+        message = error.what();
+    }
+    dup2(saved, STDIN_FILENO);
+    close(saved);
+    EXPECT_EQ(message, c.message);
+    if (message.empty()) {
+        const fs::path named = dir.path() / "named.pdf";
+        Booklet(input, Mode::FourUp).writeDuplex(named);
+        EXPECT_EQ(readFile(piped), readFile(named));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Documents, StandardInput,
+    ::testing::Values(StandardInputCase{"numberedDocument",
+                                        numbered([](QPDF&, std::vector<QPDFPageObjectHelper>&) {}),
+                                        ""},
+                      StandardInputCase{"endlessDevice",
+                                        [](const fs::path&) { return fs::path("/dev/zero"); },
+                                        standardInputTooLargeMessage(standardInputLimit)}),
+    caseName<StandardInputCase>);
 
 struct NoticeCase {
     const char* name;
