@@ -120,6 +120,26 @@ void compare(const fs::path& dir, plicora::Mode mode, int pages, int runs) {
     figure("wall time, ms", &Measure::wallMs, 0);
     figure("CPU time, ms ", &Measure::cpuMs, 0);
     figure("peak memory, MiB", &Measure::peakMiB, 1);
+    print("  size: input " + fixed(fs::file_size(input) / 1048576.0, 2) + " MB, booklet " +
+          fixed(fs::file_size(dir / "opuscolo.pdf") / 1048576.0, 2) + " MB, ratio " +
+          fixed(static_cast<double>(fs::file_size(dir / "opuscolo.pdf")) /
+                    static_cast<double>(fs::file_size(input)),
+                3) +
+          "\n");
+}
+
+// A small document whose content inflates to gigabytes: the booklet must stay within bounded
+// memory and not grow.
+void inflating(const fs::path& dir) {
+    const std::string input = dir / "gonfio.pdf", output = dir / "gonfio-opuscolo.pdf";
+    constexpr std::size_t padding = std::size_t{1} << 30;
+    plicora::writeNumberedPdf(input, std::vector<plicora::NumberedPage>(1), 0, padding);
+    const Measure run =
+        runChild({PLICORA_EXECUTABLE, "opuscolo", "--modo", "4", input, "-o", output});
+    print("one page between two streams inflating to 1 GiB each (" +
+          fixed(fs::file_size(input) / 1048576.0, 1) + " MB): wall " + fixed(run.wallMs, 0) +
+          " ms, CPU " + fixed(run.cpuMs, 0) + " ms, peak memory " + fixed(run.peakMiB, 1) +
+          " MiB, booklet " + fixed(fs::file_size(output) / 1048576.0, 1) + " MB\n");
 }
 
 } // namespace
@@ -129,5 +149,6 @@ int main() {
     fs::create_directories(dir);
     compare(dir, plicora::Mode::FourUp, 2000, 7);
     compare(dir, plicora::Mode::EightUp, 32760, 3);
+    inflating(dir);
     fs::remove_all(dir);
 }
