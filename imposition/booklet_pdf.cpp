@@ -66,6 +66,9 @@ void BookletPdf::write(std::FILE* file) {
         // sides' own and the pages joined from several streams, are compressed.
         writer.setDecodeLevel(qpdf_dl_none);
         writer.setCompressStreams(true);
+        // The many small dictionaries of the sides and their forms, compressed together (PDF 1.5,
+        // as most documents already are): the booklet stays no larger than its document.
+        writer.setObjectStreamMode(qpdf_o_generate);
         // The same document and options give the same bytes.
         writer.setDeterministicID(true);
         writer.write();
