@@ -46,7 +46,10 @@ void BookletPdf::addSide(const SheetSide& side) {
     QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
     resources.replaceKey("/XObject", forms);
     page.replaceKey("/Resources", resources);
-    page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, content));
+    // A few placing operators: compressing them would cost more than it saves.
+    QPDFObjectHandle placing = QPDFObjectHandle::newStream(&pdf, content);
+    placing.setFilterOnWrite(false);
+    page.replaceKey("/Contents", placing);
     page.replaceKey("/Parent", pageTree_);
     pageTree_.getKey("/Kids").appendItem(page);
 }
@@ -62,8 +65,8 @@ void BookletPdf::write(std::FILE* file) {
         writer.setOutputFile(source_.path().c_str(), file, false);
         // An open document's encryption protects nothing, and a booklet is printed, not edited.
         writer.setPreserveEncryption(false);
-        // Streams are written as stored, filters and all; only those without a filter, the
-        // sides' own and the pages joined from several streams, are compressed.
+        // Streams are written as stored, filters and all; the pages' content joined from several
+        // streams, which has none, is compressed.
         writer.setDecodeLevel(qpdf_dl_none);
         writer.setCompressStreams(true);
         // The many small dictionaries of the sides and their forms, compressed together (PDF 1.5,
