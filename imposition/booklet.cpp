@@ -32,7 +32,7 @@ template <typename Build> void readingPages(Build build) {
 Booklet::Booklet(const std::string& inputPath, Mode mode)
     : source_(inputPath), mode_(mode),
       check_(checkPageCount(
-          checkedPage(static_cast<int>(std::min<std::size_t>(source_.pages().size(), pageMax + 1))),
+          checkedPage(static_cast<int>(std::min<std::size_t>(source_.pageCount(), pageMax + 1))),
           mode)) {}
 
 void Booklet::refuseInput(const std::string& path) const {

@@ -17,6 +17,8 @@ public:
     // the end). Throws UserError as SourcePdf does and when the count leaves 16 bits.
     Booklet(const std::string& inputPath, Mode mode);
 
+    // The document's own page count, before rounding.
+    int documentPages() const { return static_cast<int>(source_.pageCount()); }
     // The whole-sheets check of the document's page count.
     const PageCountCheck& check() const { return check_; }
     // The repairs made to pages' broken geometry so far, one Italian line each naming its page.

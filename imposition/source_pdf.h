@@ -28,6 +28,8 @@ public:
     QPDF& pdf() { return pdf_; }
     // Its pages, the first page first.
     std::vector<QPDFPageObjectHelper>& pages() { return pages_; }
+    // How many pages it has.
+    std::size_t pageCount() const { return pages_.size(); }
 
 private:
     std::string path_;
