@@ -79,16 +79,37 @@ std::string readStandardInput() {
     }
 }
 
+// Whether a viewer prints `annotation` and has something to draw for it: an appearance, or a
+// form field whose appearance is made from its value.
+bool printsSomething(QPDFObjectHandle annotation) {
+    if (!annotation.isDictionary())
+        return false;
+    QPDFObjectHandle flags = annotation.getKey("/F");
+    const long long f = flags.isInteger() ? flags.getIntValue() : 0;
+    if ((f & an_print) == 0 || (f & (an_invisible | an_hidden)) != 0)
+        return false;
+    return annotation.getKey("/AP").isDictionary() ||
+           annotation.getKey("/Subtype").isNameAndEquals("/Widget");
+}
+
 // Draws into each page what a viewer prints of its annotations: form fields with their values
 // (their appearance made first where the form asks readers to make it), stamps, notes.
-// Annotations that don't print, links among them, stay behind and are not placed.
+// Annotations that don't print, links among them, stay behind and are not placed. qpdf's
+// flattening goes through every page, which would double the time of a long document whose
+// pages only hold links: it runs only when something is to be drawn.
 void flattenPrintedAnnotations(QPDF& pdf, std::vector<QPDFPageObjectHelper>& pages) {
-    bool annotated = false;
+    bool printed = false;
     for (QPDFPageObjectHelper& page : pages) {
-        QPDFObjectHandle object = page.getObjectHandle();
-        annotated = annotated || (object.isDictionary() && object.hasKey("/Annots"));
+        QPDFObjectHandle annotations = page.getObjectHandle().isDictionary()
+                                           ? page.getObjectHandle().getKey("/Annots")
+                                           : QPDFObjectHandle::newNull();
+        if (annotations.isArray())
+            for (QPDFObjectHandle annotation : annotations.getArrayAsVector())
+                printed = printed || printsSomething(annotation);
+        if (printed)
+            break;
     }
-    if (!annotated)
+    if (!printed)
         return;
     QPDFAcroFormDocumentHelper(pdf).generateAppearancesIfNeeded();
     QPDFPageDocumentHelper(pdf).flattenAnnotations(an_print);
