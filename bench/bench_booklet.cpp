@@ -11,6 +11,7 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <charconv>
@@ -18,6 +19,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -55,6 +57,21 @@ Measure runChild(const std::vector<std::string>& argv) {
     return {wall.count(), ms(usage.ru_utime) + ms(usage.ru_stime), usage.ru_maxrss / 1024.0};
 }
 
+// Runs `make` in a child process. A process that made a large document keeps a high mark of
+// resident memory, and every program it starts afterwards reports that mark as its own peak.
+void inChild(const std::function<void()>& make) {
+    const pid_t child = fork();
+    if (child == 0) {
+        make();
+        std::_Exit(0);
+    }
+    int status = -1;
+    if (waitpid(child, &status, 0) != child || status != 0) {
+        std::fprintf(stderr, "making a document failed\n");
+        std::exit(1);
+    }
+}
+
 std::string fixed(double value, int decimals) {
     char text[32];
     const auto end =
@@ -89,7 +106,8 @@ void print(const std::string& line) {
 void compare(const fs::path& dir, plicora::Mode mode, int pages, int runs) {
     const std::string modeText = mode == plicora::Mode::FourUp ? "4" : "8";
     const std::string input = dir / ("testo" + std::to_string(pages) + ".pdf");
-    plicora::writeNumberedPdf(input, std::vector<plicora::NumberedPage>(pages), 50);
+    inChild(
+        [&] { plicora::writeNumberedPdf(input, std::vector<plicora::NumberedPage>(pages), 50); });
     // qpdf reads its arguments from a file: the order is longer than one argument may be.
     const std::string arguments = dir / "qpdf-arguments";
     std::ofstream(arguments) << "--empty\n--pages\n"
@@ -119,6 +137,28 @@ void compare(const fs::path& dir, plicora::Mode mode, int pages, int runs) {
     figure("wall time, ms", &Measure::wallMs, 0);
     figure("CPU time, ms ", &Measure::cpuMs, 0);
     figure("peak memory, MiB", &Measure::peakMiB, 1);
+    print("  size: input " + fixed(fs::file_size(input) / 1048576.0, 2) + " MB, booklet " +
+          fixed(fs::file_size(dir / "opuscolo.pdf") / 1048576.0, 2) + " MB, ratio " +
+          fixed(static_cast<double>(fs::file_size(dir / "opuscolo.pdf")) /
+                    static_cast<double>(fs::file_size(input)),
+                3) +
+          "\n");
+}
+
+// A small document whose content inflates to gigabytes: the booklet must stay within bounded
+// memory and not grow.
+void inflating(const fs::path& dir) {
+    const std::string input = dir / "gonfio.pdf", output = dir / "gonfio-opuscolo.pdf";
+    constexpr std::size_t padding = std::size_t{1} << 30;
+    inChild([&] {
+        plicora::writeNumberedPdf(input, std::vector<plicora::NumberedPage>(1), 0, padding);
+    });
+    const Measure run =
+        runChild({PLICORA_EXECUTABLE, "opuscolo", "--modo", "4", input, "-o", output});
+    print("one page between two streams inflating to 1 GiB each (" +
+          fixed(fs::file_size(input) / 1048576.0, 1) + " MB): wall " + fixed(run.wallMs, 0) +
+          " ms, CPU " + fixed(run.cpuMs, 0) + " ms, peak memory " + fixed(run.peakMiB, 1) +
+          " MiB, booklet " + fixed(fs::file_size(output) / 1048576.0, 1) + " MB\n");
 }
 
 } // namespace
@@ -128,5 +168,6 @@ int main() {
     fs::create_directories(dir);
     compare(dir, plicora::Mode::FourUp, 2000, 7);
     compare(dir, plicora::Mode::EightUp, 32760, 3);
+    inflating(dir);
     fs::remove_all(dir);
 }

@@ -69,6 +69,9 @@ int runBookletCommand(const QStringList& arguments) {
         throw UsageError(emptyOutputMessage);
     if (options.isSet(separate) && options.value(output) == engine::standardOutput)
         throw UsageError(separateToStandardOutputMessage);
+    // There is no name to build the booklet's own on.
+    if (documents.front() == engine::standardInput && !options.isSet(output))
+        throw UsageError(standardInputNeedsOutputMessage);
     const int sheets = sheetsPerSignature(options);
     int creepHundredths = 0;
     if (options.isSet(creep)) {

@@ -16,6 +16,8 @@ inline constexpr const char* separateToStandardOutputMessage =
 inline constexpr const char* backsNeedSeparateMessage =
     "--retro-inverso e --retro-capovolti valgono solo con --separati, per i retri stampati a "
     "parte";
+inline constexpr const char* standardInputNeedsOutputMessage =
+    "Con il documento dall'ingresso standard (-) bisogna dare il nome dell'uscita con -o";
 inline constexpr const char* helpHint = "Per l'aiuto: plicora --help";
 inline constexpr const char* unexpectedErrorPrefix = "Errore imprevisto: ";
 

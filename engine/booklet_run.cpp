@@ -1,8 +1,10 @@
 #include "booklet_run.h"
 
 #include "core/core_messages.h"
+#include "core/user_error.h"
 #include "files/file_writer.h"
 #include "imposition/booklet.h"
+#include "imposition/imposition_messages.h"
 #include "imposition/test_sheet.h"
 
 #include <cstdio>
@@ -18,6 +20,12 @@ void printOut(const std::string& text) {
 // A notice for the user, on standard error, since standard output may be the booklet itself.
 void printNotice(const std::string& line) {
     std::fprintf(stderr, "%s\n", line.c_str());
+}
+
+// The repairs made to the document's pages, one line each naming its page.
+void printWarnings(const Booklet& booklet) {
+    for (const std::string& warning : booklet.warnings())
+        printNotice(warning);
 }
 
 } // namespace
@@ -37,7 +45,7 @@ int runBooklet(const BookletJob& job) {
                      .turnedBacks = job.turnedBacks});
     const PageCountCheck& check = booklet.check();
     if (check.adjusted)
-        printNotice("Numero totale di pagine: " + check.pageCountText + "\n" + check.pageWarning);
+        printNotice(roundingNotice(booklet.documentPages(), check.pageCount));
     if (check.adjusted && signatureCount(check.pageCount, job.mode, job.sheetsPerSignature) > 1)
         printNotice(blanksInLastSignatureMessage);
     Booklet::Progress progress;
@@ -49,17 +57,22 @@ int runBooklet(const BookletJob& job) {
                 printOut(progressLine({done, total}));
             last = done;
         };
-    if (job.output == standardOutput) {
-        // The booklet itself is the output: nothing else goes there.
-        writeOutput(fileno(stdout), [&](std::FILE* out) { booklet.writeDuplex(out, {}); });
-        return exitSuccess;
+    try {
+        if (job.output == standardOutput) // the booklet itself: nothing else goes there
+            writeOutput(fileno(stdout), [&](std::FILE* out) { booklet.writeDuplex(out, {}); });
+        else if (job.separate)
+            booklet.writeSeparate(paths[0], paths[1], progress);
+        else
+            booklet.writeDuplex(paths[0], progress);
+    } catch (const UserError&) {
+        // What was repaired before the failure still helps to find what is wrong.
+        printWarnings(booklet);
+        throw;
     }
-    if (job.separate)
-        booklet.writeSeparate(paths[0], paths[1], progress);
-    else
-        booklet.writeDuplex(paths[0], progress);
-    for (const std::string& path : paths)
-        printOut(path + "\n");
+    printWarnings(booklet);
+    if (job.output != standardOutput)
+        for (const std::string& path : paths)
+            printOut(path + "\n");
     return exitSuccess;
 }
 

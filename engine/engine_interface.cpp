@@ -60,6 +60,8 @@ std::optional<std::string_view> inconsistency(const BookletJob& job) {
         return job.reversedBacks ? reversedBacksOption : turnedBacksOption;
     if ((job.separate || job.testSheet) && job.output == standardOutput)
         return outputOption; // two files can't both be standard output
+    if (!job.testSheet && job.document == standardInput && job.output.empty())
+        return outputOption;
     return std::nullopt;
 }
 

@@ -30,6 +30,8 @@ inline constexpr const char* diedMessage =
 
 // The output that is the engine's standard output: the booklet alone is written there.
 inline constexpr std::string_view standardOutput = "-";
+// The document read from the engine's standard input; the output must then be named.
+inline constexpr std::string_view standardInput = "-";
 
 // The most creep a booklet takes: beyond it the inner pages lose more margin than they gain.
 inline constexpr int creepMaxMillimetres = 5;

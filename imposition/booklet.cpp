@@ -31,12 +31,12 @@ template <typename Build> void readingPages(Build build) {
 Booklet::Booklet(const std::string& inputPath, Mode mode, const BookletOptions& options)
     : source_(inputPath), mode_(mode), options_(options),
       check_(checkPageCount(
-          checkedPage(static_cast<int>(std::min<std::size_t>(source_.pages().size(), pageMax + 1))),
+          checkedPage(static_cast<int>(std::min<std::size_t>(source_.pageCount(), pageMax + 1))),
           mode)) {}
 
 SheetSides Booklet::sides() const {
     // The document's own pages, counted from 1; the rest of the last sheet is left blank.
-    return sheetSides(mode_, check_.pageCount, 0, static_cast<int>(source_.pages().size()),
+    return sheetSides(mode_, check_.pageCount, 0, static_cast<int>(source_.pageCount()),
                       options_.sheetsPerSignature);
 }
 
@@ -62,7 +62,7 @@ void Booklet::writeDuplex(const std::string& path, const Progress& progress) {
 }
 
 void Booklet::writeDuplex(std::FILE* file, const Progress& progress) {
-    BookletPdf pdf(source_, mode_, "/DuplexFlipShortEdge");
+    BookletPdf pdf(source_, mode_, "/DuplexFlipShortEdge", warnings_);
     readingPages([&] {
         const SheetSides all = sides();
         for (const Sheet& sheet : all.sheets) {
@@ -78,8 +78,8 @@ void Booklet::writeSeparate(const std::string& frontPath, const std::string& bac
     refuseInput(frontPath);
     refuseInput(backPath);
     // Each run is printed one-sided.
-    BookletPdf fronts(source_, mode_, "/Simplex");
-    BookletPdf backs(source_, mode_, "/Simplex");
+    BookletPdf fronts(source_, mode_, "/Simplex", warnings_);
+    BookletPdf backs(source_, mode_, "/Simplex", warnings_);
     readingPages([&] {
         const SheetSides all = sides();
         for (const Sheet& sheet : all.sheets)

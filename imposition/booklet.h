@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace plicora {
 
@@ -29,13 +30,18 @@ public:
     // the count leaves 16 bits.
     Booklet(const std::string& inputPath, Mode mode, const BookletOptions& options = {});
 
+    // The document's own page count, before rounding.
+    int documentPages() const { return static_cast<int>(source_.pageCount()); }
     // The whole-sheets check of the document's page count.
     const PageCountCheck& check() const { return check_; }
+    // The repairs made to pages' broken geometry so far, one Italian line each naming its page.
+    const std::vector<std::string>& warnings() const { return warnings_; }
 
     // Told how much of the writing is done, in per cent.
     using Progress = std::function<void(int percent)>;
 
-    // Writes sheet 1 front, sheet 1 back, sheet 2 front... to one PDF for duplex printing.
+    // Writes sheet 1 front, sheet 1 back, sheet 2 front... to one PDF for duplex printing. Throws
+    // UserError, leaving no file, when the output fails or a page can't be read.
     void writeDuplex(const std::string& path, const Progress& progress = {});
     // The same, to a stream already open, such as standard output.
     void writeDuplex(std::FILE* file, const Progress& progress);
@@ -56,6 +62,7 @@ private:
     Mode mode_;
     BookletOptions options_;
     PageCountCheck check_;
+    std::vector<std::string> warnings_;
 };
 
 } // namespace plicora

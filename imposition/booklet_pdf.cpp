@@ -31,8 +31,10 @@ std::string shifted(const std::string& placed, const QPDFObjectHandle::Rectangle
 
 } // namespace
 
-BookletPdf::BookletPdf(SourcePdf& source, Mode mode, const std::string& duplex)
-    : source_(source), mode_(mode),
+BookletPdf::BookletPdf(SourcePdf& source, Mode mode, const std::string& duplex,
+                       std::vector<std::string>& warnings)
+    : source_(source), mode_(mode), warnings_(warnings),
+      contentFailure_(std::make_shared<ContentFailure>()),
       pageTree_(source.pdf().makeIndirectObject(
           QPDFObjectHandle::parse("<< /Type /Pages /Kids [] /Count 0 >>"))) {
     catalog_ = source.pdf().makeIndirectObject(QPDFObjectHandle::parse(
@@ -54,7 +56,9 @@ void BookletPdf::addSide(const SheetSide& side, const SidePlacement& placement) 
         if (side.isBlank(cell))
             continue; // a blank page added to fill the last sheet draws nothing
         // Vector content, never rasterised, sharing the document's resources such as fonts.
-        const QPDFObjectHandle form = pageForm(pages[side.pages[cell] - 1]);
+        const int number = side.pages[cell];
+        const QPDFObjectHandle form =
+            pageForm(pages[number - 1], number, warnings_, contentFailure_);
         const std::string name = "/P" + decimalText(cell + 1);
         forms.replaceKey(name, form);
         const std::string placed =
@@ -72,7 +76,10 @@ void BookletPdf::addSide(const SheetSide& side, const SidePlacement& placement) 
     QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
     resources.replaceKey("/XObject", forms);
     page.replaceKey("/Resources", resources);
-    page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, content));
+    // A few placing operators: compressing them would cost more than it saves.
+    QPDFObjectHandle placing = QPDFObjectHandle::newStream(&pdf, content);
+    placing.setFilterOnWrite(false);
+    page.replaceKey("/Contents", placing);
     page.replaceKey("/Parent", pageTree_);
     pageTree_.getKey("/Kids").appendItem(page);
 }
@@ -83,14 +90,25 @@ void BookletPdf::write(std::FILE* file, const std::function<void(int percent)>& 
             "/Count", QPDFObjectHandle::newInteger(pageTree_.getKey("/Kids").getArrayNItems()));
         // Only what the sides reach is written: the document's own pages, outline and the rest
         // of its catalog are left out.
-        source_.pdf().getTrailer().replaceKey("/Root", catalog_);
+        QPDFObjectHandle trailer = source_.pdf().getTrailer();
+        trailer.replaceKey("/Root", catalog_);
+        // The writer fills in /Size only where the trailer has one, and a repaired document's
+        // may not: without it the cross-reference stream can't be read.
+        if (!trailer.hasKey("/Size"))
+            trailer.replaceKey("/Size", QPDFObjectHandle::newInteger(0));
         QPDFWriter writer(source_.pdf());
         writer.setOutputFile(source_.path().c_str(), file, false);
         // An open document's encryption protects nothing, and a booklet is printed, not edited.
         writer.setPreserveEncryption(false);
-        // The pages' data keeps the filters it was stored with; the sides' own streams are a few
-        // placing operators, and compressing each of them would cost more than it saves.
-        writer.setCompressStreams(false);
+        // Streams are written as stored, filters and all; the pages' content joined from several
+        // streams, which has none, is compressed.
+        writer.setDecodeLevel(qpdf_dl_none);
+        writer.setCompressStreams(true);
+        // The many small dictionaries of the sides and their forms, compressed together (PDF 1.5,
+        // as most documents already are): the booklet stays no larger than its document.
+        writer.setObjectStreamMode(qpdf_o_generate);
+        // The same document and options give the same bytes.
+        writer.setDeterministicID(true);
         if (progress)
             writer.registerProgressReporter(
                 std::make_shared<QPDFWriter::FunctionProgressReporter>(progress));
@@ -99,8 +117,12 @@ void BookletPdf::write(std::FILE* file, const std::function<void(int percent)>& 
         throw;
     } catch (const std::runtime_error&) {
         // Either the output failed or qpdf met damage it could not repair in a page it read.
-        throw UserError(std::ferror(file) ? writeFailedMessage : damagedPdfMessage);
+        if (contentFailure_->page == 0)
+            throw UserError(std::ferror(file) ? writeFailedMessage : damagedPdfMessage);
     }
+    // Checked after a write that went through too, as qpdf may have let the failure pass.
+    if (contentFailure_->page != 0)
+        throw UserError(unreadablePageMessage(contentFailure_->page));
 }
 
 } // namespace plicora

@@ -2,13 +2,16 @@
 
 #include "core/page.h"
 #include "core/sheet_sides.h"
+#include "page_form.h"
 #include "source_pdf.h"
 
 #include <qpdf/QPDFObjectHandle.hh>
 
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace plicora {
 
@@ -24,20 +27,24 @@ struct SidePlacement {
 class BookletPdf {
 public:
     // An empty booklet; `duplex` is the /Duplex viewer preference print dialogs read, a PDF name
-    // such as "/DuplexFlipShortEdge".
-    BookletPdf(SourcePdf& source, Mode mode, const std::string& duplex);
+    // such as "/DuplexFlipShortEdge". Repairs to the pages' geometry are appended to `warnings`.
+    BookletPdf(SourcePdf& source, Mode mode, const std::string& duplex,
+               std::vector<std::string>& warnings);
 
     // Appends a side as an A4 landscape page: each page scaled into its cell, proportions kept,
-    // centred, its own rotation honoured, then placed as `placement` asks. A blank page leaves
-    // its cell empty.
+    // centred, shown as a viewer shows it, then placed as `placement` asks. A blank page leaves
+    // its cell empty. Throws UserError naming a page that qpdf could not read.
     void addSide(const SheetSide& side, const SidePlacement& placement = {});
-    // Writes the PDF to `file`, telling `progress` (when set) how far it is in per cent. Throws
-    // UserError when writing fails or the source turns out damaged beyond repair.
+    // Writes the PDF to `file`, the same bytes for the same sides of the same document, telling
+    // `progress` (when set) how far it is in per cent. Throws UserError when writing fails or the
+    // source turns out damaged beyond repair, naming the page whose content could not be read.
     void write(std::FILE* file, const std::function<void(int percent)>& progress);
 
 private:
     SourcePdf& source_;
     Mode mode_;
+    std::vector<std::string>& warnings_;
+    std::shared_ptr<ContentFailure> contentFailure_;
     QPDFObjectHandle catalog_;
     QPDFObjectHandle pageTree_;
 };

@@ -1,9 +1,17 @@
 #pragma once
 
+#include <cstddef>
+#include <string>
+
 namespace plicora {
 
 inline constexpr const char* cannotOpenDocumentMessage =
     "Impossibile aprire il documento specificato";
+inline constexpr const char* notRegularFileMessage =
+    "Il documento specificato non è un file: cartelle, dispositivi e FIFO non possono essere "
+    "impaginati";
+inline constexpr const char* terminalInputMessage =
+    "Il documento va passato sullo standard input da un file o da una pipe, non dal terminale";
 inline constexpr const char* notPdfMessage = "Il documento specificato non è un file PDF";
 inline constexpr const char* damagedPdfMessage =
     "Il documento PDF è danneggiato e non può essere letto";
@@ -12,5 +20,19 @@ inline constexpr const char* passwordMessage =
 inline constexpr const char* noPagesMessage = "Il documento PDF non contiene pagine";
 inline constexpr const char* outputIsInputMessage =
     "Il file di uscita non può essere il documento stesso";
+
+// The refusal of a document on standard input longer than `limitBytes`.
+std::string standardInputTooLargeMessage(std::size_t limitBytes);
+// The refusal of a document whose page `page` (counted from 1) qpdf cannot read.
+std::string unreadablePageMessage(int page);
+// The warning for a page whose MediaBox is missing or unusable and is taken as
+// `width` x `height` points.
+std::string defaultMediaBoxWarning(int page, double width, double height);
+// The warning for a page whose CropBox is unusable or lies outside its MediaBox.
+std::string unusableCropBoxWarning(int page);
+// The warning for a page whose /Rotate is not a whole multiple of 90 degrees.
+std::string unusableRotateWarning(int page);
+// What the booklet did to a document of `documentPages` pages that fills `bookletPages`.
+std::string roundingNotice(int documentPages, int bookletPages);
 
 } // namespace plicora

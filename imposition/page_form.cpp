@@ -1,5 +1,13 @@
 #include "page_form.h"
 
+#include "core/user_error.h"
+#include "imposition_messages.h"
+#include "page_geometry.h"
+
+#include <qpdf/Pipeline.hh>
+
+#include <stdexcept>
+
 namespace plicora {
 namespace {
 
@@ -15,34 +23,123 @@ bool hasCryptFilter(QPDFObjectHandle stream) {
     return false;
 }
 
-// Gives a stream's data as stored in the file, still filtered.
-class StoredData : public QPDFObjectHandle::StreamDataProvider {
+// Passes data on but not the end of it, so that several streams can be piped into one.
+class Unfinished : public Pipeline {
 public:
-    explicit StoredData(QPDFObjectHandle stream) : stream_(stream) {}
+    explicit Unfinished(Pipeline* next) : Pipeline("joined content streams", next) {}
+    void write(unsigned char const* data, size_t length) override {
+        getNext()->write(data, length);
+    }
+    void finish() override {}
+};
+
+// The data of a page's content streams for its form, written out only when the booklet is.
+// A stream qpdf can't read records the page in `failure` and stops the writing.
+class ContentData : public QPDFObjectHandle::StreamDataProvider {
+public:
+    // `decode`: whether the streams are decoded and joined, or one stream passed on as stored.
+    ContentData(std::vector<QPDFObjectHandle> streams, bool decode, int page,
+                std::shared_ptr<ContentFailure> failure)
+        : streams_(std::move(streams)), decode_(decode), page_(page), failure_(std::move(failure)) {
+    }
 
 protected:
     void provideStreamData(QPDFObjGen const&, Pipeline* pipeline) override {
-        stream_.pipeStreamData(pipeline, 0, qpdf_dl_none);
+        Unfinished joined(pipeline);
+        bool first = true;
+        for (QPDFObjectHandle& stream : streams_) {
+            // Streams may be split between any two tokens: a line end keeps them apart.
+            if (!first)
+                joined.writeCStr("\n");
+            first = false;
+            // Decoding must be both possible and successful, or the data joined would be noise.
+            bool decoded = false;
+            const bool read = stream.pipeStreamData(
+                &joined, &decoded, 0, decode_ ? qpdf_dl_specialized : qpdf_dl_none, true);
+            if (!read || decoded != decode_) {
+                if (failure_->page == 0)
+                    failure_->page = page_;
+                throw std::runtime_error("unreadable content stream");
+            }
+        }
+        pipeline->finish();
     }
 
 private:
-    QPDFObjectHandle stream_;
+    std::vector<QPDFObjectHandle> streams_;
+    bool decode_;
+    int page_;
+    std::shared_ptr<ContentFailure> failure_;
 };
+
+// The streams that draw `page`, in order; throws UserError when /Contents is neither absent,
+// a stream nor an array of streams.
+std::vector<QPDFObjectHandle> contentStreams(QPDFObjectHandle page, int number) {
+    QPDFObjectHandle contents = page.getKey("/Contents");
+    if (contents.isNull())
+        return {}; // a page with nothing drawn on it
+    if (contents.isStream())
+        return {contents};
+    if (!contents.isArray())
+        throw UserError(unreadablePageMessage(number));
+    std::vector<QPDFObjectHandle> streams = contents.getArrayAsVector();
+    for (QPDFObjectHandle& stream : streams)
+        if (!stream.isStream())
+            throw UserError(unreadablePageMessage(number));
+    return streams;
+}
+
+// The matrix that turns a page's content as /Rotate turns it; placing moves it into its cell.
+QPDFObjectHandle::Matrix rotation(int rotate) {
+    switch (rotate) {
+    case 90:
+        return {0, -1, 1, 0, 0, 0};
+    case 180:
+        return {-1, 0, 0, -1, 0, 0};
+    case 270:
+        return {0, 1, -1, 0, 0, 0};
+    default:
+        return {1, 0, 0, 1, 0, 0};
+    }
+}
 
 } // namespace
 
-QPDFObjectHandle pageForm(QPDFPageObjectHelper& page) {
-    QPDFObjectHandle form = page.getFormXObjectForPage();
-    QPDFObjectHandle contents = page.getObjectHandle().getKey("/Contents");
-    if (contents.isArray() && contents.getArrayNItems() == 1)
-        contents = contents.getArrayItem(0);
-    if (!contents.isStream() || hasCryptFilter(contents))
-        return form;
-    // qpdf's form holds the page's contents decoded, to be compressed again when written: for a
-    // single stream the stored data and its filters give the same form without that cost.
-    QPDFObjectHandle dictionary = contents.getDict();
-    form.replaceStreamData(std::make_shared<StoredData>(contents), dictionary.getKey("/Filter"),
-                           dictionary.getKey("/DecodeParms"));
+QPDFObjectHandle pageForm(QPDFPageObjectHelper& page, int number,
+                          std::vector<std::string>& warnings,
+                          const std::shared_ptr<ContentFailure>& failure) {
+    QPDFObjectHandle pageObject = page.getObjectHandle();
+    // A page qpdf could not parse (nested too deep, a number out of range) is read as null: it
+    // would come out blank.
+    if (!pageObject.isDictionary())
+        throw UserError(unreadablePageMessage(number));
+    std::vector<QPDFObjectHandle> streams = contentStreams(pageObject, number);
+    const PageGeometry geometry = pageGeometry(page, number, warnings);
+
+    QPDFObjectHandle form = QPDFObjectHandle::newStream(pageObject.getOwningQPDF());
+    QPDFObjectHandle dictionary = form.getDict();
+    dictionary.replaceKey("/Type", QPDFObjectHandle::newName("/XObject"));
+    dictionary.replaceKey("/Subtype", QPDFObjectHandle::newName("/Form"));
+    dictionary.replaceKey("/BBox", QPDFObjectHandle::newArray(geometry.box));
+    dictionary.replaceKey("/Matrix", QPDFObjectHandle::newArray(rotation(geometry.rotate)));
+    QPDFObjectHandle resources = page.getAttribute("/Resources", false);
+    dictionary.replaceKey("/Resources", resources.isDictionary()
+                                            ? resources.shallowCopy()
+                                            : QPDFObjectHandle::newDictionary());
+    // A transparency group changes how the page blends, so the form keeps it.
+    QPDFObjectHandle group = pageObject.getKey("/Group");
+    if (group.isDictionary())
+        dictionary.replaceKey("/Group", group.shallowCopy());
+
+    if (streams.size() == 1 && !hasCryptFilter(streams.front())) {
+        // The stored data and its filters draw the same as a decoded copy, without the cost.
+        QPDFObjectHandle stored = streams.front().getDict();
+        form.replaceStreamData(std::make_shared<ContentData>(streams, false, number, failure),
+                               stored.getKey("/Filter"), stored.getKey("/DecodeParms"));
+    } else {
+        form.replaceStreamData(std::make_shared<ContentData>(streams, true, number, failure),
+                               QPDFObjectHandle::newNull(), QPDFObjectHandle::newNull());
+    }
     return form;
 }
 

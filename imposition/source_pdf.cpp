@@ -3,32 +3,116 @@
 #include "core/user_error.h"
 #include "imposition_messages.h"
 
+#include <qpdf/QPDFAcroFormDocumentHelper.hh>
 #include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFSystemError.hh>
 
-#include <fstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
 
 namespace plicora {
 namespace {
 
-// Whether the file starts with a PDF header within the first 1024 bytes, where readers look
-// for it.
-bool hasPdfHeader(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::string start(1024, '\0');
-    file.read(start.data(), static_cast<std::streamsize>(start.size()));
-    start.resize(static_cast<std::size_t>(file.gcount()));
-    return start.find("%PDF-") != std::string::npos;
+// Readers look for the PDF header within the first 1024 bytes.
+constexpr std::size_t headerWindow = 1024;
+
+bool hasPdfHeader(std::string_view start) {
+    return start.substr(0, headerWindow).find("%PDF-") != std::string_view::npos;
 }
 
 // The Italian message for a document qpdf couldn't read.
-const char* readFailure(const std::string& path, qpdf_error_code_e code) {
+const char* readFailure(bool pdfHeader, qpdf_error_code_e code) {
     if (code == qpdf_e_password)
         return passwordMessage;
     if (code == qpdf_e_system)
         return cannotOpenDocumentMessage;
-    return hasPdfHeader(path) ? damagedPdfMessage : notPdfMessage;
+    return pdfHeader ? damagedPdfMessage : notPdfMessage;
+}
+
+// The regular file at `path`, open for reading. Opening never waits (a FIFO with no writer),
+// and anything but a regular file is refused before a byte is read from it.
+std::FILE* openRegularFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        throw UserError(cannotOpenDocumentMessage);
+    struct stat status {};
+    const bool statted = ::fstat(fd, &status) == 0;
+    if (!statted || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        throw UserError(statted ? notRegularFileMessage : cannotOpenDocumentMessage);
+    }
+    std::FILE* file = ::fdopen(fd, "rb");
+    if (!file) {
+        ::close(fd);
+        throw UserError(cannotOpenDocumentMessage);
+    }
+    return file;
+}
+
+// The first bytes of `file`, where its header is; the file is left at its start.
+std::string startOf(std::FILE* file) {
+    std::string start(headerWindow, '\0');
+    start.resize(std::fread(start.data(), 1, start.size(), file));
+    std::rewind(file);
+    return start;
+}
+
+// The whole of standard input, up to standardInputLimit.
+std::string readStandardInput() {
+    if (::isatty(STDIN_FILENO))
+        throw UserError(terminalInputMessage);
+    std::string data;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t read = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (read == 0)
+            return data;
+        if (read < 0)
+            throw UserError(cannotOpenDocumentMessage);
+        if (data.size() + static_cast<std::size_t>(read) > standardInputLimit)
+            throw UserError(standardInputTooLargeMessage(standardInputLimit));
+        data.append(buffer, static_cast<std::size_t>(read));
+    }
+}
+
+// Whether a viewer prints `annotation` and has something to draw for it: an appearance, or a
+// form field whose appearance is made from its value.
+bool printsSomething(QPDFObjectHandle annotation) {
+    if (!annotation.isDictionary())
+        return false;
+    QPDFObjectHandle flags = annotation.getKey("/F");
+    const long long f = flags.isInteger() ? flags.getIntValue() : 0;
+    if ((f & an_print) == 0 || (f & (an_invisible | an_hidden)) != 0)
+        return false;
+    return annotation.getKey("/AP").isDictionary() ||
+           annotation.getKey("/Subtype").isNameAndEquals("/Widget");
+}
+
+// Draws into each page what a viewer prints of its annotations: form fields with their values
+// (their appearance made first where the form asks readers to make it), stamps, notes.
+// Annotations that don't print, links among them, stay behind and are not placed. qpdf's
+// flattening goes through every page, which would double the time of a long document whose
+// pages only hold links: it runs only when something is to be drawn.
+void flattenPrintedAnnotations(QPDF& pdf, std::vector<QPDFPageObjectHelper>& pages) {
+    bool printed = false;
+    for (QPDFPageObjectHelper& page : pages) {
+        QPDFObjectHandle annotations = page.getObjectHandle().isDictionary()
+                                           ? page.getObjectHandle().getKey("/Annots")
+                                           : QPDFObjectHandle::newNull();
+        if (annotations.isArray())
+            for (QPDFObjectHandle annotation : annotations.getArrayAsVector())
+                printed = printed || printsSomething(annotation);
+        if (printed)
+            break;
+    }
+    if (!printed)
+        return;
+    QPDFAcroFormDocumentHelper(pdf).generateAppearancesIfNeeded();
+    QPDFPageDocumentHelper(pdf).flattenAnnotations(an_print);
 }
 
 } // namespace
@@ -36,15 +120,28 @@ const char* readFailure(const std::string& path, qpdf_error_code_e code) {
 SourcePdf::SourcePdf(const std::string& utf8Path) : path_(utf8Path) {
     // qpdf's warnings are English and about repairs it has made: the user needs none of them.
     pdf_.setSuppressWarnings(true);
+    bool pdfHeader = false;
+    std::FILE* file = nullptr;
+    if (path_ == "-") {
+        standardInput_ = readStandardInput();
+        pdfHeader = hasPdfHeader(standardInput_);
+    } else {
+        file = openRegularFile(path_);
+        pdfHeader = hasPdfHeader(startOf(file));
+    }
     try {
-        pdf_.processFile(path_.c_str());
+        if (file)
+            pdf_.processFile(path_.c_str(), file, true);
+        else
+            pdf_.processMemoryFile("standard input", standardInput_.data(), standardInput_.size());
         pages_ = QPDFPageDocumentHelper(pdf_).getAllPages();
+        flattenPrintedAnnotations(pdf_, pages_);
     } catch (const QPDFSystemError&) {
         throw UserError(cannotOpenDocumentMessage);
     } catch (const QPDFExc& error) {
-        throw UserError(readFailure(path_, error.getErrorCode()));
+        throw UserError(readFailure(pdfHeader, error.getErrorCode()));
     } catch (const std::runtime_error&) {
-        throw UserError(readFailure(path_, qpdf_e_damaged_pdf));
+        throw UserError(readFailure(pdfHeader, qpdf_e_damaged_pdf));
     }
     if (pages_.empty())
         throw UserError(noPagesMessage);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 
 namespace plicora::testing {
@@ -39,6 +40,16 @@ std::vector<std::vector<Word>> readSides(const std::filesystem::path& pdf) {
     if (text)
         pclose(text);
     return sides;
+}
+
+std::pair<int, bool> cellOf(Mode mode, const Word& word) {
+    const int column = word.x < 421 ? 0 : 1;
+    const double cellWidth = 421, centreX = column * cellWidth + cellWidth / 2;
+    const bool centredAcross = std::abs(word.x - centreX) < 0.05 * cellWidth;
+    if (mode == Mode::FourUp)
+        return {column, centredAcross && word.y < 297.5};
+    const int row = word.y < 297.5 ? 0 : 1;
+    return {2 * column + row, centredAcross && word.y < row * 297.5 + 148.75};
 }
 
 } // namespace plicora::testing

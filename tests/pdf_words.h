@@ -1,7 +1,10 @@
 #pragma once
 
+#include "core/page.h"
+
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace plicora::testing {
@@ -18,5 +21,9 @@ struct Word {
 // The words on each page of `pdf`, read back by poppler as a viewer would show them; every
 // page is expected to be an A4 sheet side in landscape.
 std::vector<std::vector<Word>> readSides(const std::filesystem::path& pdf);
+
+// Which cell of a sheet side a word falls in, in filling order, and whether it sits centred
+// across the cell and in its upper half (where each numbered page prints its number).
+std::pair<int, bool> cellOf(Mode mode, const Word& word);
 
 } // namespace plicora::testing

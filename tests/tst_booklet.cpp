@@ -29,18 +29,6 @@ std::vector<NumberedPage> pagesOf(Shapes shapes, int count) {
     return pages;
 }
 
-// Which cell a point falls in, in filling order, and whether it sits centred across the cell
-// and in its upper half (where each test page prints its number).
-std::pair<int, bool> cellOf(Mode mode, const Word& word) {
-    const int column = word.x < 421 ? 0 : 1;
-    const double cellWidth = 421, centreX = column * cellWidth + cellWidth / 2;
-    const bool centredAcross = std::abs(word.x - centreX) < 0.05 * cellWidth;
-    if (mode == Mode::FourUp)
-        return {column, centredAcross && word.y < 297.5};
-    const int row = word.y < 297.5 ? 0 : 1;
-    return {2 * column + row, centredAcross && word.y < row * 297.5 + 148.75};
-}
-
 // Checks each side read back against the model's side: every page in its cell, blanks empty.
 void expectSides(Mode mode, const std::vector<std::vector<Word>>& actual,
                  const std::vector<SheetSide>& modelled) {

@@ -291,8 +291,7 @@ INSTANTIATE_TEST_SUITE_P(
                     failed(cannotOpenDocumentMessage)},
         CommandCase{
             "tooManyPages", Setup::Long, booklet({"@doc.pdf"}), 1, "",
-            "Numero totale di pagine: 2004\nIl numero di pagina non è multiplo di 4.Bisogna "
-            "aggiungere al documento alcuni fogli bianchi\n" +
+            "Aggiunte 3 pagine bianche in fondo: il documento ha 2001 pagine, l'opuscolo 2004.\n" +
                 failed(tooManyPagesText)},
         CommandCase{"outputIsInput", Setup::Numbered, booklet({"@doc.pdf", "-o", "@./doc.pdf"}), 1,
                     "", failed(outputIsInputMessage)},
@@ -351,6 +350,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ""},
         CommandCase{"devStdoutIntoPipe", Setup::Numbered,
                     booklet({"@doc.pdf", "-o", "/dev/stdout"}), 0, "%PDF-", ""},
+        CommandCase{"standardInputWithoutOutput", Setup::Nothing, booklet({"-"}), 2, "",
+                    "plicora: Con il documento dall'ingresso standard"},
         CommandCase{"separateToStandardOutput", Setup::Numbered,
                     booklet({"@doc.pdf", "-o", "-", "--separati"}), 2, "",
                     "plicora: Con --separati"},

@@ -1,5 +1,5 @@
-#include "core/user_error.h"
 #include "core/number_reader.h"
+#include "core/user_error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "core/user_error.h"
 #include "core/page_count.h"
+#include "core/user_error.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,15 @@
 
 #include "core/number_text.h"
 
+#include <qpdf/Buffer.hh>
+#include <qpdf/Pl_Buffer.hh>
+#include <qpdf/Pl_Flate.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
 #include <qpdf/QPDFWriter.hh>
+
+#include <algorithm>
 
 namespace plicora {
 namespace {
@@ -56,26 +61,52 @@ std::string pageContent(const NumberedPage& page, int number, int textLines) {
     return content;
 }
 
+// `bytes` spaces, deflated.
+std::string deflatedSpaces(std::size_t bytes) {
+    Pl_Buffer buffer("deflated");
+    Pl_Flate flate("deflate", &buffer, Pl_Flate::a_deflate);
+    const std::string chunk(std::size_t{1} << 20, ' ');
+    for (std::size_t done = 0; done < bytes; done += chunk.size())
+        flate.write(reinterpret_cast<const unsigned char*>(chunk.data()),
+                    std::min(chunk.size(), bytes - done));
+    flate.finish();
+    const auto data = buffer.getBufferSharedPointer();
+    return std::string(reinterpret_cast<const char*>(data->getBuffer()), data->getSize());
+}
+
 } // namespace
 
 void writeNumberedPdf(const std::string& path, const std::vector<NumberedPage>& pages,
-                      int textLines) {
+                      int textLines, std::size_t paddingBytes) {
     QPDF pdf;
     pdf.emptyPDF();
     const QPDFObjectHandle font = pdf.makeIndirectObject(QPDFObjectHandle::parse(
         "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>"));
     QPDFPageDocumentHelper document(pdf);
+    const std::string padding = paddingBytes > 0 ? deflatedSpaces(paddingBytes) : "";
     int number = 0;
+    const auto padded = [&](QPDFObjectHandle content) {
+        if (paddingBytes == 0 || number > 1)
+            return content;
+        std::vector<QPDFObjectHandle> streams;
+        for (int i = 0; i < 2; ++i) {
+            streams.push_back(QPDFObjectHandle::newStream(&pdf, padding));
+            streams.back().getDict().replaceKey("/Filter",
+                                                QPDFObjectHandle::newName("/FlateDecode"));
+        }
+        return QPDFObjectHandle::newArray({streams[0], content, streams[1]});
+    };
     for (const NumberedPage& shape : pages) {
         QPDFObjectHandle page = pdf.makeIndirectObject(QPDFObjectHandle::parse(
             "<< /Type /Page /MediaBox [0 0 " + point(shape.width, shape.height) + "] /Rotate " +
             decimalText(shape.rotate) + " /Resources << /Font << >> >> >>"));
         page.getKey("/Resources").getKey("/Font").replaceKey("/F1", font);
-        page.replaceKey("/Contents",
-                        QPDFObjectHandle::newStream(&pdf, pageContent(shape, ++number, textLines)));
+        page.replaceKey("/Contents", padded(QPDFObjectHandle::newStream(
+                                         &pdf, pageContent(shape, ++number, textLines))));
         document.addPage(QPDFPageObjectHelper(page), false);
     }
     QPDFWriter writer(pdf, path.c_str());
+    writer.setDecodeLevel(qpdf_dl_none); // the padding stays as deflated as it was made
     writer.write();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,9 @@ struct NumberedPage {
 
 // Writes a PDF at `path` whose page i shows the number i centred near its top as a viewer
 // shows it, in Helvetica, then `textLines` lines of running text. Every page shares one font.
+// With `paddingBytes`, the first page's content stream stands between two more of that many
+// spaces each, stored deflated: a small file that inflates to a thousand times its size.
 void writeNumberedPdf(const std::string& path, const std::vector<NumberedPage>& pages,
-                      int textLines = 0);
+                      int textLines = 0, std::size_t paddingBytes = 0);
 
 } // namespace plicora
