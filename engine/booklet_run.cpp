@@ -8,6 +8,7 @@
 #include "imposition/test_sheet.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace plicora::engine {
 namespace {
@@ -30,13 +31,13 @@ void printWarnings(const Booklet& booklet) {
 
 } // namespace
 
-int runBooklet(const BookletJob& job) {
+void runBooklet(const BookletJob& job) {
     const std::vector<std::string> paths = outputPaths(job);
     if (job.testSheet) {
         writeTestSheet(job.mode, paths[0], paths[1]);
         for (const std::string& path : paths)
             printOut(path + "\n");
-        return exitSuccess;
+        std::_Exit(exitSuccess);
     }
     Booklet booklet(job.document, job.mode,
                     {.sheetsPerSignature = job.sheetsPerSignature,
@@ -73,7 +74,7 @@ int runBooklet(const BookletJob& job) {
     if (job.output != standardOutput)
         for (const std::string& path : paths)
             printOut(path + "\n");
-    return exitSuccess;
+    std::_Exit(exitSuccess);
 }
 
 } // namespace plicora::engine

@@ -17,10 +17,11 @@ void printErrorLine(std::string_view prefix, std::string_view message) {
                  static_cast<int>(message.size()), message.data());
 }
 
-// Makes the booklet, turning whatever stops it into its message and status.
+// Makes the booklet, ending the process when it is done; turns whatever stops it into its
+// message and status.
 int run(const plicora::engine::BookletJob& job) {
     try {
-        return plicora::engine::runBooklet(job);
+        plicora::engine::runBooklet(job);
     } catch (const plicora::UserError& error) {
         printErrorLine(plicora::commandLinePrefix, plicora::errorText(error));
     } catch (const std::exception& error) {

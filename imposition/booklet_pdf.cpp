@@ -9,16 +9,34 @@
 
 #include <qpdf/QPDFWriter.hh>
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 
 namespace plicora {
 namespace {
 
-// A number in a content stream: fixed notation whatever the locale.
+// A number in a content stream: fixed notation whatever the locale, as PDF has no exponents.
+// What a crafted page's box could make infinite draws nothing rather than break the stream.
 std::string pdfNumber(double value) {
-    char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 3);
+    if (!std::isfinite(value))
+        return "0";
+    char text[400]; // room for the largest double in fixed notation
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 5);
     return std::string(text, end.ptr);
+}
+
+// The operators that draw form `name`, showing `shown`, scaled to fit `cell` with its proportions
+// kept and centred there.
+std::string placing(const std::string& name, const QPDFObjectHandle::Rectangle& shown,
+                    const QPDFObjectHandle::Rectangle& cell) {
+    const double width = shown.urx - shown.llx, height = shown.ury - shown.lly;
+    const double cellWidth = cell.urx - cell.llx, cellHeight = cell.ury - cell.lly;
+    const double scale = std::min(cellWidth / width, cellHeight / height);
+    const double x = cell.llx + (cellWidth - scale * width) / 2 - scale * shown.llx;
+    const double y = cell.lly + (cellHeight - scale * height) / 2 - scale * shown.lly;
+    return "q " + pdfNumber(scale) + " 0 0 " + pdfNumber(scale) + " " + pdfNumber(x) + " " +
+           pdfNumber(y) + " cm " + name + " Do Q\n";
 }
 
 // `placed` moved by `dx` and clipped to `cell`, so that a page shifted towards the fold never
@@ -47,7 +65,6 @@ void BookletPdf::addSide(const SheetSide& side, const SidePlacement& placement) 
     QPDFObjectHandle page = pdf.makeIndirectObject(QPDFObjectHandle::parse(
         "<< /Type /Page /MediaBox [0 0 " + decimalText(static_cast<int>(sideWidth)) + " " +
         decimalText(static_cast<int>(sideHeight)) + "] >>"));
-    QPDFPageObjectHelper placer(page);
     QPDFObjectHandle forms = QPDFObjectHandle::newDictionary();
     std::string content;
     const auto cells = sideCells(mode_);
@@ -57,12 +74,10 @@ void BookletPdf::addSide(const SheetSide& side, const SidePlacement& placement) 
             continue; // a blank page added to fill the last sheet draws nothing
         // Vector content, never rasterised, sharing the document's resources such as fonts.
         const int number = side.pages[cell];
-        const QPDFObjectHandle form =
-            pageForm(pages[number - 1], number, warnings_, contentFailure_);
+        const PageForm form = pageForm(pages[number - 1], number, warnings_, contentFailure_);
         const std::string name = "/P" + decimalText(cell + 1);
-        forms.replaceKey(name, form);
-        const std::string placed =
-            placer.placeFormXObject(form, name, cells[cell], true, true, true);
+        forms.replaceKey(name, form.form);
+        const std::string placed = placing(name, form.shown, cells[cell]);
         if (placement.creep == 0) {
             content += placed;
             continue;

@@ -6,6 +6,8 @@
 
 #include <qpdf/Pipeline.hh>
 
+#include <algorithm>
+#include <array>
 #include <stdexcept>
 
 namespace plicora {
@@ -89,8 +91,16 @@ std::vector<QPDFObjectHandle> contentStreams(QPDFObjectHandle page, int number) 
     return streams;
 }
 
+// A coordinate as the writer keeps it: whole numbers as integers, which cost far less than reals
+// (qpdf keeps a real as its text, made when the object is).
+QPDFObjectHandle coordinate(double value) {
+    const auto whole = static_cast<long long>(value);
+    return static_cast<double>(whole) == value ? QPDFObjectHandle::newInteger(whole)
+                                               : QPDFObjectHandle::newReal(value);
+}
+
 // The matrix that turns a page's content as /Rotate turns it; placing moves it into its cell.
-QPDFObjectHandle::Matrix rotation(int rotate) {
+std::array<int, 6> rotation(int rotate) {
     switch (rotate) {
     case 90:
         return {0, -1, 1, 0, 0, 0};
@@ -103,11 +113,28 @@ QPDFObjectHandle::Matrix rotation(int rotate) {
     }
 }
 
+// `box` as `matrix` turns it: the smallest upright rectangle around its turned corners.
+QPDFObjectHandle::Rectangle turned(const QPDFObjectHandle::Rectangle& box,
+                                   const std::array<int, 6>& matrix) {
+    const auto [a, b, c, d, e, f] = matrix;
+    double left = 0, bottom = 0, right = 0, top = 0;
+    bool first = true;
+    for (const double x : {box.llx, box.urx})
+        for (const double y : {box.lly, box.ury}) {
+            const double tx = a * x + c * y + e, ty = b * x + d * y + f;
+            left = first ? tx : std::min(left, tx);
+            right = first ? tx : std::max(right, tx);
+            bottom = first ? ty : std::min(bottom, ty);
+            top = first ? ty : std::max(top, ty);
+            first = false;
+        }
+    return {left, bottom, right, top};
+}
+
 } // namespace
 
-QPDFObjectHandle pageForm(QPDFPageObjectHelper& page, int number,
-                          std::vector<std::string>& warnings,
-                          const std::shared_ptr<ContentFailure>& failure) {
+PageForm pageForm(QPDFPageObjectHelper& page, int number, std::vector<std::string>& warnings,
+                  const std::shared_ptr<ContentFailure>& failure) {
     QPDFObjectHandle pageObject = page.getObjectHandle();
     // A page qpdf could not parse (nested too deep, a number out of range) is read as null: it
     // would come out blank.
@@ -118,18 +145,26 @@ QPDFObjectHandle pageForm(QPDFPageObjectHelper& page, int number,
 
     QPDFObjectHandle form = QPDFObjectHandle::newStream(pageObject.getOwningQPDF());
     QPDFObjectHandle dictionary = form.getDict();
-    dictionary.replaceKey("/Type", QPDFObjectHandle::newName("/XObject"));
     dictionary.replaceKey("/Subtype", QPDFObjectHandle::newName("/Form"));
-    dictionary.replaceKey("/BBox", QPDFObjectHandle::newArray(geometry.box));
-    dictionary.replaceKey("/Matrix", QPDFObjectHandle::newArray(rotation(geometry.rotate)));
+    const QPDFObjectHandle::Rectangle& box = geometry.box;
+    dictionary.replaceKey("/BBox",
+                          QPDFObjectHandle::newArray({coordinate(box.llx), coordinate(box.lly),
+                                                      coordinate(box.urx), coordinate(box.ury)}));
+    const std::array<int, 6> matrix = rotation(geometry.rotate);
+    if (geometry.rotate != 0) { // the identity is the default
+        QPDFObjectHandle matrixArray = QPDFObjectHandle::newArray();
+        for (const int element : matrix)
+            matrixArray.appendItem(QPDFObjectHandle::newInteger(element));
+        dictionary.replaceKey("/Matrix", matrixArray);
+    }
     QPDFObjectHandle resources = page.getAttribute("/Resources", false);
-    dictionary.replaceKey("/Resources", resources.isDictionary()
-                                            ? resources.shallowCopy()
-                                            : QPDFObjectHandle::newDictionary());
+    // Shared with the page, never changed: the writer writes it where it is used.
+    dictionary.replaceKey("/Resources",
+                          resources.isDictionary() ? resources : QPDFObjectHandle::newDictionary());
     // A transparency group changes how the page blends, so the form keeps it.
     QPDFObjectHandle group = pageObject.getKey("/Group");
     if (group.isDictionary())
-        dictionary.replaceKey("/Group", group.shallowCopy());
+        dictionary.replaceKey("/Group", group);
 
     if (streams.size() == 1 && !hasCryptFilter(streams.front())) {
         // The stored data and its filters draw the same as a decoded copy, without the cost.
@@ -140,7 +175,7 @@ QPDFObjectHandle pageForm(QPDFPageObjectHelper& page, int number,
         form.replaceStreamData(std::make_shared<ContentData>(streams, true, number, failure),
                                QPDFObjectHandle::newNull(), QPDFObjectHandle::newNull());
     }
-    return form;
+    return {form, turned(box, matrix)};
 }
 
 } // namespace plicora
