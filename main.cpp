@@ -1,5 +1,9 @@
+#include "cli/cli_messages.h"
 #include "cli/command_line.h"
+#include "cli/console.h"
+#include "cli/window_route.h"
 #include "ui/application_setup.h"
+#include "ui/booklet_window.h"
 #include "ui/form1.h"
 
 #include <QApplication>
@@ -12,9 +16,27 @@ int main(int argc, char* argv[]) {
         QCoreApplication::setApplicationVersion(QStringLiteral(PLICORA_VERSION));
         return plicora::runCommandLine(QCoreApplication::arguments());
     }
+    if (!plicora::displayAvailable(argc, argv)) {
+        plicora::printErrorLine(plicora::noDisplayMessage);
+        return plicora::exitFailure;
+    }
+    // Read before Qt takes its own options out of argv.
+    const plicora::WindowRoute route = plicora::windowRoute(argc, argv);
     QApplication app(argc, argv);
     plicora::setUpApplication();
-    plicora::Form1 form;
-    form.show();
-    return QApplication::exec();
+    switch (route.window) {
+    case plicora::WindowRoute::Window::Main: {
+        plicora::Form1 form;
+        form.show();
+        return QApplication::exec();
+    }
+    case plicora::WindowRoute::Window::Booklet:
+        plicora::openBookletWindow(QString::fromLocal8Bit(route.document), plicora::Mode::FourUp);
+        return QApplication::exec();
+    case plicora::WindowRoute::Window::ChoosePdf:
+        if (!plicora::chooseBookletDocument())
+            return plicora::exitSuccess;
+        return QApplication::exec();
+    }
+    return plicora::exitFailure;
 }

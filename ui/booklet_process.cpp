@@ -1,0 +1,81 @@
+#include "booklet_process.h"
+
+#include <QFile>
+#include <QProcess>
+
+namespace plicora {
+
+BookletProcess::BookletProcess(const QString& engine, QObject* parent)
+    : QObject(parent), engine_(engine) {}
+
+BookletProcess::~BookletProcess() {
+    cancel();
+}
+
+void BookletProcess::start(const engine::BookletJob& job) {
+    cancel();
+    QStringList arguments;
+    for (const std::string& argument : engine::arguments(job))
+        arguments << QFile::decodeName(QByteArray::fromStdString(argument));
+    process_ = new QProcess(this);
+    connect(process_, &QProcess::readyReadStandardOutput, this, &BookletProcess::readOutput);
+    connect(process_, &QProcess::finished, this,
+            [this](int exitCode, QProcess::ExitStatus status) { onFinished(exitCode, status); });
+    connect(process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            onStartFailed();
+    });
+    process_->start(engine_, arguments, QIODevice::ReadOnly);
+}
+
+void BookletProcess::cancel() {
+    if (!process_)
+        return;
+    process_->disconnect(this);
+    process_->kill();
+    process_->waitForFinished();
+    // The engine names each file once it is whole; one killed after that is undone here. A file
+    // being written when the engine dies has no name yet and vanishes with it.
+    readOutput();
+    for (const QString& path : std::as_const(written_))
+        QFile::remove(path);
+    end();
+}
+
+void BookletProcess::readOutput() {
+    while (process_->canReadLine()) {
+        const QByteArray line = process_->readLine().chopped(1);
+        if (const auto progress = engine::readProgressLine(line.toStdString()))
+            Q_EMIT progressed(progress->done, progress->total);
+        else
+            written_ << QFile::decodeName(line);
+    }
+}
+
+void BookletProcess::onFinished(int exitCode, int exitStatus) {
+    readOutput();
+    const QString errors = QString::fromUtf8(process_->readAllStandardError()).trimmed();
+    const QStringList paths = written_;
+    end();
+    if (exitStatus == QProcess::NormalExit && exitCode == engine::exitSuccess)
+        Q_EMIT succeeded(paths);
+    else if (exitStatus == QProcess::NormalExit && exitCode == engine::exitFailure &&
+             !errors.isEmpty())
+        Q_EMIT failed(errors);
+    else
+        Q_EMIT failed(QString::fromUtf8(engine::diedMessage));
+}
+
+void BookletProcess::onStartFailed() {
+    end();
+    Q_EMIT failed(QString::fromUtf8(engine::missingMessage));
+}
+
+void BookletProcess::end() {
+    process_->disconnect(this);
+    process_->deleteLater();
+    process_ = nullptr;
+    written_.clear();
+}
+
+} // namespace plicora
