@@ -11,7 +11,6 @@
 #include "ui/form1.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QLabel>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -34,17 +33,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const QString engineProgram = QStringLiteral(PLICORA_ENGINE);
-
-// Runs the event loop until `done` holds; false if it doesn't within `ms`.
-bool waitUntil(const std::function<bool()>& done, int ms = 30000) {
-    const QDeadlineTimer deadline(ms);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    }
-    return true;
-}
 
 fs::path numberedPdf(const fs::path& folder, int pages, int textLines = 0) {
     const fs::path path = folder / "doc.pdf";

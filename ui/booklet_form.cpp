@@ -207,8 +207,11 @@ BookletForm::BookletForm(const QString& document, Mode mode, const QString& engi
     connect(process_, &BookletProcess::failed, this, &BookletForm::onFailed);
     connect(preview_, &SheetPreview::rendered, this,
             [this](const QImage& front, const QImage& back) {
-                front_->setPixmap(QPixmap::fromImage(front));
-                back_->setPixmap(QPixmap::fromImage(back));
+                for (auto [side, image] : {std::pair{front_, front}, {back_, back}}) {
+                    QPixmap pixmap = QPixmap::fromImage(image);
+                    pixmap.setDevicePixelRatio(devicePixelRatioF());
+                    side->setPixmap(pixmap);
+                }
             });
     connect(preview_, &SheetPreview::failed, this, [this](const QString& message) {
         front_->setText(message);
