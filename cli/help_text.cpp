@@ -6,6 +6,11 @@ const std::string_view helpText =
     R"(Uso:
   plicora
       apre la finestra principale.
+  plicora DOCUMENTO.pdf
+      apre la finestra dell'opuscolo per il documento, come "Apri con Plicora" dal gestore
+      dei file: anteprima del primo foglio, poi l'opuscolo accanto al documento.
+  plicora --scegli-pdf
+      chiede quale PDF impaginare, poi apre la finestra dell'opuscolo.
   plicora sequenza --modo 4|8 --pagine TESTO [--prima TESTO] [--separatore TESTO]
                    [--file PERCORSO]
       scrive la sequenza delle pagine da stampare, come la finestra di calcolo.
@@ -28,6 +33,8 @@ Opzioni:
 L'opuscolo ha una facciata A4 orizzontale per pagina: foglio 1 fronte, foglio 1 retro,
 foglio 2 fronte e così via; va stampato in fronte-retro girando sul lato corto.
 Se le pagine non riempiono l'ultimo foglio, in fondo si aggiungono pagine bianche.
+
+Le finestre hanno bisogno di uno schermo; i comandi sequenza e opuscolo no.
 
 Stato di uscita: 0 riuscito, 1 errore nel calcolo o in un file, 2 comando sbagliato.
 )";
