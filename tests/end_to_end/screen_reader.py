@@ -87,4 +87,5 @@ def main():
         program.wait(10)
 
 
-main()
+if __name__ == "__main__":
+    main()
