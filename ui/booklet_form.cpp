@@ -222,6 +222,7 @@ BookletForm::BookletForm(const QString& document, Mode mode, const QString& engi
     connect(progressDelay_, &QTimer::timeout, this, [this] {
         progress_->show();
         cancel_->show();
+        cancel_->setFocus(); // the keyboard's way out of a long run
     });
 
     showChoices();

@@ -10,8 +10,8 @@
 namespace plicora {
 
 SheetPreview::SheetPreview(const QString& engine, QObject* parent)
-    : QObject(parent), process_(new BookletProcess(engine, this)), booklet_(new QPdfDocument(this)),
-      renderer_(new QPdfPageRenderer(this)) {
+    : QObject(parent), process_(new BookletProcess(engine, this)),
+      renderer_(new QPdfPageRenderer(this)), booklet_(new QPdfDocument(this)) {
     renderer_->setRenderMode(QPdfPageRenderer::RenderMode::MultiThreaded);
     renderer_->setDocument(booklet_);
     connect(process_, &BookletProcess::succeeded, this,
@@ -22,7 +22,10 @@ SheetPreview::SheetPreview(const QString& engine, QObject* parent)
                    quint64 request) { onPageRendered(page, image, request); });
 }
 
-SheetPreview::~SheetPreview() = default;
+// The engine stops before its temporary folder goes.
+SheetPreview::~SheetPreview() {
+    process_->cancel();
+}
 
 void SheetPreview::request(const QString& document, Mode mode, QSize side) {
     frontRequest_ = backRequest_ = 0;

@@ -40,8 +40,8 @@ private:
 
     BookletProcess* process_;
     QTemporaryDir folder_;
+    QPdfPageRenderer* renderer_; // before the document: its thread ends before the document goes
     QPdfDocument* booklet_;
-    QPdfPageRenderer* renderer_;
     QSize side_;
     quint64 frontRequest_ = 0, backRequest_ = 0;
     QImage front_, back_;
