@@ -173,6 +173,7 @@ TEST(Run, showsTheEnginesProgressAndCancelsWithoutAFileLeft) {
     auto* bar = child<QProgressBar>(&form, "Avanzamento");
     ASSERT_TRUE(waitUntil([&] { return bar->isVisible() && bar->value() == 3; }));
     EXPECT_EQ(bar->maximum(), 8);
+    EXPECT_TRUE(child<QPushButton>(&form, "Annulla")->hasFocus());
     child<QPushButton>(&form, "Annulla")->click();
     EXPECT_FALSE(bar->isVisible());
     EXPECT_EQ(child<QLabel>(&form, "Risultato")->text(), "Annullato: nessun file scritto.");
