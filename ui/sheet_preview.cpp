@@ -5,60 +5,71 @@
 
 #include <QFile>
 #include <QPdfDocument>
-#include <QPdfPageRenderer>
 
 namespace plicora {
+namespace {
+
+// The first two pages of the PDF at `path`, each fitted into `side`; none when it can't be read.
+std::pair<QImage, QImage> firstSheet(const QString& path, QSize side) {
+    QPdfDocument booklet(nullptr);
+    if (booklet.load(path) != QPdfDocument::Error::None || booklet.pageCount() < 2)
+        return {};
+    const QSize size = booklet.pagePointSize(0).scaled(side, Qt::KeepAspectRatio).toSize();
+    return {booklet.render(0, size), booklet.render(1, size)};
+}
+
+} // namespace
 
 SheetPreview::SheetPreview(const QString& engine, QObject* parent)
-    : QObject(parent), process_(new BookletProcess(engine, this)),
-      renderer_(new QPdfPageRenderer(this)), booklet_(new QPdfDocument(this)) {
-    renderer_->setRenderMode(QPdfPageRenderer::RenderMode::MultiThreaded);
-    renderer_->setDocument(booklet_);
+    : QObject(parent), process_(new BookletProcess(engine, this)), renderer_(new QObject) {
+    renderer_->moveToThread(&thread_);
+    connect(&thread_, &QThread::finished, renderer_, &QObject::deleteLater);
+    thread_.start();
     connect(process_, &BookletProcess::succeeded, this,
             [this](const QStringList& paths) { render(paths.value(0)); });
     connect(process_, &BookletProcess::failed, this, &SheetPreview::failed);
-    connect(renderer_, &QPdfPageRenderer::pageRendered, this,
-            [this](int page, QSize, const QImage& image, QPdfDocumentRenderOptions,
-                   quint64 request) { onPageRendered(page, image, request); });
 }
 
-// The engine stops before its temporary folder goes.
+// The engine stops before its temporary folder goes, and the thread before the window.
 SheetPreview::~SheetPreview() {
     process_->cancel();
+    thread_.quit();
+    thread_.wait();
 }
 
 void SheetPreview::request(const QString& document, Mode mode, QSize side) {
-    frontRequest_ = backRequest_ = 0;
-    front_ = back_ = QImage();
-    side_ = side;
-    booklet_->close();
+    ++request_;
     if (!folder_.isValid()) {
         Q_EMIT failed(QString::fromUtf8(previewFolderMessage));
         return;
     }
-    process_->start(
-        {.mode = mode,
-         .document = QFile::encodeName(document).toStdString(),
-         .output =
-             QFile::encodeName(folder_.filePath(QStringLiteral("anteprima.pdf"))).toStdString()});
+    // Each request its own file: the thread may still be reading the one before.
+    const QString booklet = folder_.filePath(QStringLiteral("anteprima-%1.pdf").arg(request_));
+    process_->start({.mode = mode,
+                     .document = QFile::encodeName(document).toStdString(),
+                     .output = QFile::encodeName(booklet).toStdString()});
+    side_ = side;
 }
 
 void SheetPreview::render(const QString& booklet) {
-    if (booklet_->load(booklet) != QPdfDocument::Error::None || booklet_->pageCount() < 2) {
-        Q_EMIT failed(QString::fromUtf8(previewUnreadableMessage));
-        return;
-    }
-    const QSize size = booklet_->pagePointSize(0).scaled(side_, Qt::KeepAspectRatio).toSize();
-    frontRequest_ = renderer_->requestPage(0, size);
-    backRequest_ = renderer_->requestPage(1, size);
+    QMetaObject::invokeMethod(
+        renderer_,
+        [this, booklet, side = side_, request = request_] {
+            const auto [front, back] = firstSheet(booklet, side);
+            QFile::remove(booklet);
+            QMetaObject::invokeMethod(
+                this, [=, this] { onRendered(request, front, back); }, Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
 }
 
-void SheetPreview::onPageRendered(int page, const QImage& image, quint64 request) {
-    if (request != (page == 0 ? frontRequest_ : backRequest_))
-        return; // a side of a sheet asked for before the last request
-    (page == 0 ? front_ : back_) = image;
-    if (!front_.isNull() && !back_.isNull())
-        Q_EMIT rendered(front_, back_);
+void SheetPreview::onRendered(quint64 request, const QImage& front, const QImage& back) {
+    if (request != request_)
+        return; // a sheet asked for before the last request
+    if (front.isNull() || back.isNull())
+        Q_EMIT failed(QString::fromUtf8(previewUnreadableMessage));
+    else
+        Q_EMIT rendered(front, back);
 }
 
 } // namespace plicora

@@ -5,17 +5,15 @@
 #include <QImage>
 #include <QObject>
 #include <QTemporaryDir>
-
-class QPdfDocument;
-class QPdfPageRenderer;
+#include <QThread>
 
 namespace plicora {
 
 class BookletProcess;
 
 // The first sheet of a booklet as it will print: the engine makes the real booklet in a
-// temporary folder, and Qt PDF renders its first two pages, front and back, off the window's
-// thread.
+// temporary folder, and Qt PDF reads and renders its first two pages, front and back, on a
+// thread of its own.
 class SheetPreview : public QObject {
     Q_OBJECT
 
@@ -36,15 +34,14 @@ Q_SIGNALS:
 
 private:
     void render(const QString& booklet);
-    void onPageRendered(int page, const QImage& image, quint64 request);
+    void onRendered(quint64 request, const QImage& front, const QImage& back);
 
     BookletProcess* process_;
     QTemporaryDir folder_;
-    QPdfPageRenderer* renderer_; // before the document: its thread ends before the document goes
-    QPdfDocument* booklet_;
+    QThread thread_;
+    QObject* renderer_; // lives in thread_, where the rendering runs
     QSize side_;
-    quint64 frontRequest_ = 0, backRequest_ = 0;
-    QImage front_, back_;
+    quint64 request_ = 0; // counts the requests, so that a late sheet is known
 };
 
 } // namespace plicora
