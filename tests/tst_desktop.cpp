@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -128,6 +129,10 @@ TEST_P(EachLook, everyCaptionFitsItsControl) {
         if (auto* text1 = form->findChild<QLineEdit*>("Text1")) { // a rounded press warns
             text1->setText("41");
             child<QPushButton>(form.get(), "Command1")->click();
+        }
+        if (auto* eightUp = form->findChild<QRadioButton*>("Otto")) { // the longest instructions
+            eightUp->click();
+            child<QRadioButton>(form.get(), "DueFile")->click();
         }
         for (QWidget* control : form->findChildren<QWidget*>()) {
             const auto* box = qobject_cast<QPlainTextEdit*>(control);
