@@ -9,6 +9,7 @@
 #include "fold_drawing.h"
 #include "fonts.h"
 #include "message_box.h"
+#include "pdf_pages.h"
 #include "sheet_preview.h"
 #include "ui_messages.h"
 #include "wrapping_button.h"
@@ -21,7 +22,6 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPdfDocument>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QTimer>
@@ -129,17 +129,12 @@ QString blanksText(int pageCount, Mode mode) {
     }
 }
 
-int readPageCount(const QString& document) {
-    QPdfDocument pdf(nullptr);
-    return pdf.load(document) == QPdfDocument::Error::None ? pdf.pageCount() : -1;
-}
-
 } // namespace
 
 BookletForm::BookletForm(const QString& document, Mode mode, const QString& engine)
-    : document_(QFileInfo(document).absoluteFilePath()), pageCount_(readPageCount(document_)),
-      process_(new BookletProcess(engine, this)), preview_(new SheetPreview(engine, this)),
-      progressDelay_(new QTimer(this)) {
+    : document_(QFileInfo(document).absoluteFilePath()),
+      pageCount_(pdfPageCount(engine, document_)), process_(new BookletProcess(engine, this)),
+      preview_(new SheetPreview(engine, this)), progressDelay_(new QTimer(this)) {
     setObjectName(QStringLiteral("BookletForm"));
     setWindowTitle(QStringLiteral("Plicora"));
     setFixedSize(clientSize);

@@ -1,27 +1,15 @@
 #include "sheet_preview.h"
 
 #include "booklet_process.h"
+#include "pdf_pages.h"
 #include "ui_messages.h"
 
 #include <QFile>
-#include <QPdfDocument>
 
 namespace plicora {
-namespace {
-
-// The first two pages of the PDF at `path`, each fitted into `side`; none when it can't be read.
-std::pair<QImage, QImage> firstSheet(const QString& path, QSize side) {
-    QPdfDocument booklet(nullptr);
-    if (booklet.load(path) != QPdfDocument::Error::None || booklet.pageCount() < 2)
-        return {};
-    const QSize size = booklet.pagePointSize(0).scaled(side, Qt::KeepAspectRatio).toSize();
-    return {booklet.render(0, size), booklet.render(1, size)};
-}
-
-} // namespace
-
 SheetPreview::SheetPreview(const QString& engine, QObject* parent)
-    : QObject(parent), process_(new BookletProcess(engine, this)), renderer_(new QObject) {
+    : QObject(parent), engine_(engine), process_(new BookletProcess(engine, this)),
+      renderer_(new QObject) {
     renderer_->moveToThread(&thread_);
     connect(&thread_, &QThread::finished, renderer_, &QObject::deleteLater);
     thread_.start();
@@ -39,6 +27,7 @@ SheetPreview::~SheetPreview() {
 
 void SheetPreview::request(const QString& document, Mode mode, QSize side) {
     ++request_;
+    side_ = side;
     if (!folder_.isValid()) {
         Q_EMIT failed(QString::fromUtf8(previewFolderMessage));
         return;
@@ -48,28 +37,27 @@ void SheetPreview::request(const QString& document, Mode mode, QSize side) {
     process_->start({.mode = mode,
                      .document = QFile::encodeName(document).toStdString(),
                      .output = QFile::encodeName(booklet).toStdString()});
-    side_ = side;
 }
 
 void SheetPreview::render(const QString& booklet) {
     QMetaObject::invokeMethod(
         renderer_,
         [this, booklet, side = side_, request = request_] {
-            const auto [front, back] = firstSheet(booklet, side);
+            const QList<QImage> sides = renderPdfPages(engine_, booklet, 2, side);
             QFile::remove(booklet);
             QMetaObject::invokeMethod(
-                this, [=, this] { onRendered(request, front, back); }, Qt::QueuedConnection);
+                this, [=, this] { onRendered(request, sides); }, Qt::QueuedConnection);
         },
         Qt::QueuedConnection);
 }
 
-void SheetPreview::onRendered(quint64 request, const QImage& front, const QImage& back) {
+void SheetPreview::onRendered(quint64 request, const QList<QImage>& sides) {
     if (request != request_)
         return; // a sheet asked for before the last request
-    if (front.isNull() || back.isNull())
-        Q_EMIT failed(QString::fromUtf8(previewUnreadableMessage));
+    if (sides.size() == 2)
+        Q_EMIT rendered(sides[0], sides[1]);
     else
-        Q_EMIT rendered(front, back);
+        Q_EMIT failed(QString::fromUtf8(previewUnreadableMessage));
 }
 
 } // namespace plicora

@@ -34,8 +34,9 @@ Q_SIGNALS:
 
 private:
     void render(const QString& booklet);
-    void onRendered(quint64 request, const QImage& front, const QImage& back);
+    void onRendered(quint64 request, const QList<QImage>& sides);
 
+    QString engine_; // its folder holds Qt PDF's module too
     BookletProcess* process_;
     QTemporaryDir folder_;
     QThread thread_;
