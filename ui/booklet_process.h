@@ -25,8 +25,6 @@ public:
     // Ends the run at once, reporting nothing; no file of it is left behind.
     void cancel();
 
-    bool running() const { return process_ != nullptr; }
-
 Q_SIGNALS:
     // The engine has laid out `done` of the booklet's `total` pages.
     void progressed(int done, int total);

@@ -8,6 +8,20 @@
 #include <QWidget>
 
 namespace plicora {
+namespace {
+
+// The PDF file a drag carries, when it carries exactly one local PDF; else empty.
+QString droppedPdf(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1 ||
+        !data->urls().front().isLocalFile())
+        return {};
+    const QString path = data->urls().front().toLocalFile();
+    // By name only: a drag passing over the window must not wait on reading the file.
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchExtension);
+    return type.inherits(QStringLiteral("application/pdf")) ? path : QString();
+}
+
+} // namespace
 
 PdfDropTarget::PdfDropTarget(QWidget* window, Mode mode) : QObject(window), mode_(mode) {
     window->setAcceptDrops(true);
@@ -16,16 +30,6 @@ PdfDropTarget::PdfDropTarget(QWidget* window, Mode mode) : QObject(window), mode
     // a PDF is taken before they see it.
     for (QWidget* control : window->findChildren<QWidget*>())
         control->installEventFilter(this);
-}
-
-QString PdfDropTarget::droppedPdf(const QMimeData* data) {
-    if (!data || !data->hasUrls() || data->urls().size() != 1 ||
-        !data->urls().front().isLocalFile())
-        return {};
-    const QString path = data->urls().front().toLocalFile();
-    // By name only: a drag passing over the window must not wait on reading the file.
-    const QMimeType type = QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchExtension);
-    return type.inherits(QStringLiteral("application/pdf")) ? path : QString();
 }
 
 bool PdfDropTarget::eventFilter(QObject*, QEvent* event) {

@@ -4,8 +4,6 @@
 
 #include <QObject>
 
-class QMimeData;
-
 namespace plicora {
 
 // Lets a PDF file dropped anywhere on a window open the booklet window for it, preset to the
@@ -16,9 +14,6 @@ class PdfDropTarget : public QObject {
 public:
     // Watches `window` and the controls it holds now; owned by the window.
     PdfDropTarget(QWidget* window, Mode mode);
-
-    // The PDF file a drag carries, when it carries exactly one local PDF; else empty.
-    static QString droppedPdf(const QMimeData* data);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
