@@ -1,7 +1,11 @@
+#include "cli/cli_messages.h"
 #include "cli/command_line.h"
+#include "cli/console.h"
 #include "cli/raw_arguments.h"
+#include "cli/window_route.h"
 #include "files/standard_streams.h"
 #include "ui/application_setup.h"
+#include "ui/booklet_window.h"
 #include "ui/form1.h"
 
 #include <QApplication>
@@ -9,16 +13,34 @@
 int main(int argc, char* argv[]) {
     // Before Qt opens anything that could take a closed standard stream's place.
     plicora::reserveStandardStreams();
-    // A command opens no window, so it needs no display. Any other argument is Qt's to read:
-    // -style, -platform, a session manager's -session.
+    // A command opens no window, so it needs no display. Other arguments open a window: a
+    // document, or Qt's own options (-style, -platform, a session manager's -session).
     if (plicora::isCommand(argc > 1 ? argv[1] : nullptr)) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationVersion(QStringLiteral(PLICORA_VERSION));
         return plicora::runCommandLine(plicora::rawArguments(argc, argv));
     }
+    if (!plicora::displayAvailable(argc, argv)) {
+        plicora::printErrorLine(plicora::noDisplayMessage);
+        return plicora::exitFailure;
+    }
+    // Read before Qt takes its own options out of argv.
+    const plicora::WindowRoute route = plicora::windowRoute(argc, argv);
     QApplication app(argc, argv);
     plicora::setUpApplication();
-    plicora::Form1 form;
-    form.show();
-    return QApplication::exec();
+    switch (route.window) {
+    case plicora::WindowRoute::Window::Main: {
+        plicora::Form1 form;
+        form.show();
+        return QApplication::exec();
+    }
+    case plicora::WindowRoute::Window::Booklet:
+        plicora::openBookletWindow(QString::fromLocal8Bit(route.document), plicora::Mode::FourUp);
+        return QApplication::exec();
+    case plicora::WindowRoute::Window::ChoosePdf:
+        if (!plicora::chooseBookletDocument())
+            return plicora::exitSuccess;
+        return QApplication::exec();
+    }
+    return plicora::exitFailure;
 }

@@ -19,6 +19,11 @@ inline constexpr const char* backsNeedSeparateMessage =
 inline constexpr const char* standardInputNeedsOutputMessage =
     "Con il documento dall'ingresso standard (-) bisogna dare il nome dell'uscita con -o";
 inline constexpr const char* helpHint = "Per l'aiuto: plicora --help";
+// The windows need a display; the commands don't.
+inline constexpr const char* noDisplayMessage =
+    "plicora: nessuno schermo disponibile per aprire le finestre.\n"
+    "Senza schermo si usano i comandi: plicora sequenza (la sequenza delle pagine) e\n"
+    "plicora opuscolo (l'opuscolo in PDF); per l'aiuto: plicora --help";
 inline constexpr const char* unexpectedErrorPrefix = "Errore imprevisto: ";
 
 // An argument a command doesn't take.

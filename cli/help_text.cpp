@@ -6,6 +6,11 @@ const std::string_view helpText =
     R"(Uso:
   plicora
       apre la finestra principale.
+  plicora DOCUMENTO.pdf
+      apre la finestra dell'opuscolo per il documento, come "Apri con Plicora" dal gestore
+      dei file: anteprima del primo foglio, poi l'opuscolo accanto al documento.
+  plicora --scegli-pdf
+      chiede quale PDF impaginare, poi apre la finestra dell'opuscolo.
   plicora sequenza --modo 4|8 --pagine TESTO [--prima TESTO] [--separatore TESTO]
                    [--file PERCORSO] [--fascicoli N]
       scrive la sequenza delle pagine da stampare, come la finestra di calcolo.
@@ -42,6 +47,8 @@ foglio 2 fronte e così via; va stampato in fronte-retro girando sul lato corto.
 Se le pagine non riempiono l'ultimo foglio, in fondo si aggiungono pagine bianche.
 Con --fascicoli ogni fascicolo è un opuscolo delle sue pagine: fascicolo 1 fronte e retro,
 poi il fascicolo 2 e così via; si piega ogni fascicolo, poi si mettono in ordine uno sull'altro.
+
+Le finestre hanno bisogno di uno schermo; i comandi sequenza e opuscolo no.
 
 Stato di uscita: 0 riuscito, 1 errore nel calcolo o in un file, 2 comando sbagliato.
 )";

@@ -1,6 +1,8 @@
 #include "test_support.h"
 
+#include "cli/cli_messages.h"
 #include "cli/command_line.h"
+#include "cli/window_route.h"
 #include "core/core_messages.h"
 #include "files/file_writer.h"
 #include "imposition/imposition_messages.h"
@@ -398,7 +400,14 @@ INSTANTIATE_TEST_SUITE_P(
             {"sequenza", "--modo", "4", "--pagine", "8", "--separatore", std::string(256, ';')},
             2,
             "",
-            "plicora: Il separatore"}),
+            "plicora: Il separatore"},
+        // The windows without a display: a message, not Qt's abort.
+        CommandCase{"noDisplay", Setup::Nothing, {}, 1, "", noDisplayMessage},
+        CommandCase{"pdfWithoutDisplay", Setup::Numbered, {"@doc.pdf"}, 1, "", noDisplayMessage},
+        CommandCase{
+            "chooserWithoutDisplay", Setup::Nothing, {"--scegli-pdf"}, 1, "", noDisplayMessage},
+        CommandCase{
+            "styleWithoutDisplay", Setup::Nothing, {"-style", "fusion"}, 1, "", noDisplayMessage}),
     caseName<CommandCase>);
 
 // Only the program's own commands make it a command; Qt's options and a session manager's
@@ -410,6 +419,34 @@ TEST(IsCommand, takesOnlyTheProgramsOwnCommands) {
          {"-style", "-platform", "-reverse", "-session", "stampa", "", "doc.pdf"})
         EXPECT_FALSE(isCommand(other)) << other;
     EXPECT_FALSE(isCommand(nullptr));
+}
+
+// Which window the arguments open: a file manager passes the one file it opens with Plicora.
+TEST(WindowRoute, opensTheBookletWindowForOneExistingFile) {
+    const TemporaryDirectory dir;
+    const std::string document = dir.path() / "doc.pdf", folder = dir.path();
+    writeText(document, "%PDF-");
+    using Window = WindowRoute::Window;
+    const struct {
+        std::vector<std::string> arguments;
+        Window window;
+    } cases[] = {
+        {{}, Window::Main},
+        {{document}, Window::Booklet},
+        {{dir.path() / "manca.pdf"}, Window::Main},
+        {{folder}, Window::Main},
+        {{document, "-style", "fusion"}, Window::Main},
+        {{"-session", document}, Window::Main},
+        {{"--scegli-pdf"}, Window::ChoosePdf},
+    };
+    for (const auto& c : cases) {
+        std::vector<const char*> argv{"plicora"};
+        for (const std::string& argument : c.arguments)
+            argv.push_back(argument.c_str());
+        const WindowRoute route = windowRoute(static_cast<int>(argv.size()), argv.data());
+        EXPECT_EQ(route.window, c.window) << argv.back();
+        EXPECT_EQ(route.document, c.window == Window::Booklet ? document : "");
+    }
 }
 
 } // namespace

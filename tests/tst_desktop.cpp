@@ -3,6 +3,8 @@
 #include "test_support.h"
 #include "window_test_support.h"
 
+#include "tools/numbered_pdf/numbered_pdf.h"
+#include "ui/booklet_form.h"
 #include "ui/calculator_form.h"
 #include "ui/caption_fit.h"
 #include "ui/fonts.h"
@@ -16,6 +18,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -63,6 +66,21 @@ double captionContrast(QWidget* control, QColor background) {
     return best;
 }
 
+// A ten-page PDF for the booklet window, made once.
+QString bookletDocument() {
+    static const TemporaryDirectory dir;
+    static const std::string path = [] {
+        const std::string document = dir.path() / "un documento dal nome lungo.pdf";
+        writeNumberedPdf(document, std::vector<NumberedPage>(10));
+        return document;
+    }();
+    return QString::fromStdString(path);
+}
+
+BookletForm* openBookletForm() {
+    return new BookletForm(bookletDocument(), Mode::FourUp, QStringLiteral(PLICORA_ENGINE));
+}
+
 struct Window {
     const char* name;
     std::function<QWidget*()> open;
@@ -72,6 +90,7 @@ const Window windows[] = {
     {"Form1", [] { return new Form1; }},
     {"Form2", [] { return new CalculatorForm(fourUpCalculator()); }},
     {"Form3", [] { return new CalculatorForm(eightUpCalculator()); }},
+    {"BookletForm", openBookletForm},
 };
 
 struct Look {
@@ -107,9 +126,13 @@ TEST_P(EachLook, everyCaptionFitsItsControl) {
     for (const Window& window : windows) {
         std::unique_ptr<QWidget> form(window.open());
         form->show();
-        if (std::string(window.name) != "Form1") { // a rounded press shows the warning
-            child<QLineEdit>(form.get(), "Text1")->setText("41");
+        if (auto* text1 = form->findChild<QLineEdit*>("Text1")) { // a rounded press warns
+            text1->setText("41");
             child<QPushButton>(form.get(), "Command1")->click();
+        }
+        if (auto* eightUp = form->findChild<QRadioButton*>("Otto")) { // the longest instructions
+            eightUp->click();
+            child<QRadioButton>(form.get(), "DueFile")->click();
         }
         for (QWidget* control : form->findChildren<QWidget*>()) {
             const auto* box = qobject_cast<QPlainTextEdit*>(control);
@@ -135,6 +158,15 @@ TEST_P(EachLook, captionsReadOnTheirFixedColours) {
     EXPECT_GE(captionContrast(child(form2.get(), "Errore"), QColor(170, 0, 0)), 4.5);
 }
 
+// The booklet window takes the palette's colours, its drawing too.
+TEST_P(EachLook, bookletWindowReadsOnThePalette) {
+    const std::unique_ptr<QWidget> form(openBookletForm());
+    form->show();
+    const QColor ground = form->palette().color(QPalette::Window);
+    for (const char* name : {"Documento", "Istruzioni", "Piegatura"})
+        EXPECT_GE(captionContrast(child(form.get(), name), ground), 4.5) << name;
+}
+
 INSTANTIATE_TEST_SUITE_P(Looks, EachLook,
                          ::testing::Values(Look{"Fusion", "Fusion", false, "Liberation Sans"},
                                            Look{"FusionDark", "Fusion", true, "Liberation Sans"},
@@ -154,6 +186,29 @@ TEST(ScreenReader, hearsFramedWindowsAndNoNamelessDecoration) {
     EXPECT_EQ(window->text(QAccessible::Name), "Plicora");
     for (int i = 0; i < window->childCount(); ++i)
         EXPECT_FALSE(window->child(i)->text(QAccessible::Name).isEmpty()) << i;
+}
+
+// Every control shown in the booklet window, within its groups too, is named; pictures are
+// graphics.
+TEST(ScreenReader, hearsEveryControlOfTheBookletWindow) {
+    const std::unique_ptr<QWidget> form(openBookletForm());
+    form->show();
+    EXPECT_EQ(accessible(form.get())->role(), QAccessible::Window);
+    std::function<void(QAccessibleInterface*)> expectNamed = [&](QAccessibleInterface* parent) {
+        for (int i = 0; i < parent->childCount(); ++i) {
+            QAccessibleInterface* control = parent->child(i);
+            if (control->state().invisible)
+                continue; // hidden until it has something to say
+            EXPECT_FALSE(control->text(QAccessible::Name).isEmpty())
+                << parent->text(QAccessible::Name).toStdString() << " " << i;
+            expectNamed(control);
+        }
+    };
+    expectNamed(accessible(form.get()));
+    for (const char* name : {"Fronte", "Retro", "Piegatura"})
+        EXPECT_EQ(accessible(child(form.get(), name))->role(), QAccessible::Graphic) << name;
+    EXPECT_FALSE(
+        accessible(child(form.get(), "Piegatura"))->text(QAccessible::Description).isEmpty());
 }
 
 TEST(ScreenReader, hearsTheWarningsOwnWordsAsAnAlertAndSizesInPoints) {
@@ -195,6 +250,17 @@ TEST(HighDpi, showsTheSharpPicture) {
     for (int y = 300; y < 420; y += 3) // the red arrow's head, away from every control
         for (int x = 380; x < 520; x += 3)
             ASSERT_EQ(shown.pixelColor(x, y), sharp.pixelColor(x, y)) << x << "," << y;
+}
+
+// The booklet's sheet is rendered for the screen's pixels, not enlarged.
+TEST(HighDpi, rendersThePreviewForTheScreensPixels) {
+    const std::unique_ptr<QWidget> form(openBookletForm());
+    form->show();
+    const auto* front = child<QLabel>(form.get(), "Fronte");
+    ASSERT_TRUE(waitUntil([&] { return !front->pixmap().isNull(); }));
+    const QPixmap side = front->pixmap();
+    EXPECT_EQ(side.devicePixelRatio(), form->devicePixelRatioF());
+    EXPECT_EQ(side.width(), qRound(front->contentsRect().width() * form->devicePixelRatioF()));
 }
 
 } // namespace

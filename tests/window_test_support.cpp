@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMessageBox>
@@ -50,6 +51,16 @@ QWidget* visibleWindow(const QString& name) {
 
 void deleteClosedWindows() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+bool waitUntil(const std::function<bool()>& done, int ms) {
+    const QDeadlineTimer deadline(ms);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
+        QApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    }
+    return true;
 }
 
 } // namespace plicora::testing

@@ -45,4 +45,7 @@ QWidget* visibleWindow(const QString& name);
 // Destroys the windows closed with Qt::WA_DeleteOnClose.
 void deleteClosedWindows();
 
+// Runs the event loop until `done` holds; false if it doesn't within `ms` milliseconds.
+bool waitUntil(const std::function<bool()>& done, int ms = 30000);
+
 } // namespace plicora::testing

@@ -6,6 +6,7 @@
 #include "fonts.h"
 #include "message_box.h"
 #include "output_box.h"
+#include "pdf_drop_target.h"
 #include "wrapping_button.h"
 
 #include <QCheckBox>
@@ -136,6 +137,7 @@ CalculatorForm::CalculatorForm(const CalculatorVariant& variant) : variant_(vari
     connect(check1_, &QCheckBox::clicked, this, &CalculatorForm::onCheck1Clicked);
     connect(as<QPushButton>(at(Control::Command1)), &QPushButton::clicked, this,
             &CalculatorForm::onCommand1Clicked);
+    new PdfDropTarget(this, variant.mode);
 
     if (variant.centred)
         centreOnScreen(this);

@@ -6,6 +6,7 @@
 #include "centre.h"
 #include "fonts.h"
 #include "message_box.h"
+#include "pdf_drop_target.h"
 #include "pixel_runs.h"
 #include "twips.h"
 #include "wrapping_button.h"
@@ -107,6 +108,7 @@ Form1::Form1() {
             button->setFocus();
         previous = button;
     }
+    new PdfDropTarget(this, Mode::FourUp);
 
     centreOnScreen(this);
 }

@@ -95,4 +95,5 @@ def main():
         program.wait(10)
 
 
-main()
+if __name__ == "__main__":
+    main()

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # End to end through a screen reader's eyes: the real program on a virtual X screen, with its own
-# D-Bus session and accessibility bus, read through AT-SPI by screen_reader.py. Skipped (77) when
+# D-Bus session and accessibility bus, read through AT-SPI by a reader script. Skipped (77) when
 # AT-SPI's Python bindings (python3-pyatspi) are missing.
 #
-# Usage: tst_screen_reader.sh PATH_TO_PLICORA
+# Usage: tst_screen_reader.sh PATH_TO_PLICORA [SCRIPT]
+#   SCRIPT: the reader to run, screen_reader.py (the calculator) unless given, or
+#   booklet_reader.py (the booklet window opened for a PDF)
 set -euo pipefail
 
-program=${1:?usage: tst_screen_reader.sh PATH_TO_PLICORA}
+program=${1:?usage: tst_screen_reader.sh PATH_TO_PLICORA [SCRIPT]}
+script=${2:-screen_reader.py}
 # Debian's Python, which holds the bindings, whatever python3 comes first on the PATH.
 python=/usr/bin/python3
 "$python" -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
@@ -31,7 +34,7 @@ attempt() {
     grep -q '[0-9]' "$work/display" || { cat "$work/xvfb.log" >&2; echo "FAIL: Xvfb did not start" >&2; return 1; }
     # A session bus of its own, which starts the accessibility bus when the program asks for it.
     DISPLAY=":$(tr -dc '0-9' <"$work/display")" \
-        dbus-run-session -- "$python" "$(dirname "$0")/screen_reader.py" "$program" 2>&1 |
+        dbus-run-session -- "$python" "$(dirname "$0")/$script" "$program" 2>&1 |
         tee "$work/run.log"
     local status=${PIPESTATUS[0]}
     kill "$xvfb_pid" 2>/dev/null || true

@@ -25,7 +25,7 @@ lintian --fail-on error,warning --no-tag-display-limit "$deb" 2>/dev/null || {
 }
 
 dpkg-deb -x "$deb" "$work/root"
-appstreamcli validate --no-net "$work"/root/usr/share/metainfo/*.metainfo.xml || {
+appstreamcli validate --no-net --pedantic "$work"/root/usr/share/metainfo/*.metainfo.xml || {
     echo "FAIL: appstreamcli" >&2
     status=1
 }

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+namespace plicora {
+
+// The argument of the desktop action that asks for a PDF before opening the booklet window.
+inline constexpr const char* choosePdfArgument = "--scegli-pdf";
+
+// Which window the program opens when its first argument is not a command.
+struct WindowRoute {
+    enum class Window { Main, Booklet, ChoosePdf };
+    Window window = Window::Main;
+    std::string document = {}; // the PDF of the booklet window, as given
+};
+
+// The window `argv` asks for: one argument naming an existing file (what a file manager runs)
+// opens the booklet window for it, choosePdfArgument the file chooser, anything else the main
+// window with the arguments left to Qt.
+WindowRoute windowRoute(int argc, const char* const argv[]);
+
+// Whether a window system can be reached: on Linux a display in the environment, a platform
+// chosen through QT_QPA_PLATFORM or -platform. Without one Qt would abort in English.
+bool displayAvailable(int argc, const char* const argv[]);
+
+} // namespace plicora

@@ -1,0 +1,294 @@
+// The booklet window with the real engine as its child process, and the drop of a PDF on the
+// calculator windows.
+#include "test_support.h"
+#include "window_test_support.h"
+
+#include "engine/engine_interface.h"
+#include "imposition/imposition_messages.h"
+#include "tools/numbered_pdf/numbered_pdf.h"
+#include "ui/booklet_form.h"
+#include "ui/calculator_form.h"
+#include "ui/form1.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <set>
+
+using namespace plicora;
+using namespace plicora::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+const QString engineProgram = QStringLiteral(PLICORA_ENGINE);
+
+fs::path numberedPdf(const fs::path& folder, int pages, int textLines = 0) {
+    const fs::path path = folder / "doc.pdf";
+    writeNumberedPdf(path, std::vector<NumberedPage>(pages), textLines);
+    return path;
+}
+
+QString qt(const fs::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+std::set<std::string> filesIn(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.insert(entry.path().filename());
+    return names;
+}
+
+// A stand-in engine: a shell script with this body.
+fs::path fakeEngine(const fs::path& folder, const std::string& body) {
+    const fs::path path = folder / "motore";
+    std::ofstream(path) << "#!/bin/sh\n" << body << "\n";
+    fs::permissions(path, fs::perms::owner_all);
+    return path;
+}
+
+bool previewShown(const BookletForm& form) {
+    return !child<QLabel>(&form, "Fronte")->pixmap().isNull() &&
+           !child<QLabel>(&form, "Retro")->pixmap().isNull();
+}
+
+// What the window says of a document and a layout.
+struct ChoiceCase {
+    const char* name;
+    int pages;
+    Mode opened;
+    const char* blanks;      // for the layout it opened with
+    const char* blanksOther; // after choosing the other one
+};
+
+class Choices : public ::testing::TestWithParam<ChoiceCase> {};
+
+TEST_P(Choices, sayHowManyBlanksTheLayoutAdds) {
+    const ChoiceCase& c = GetParam();
+    const TemporaryDirectory dir;
+    BookletForm form(qt(numberedPdf(dir.path(), c.pages)), c.opened, engineProgram);
+    form.show();
+    EXPECT_EQ(child<QLabel>(&form, "Documento")->text(), "Documento: doc.pdf");
+    EXPECT_EQ(child<QLabel>(&form, "Pagine")->text(),
+              QStringLiteral("Pagine del documento: %1").arg(c.pages));
+    EXPECT_EQ(child<QRadioButton>(&form, "Quattro")->isChecked(), c.opened == Mode::FourUp);
+    EXPECT_TRUE(child<QRadioButton>(&form, "UnFile")->isChecked());
+    EXPECT_EQ(child<QLabel>(&form, "Bianche")->text(), QString::fromUtf8(c.blanks));
+    child<QRadioButton>(&form, c.opened == Mode::FourUp ? "Otto" : "Quattro")->click();
+    EXPECT_EQ(child<QLabel>(&form, "Bianche")->text(), QString::fromUtf8(c.blanksOther));
+    child<QRadioButton>(&form, "DueFile")->click();
+    EXPECT_TRUE(child<QLabel>(&form, "Istruzioni")->text().startsWith("Stampa i fronti"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Documents, Choices,
+                         ::testing::Values(ChoiceCase{"wholeSheets", 8, Mode::FourUp,
+                                                      "Nessuna pagina bianca da aggiungere",
+                                                      "Nessuna pagina bianca da aggiungere"},
+                                           ChoiceCase{"oneBlank", 7, Mode::FourUp,
+                                                      "Si aggiunge 1 pagina bianca in fondo",
+                                                      "Si aggiunge 1 pagina bianca in fondo"},
+                                           ChoiceCase{"eightUpBlanks", 10, Mode::EightUp,
+                                                      "Si aggiungono 6 pagine bianche in fondo",
+                                                      "Si aggiungono 2 pagine bianche in fondo"}),
+                         caseName<ChoiceCase>);
+
+TEST(Preview, showsTheFirstSheetsTwoSidesFromTheEngine) {
+    const TemporaryDirectory dir;
+    BookletForm form(qt(numberedPdf(dir.path(), 8)), Mode::FourUp, engineProgram);
+    form.show();
+    ASSERT_TRUE(waitUntil([&] { return previewShown(form); }));
+    const QLabel* front = child<QLabel>(&form, "Fronte");
+    const QPixmap side = front->pixmap();
+    // As many pixels as the screen shows, so that it is sharp at any scale factor.
+    EXPECT_EQ(side.width(), qRound(front->contentsRect().width() * form.devicePixelRatioF()));
+    EXPECT_NE(side.toImage(), child<QLabel>(&form, "Retro")->pixmap().toImage());
+    EXPECT_EQ(filesIn(dir.path()), std::set<std::string>{"doc.pdf"}); // made elsewhere
+
+    child<QRadioButton>(&form, "Otto")->click();
+    EXPECT_TRUE(front->pixmap().isNull()); // the four-up sheet is not shown as eight-up
+    ASSERT_TRUE(waitUntil([&] { return previewShown(form); }));
+}
+
+// A booklet made with the real engine, beside the document.
+struct CreateCase {
+    const char* name;
+    bool twoFiles;
+    std::vector<std::string> written;
+};
+
+class Create : public ::testing::TestWithParam<CreateCase> {};
+
+TEST_P(Create, writesTheBookletBesideTheDocumentAndSaysWhere) {
+    const CreateCase& c = GetParam();
+    const TemporaryDirectory dir;
+    BookletForm form(qt(numberedPdf(dir.path(), 6)), Mode::FourUp, engineProgram);
+    form.show();
+    if (c.twoFiles)
+        child<QRadioButton>(&form, "DueFile")->click();
+    child<QPushButton>(&form, "Crea")->click();
+    EXPECT_FALSE(child<QPushButton>(&form, "Crea")->isEnabled());
+    ASSERT_TRUE(waitUntil([&] { return child<QPushButton>(&form, "Apri")->isVisible(); }));
+    std::set<std::string> expected{"doc.pdf"};
+    QString result = "Opuscolo creato:";
+    for (const std::string& name : c.written) {
+        expected.insert(name);
+        result += "\n" + qt(dir.path() / name);
+        EXPECT_TRUE(fs::file_size(dir.path() / name) > 0) << name;
+    }
+    EXPECT_EQ(filesIn(dir.path()), expected);
+    EXPECT_EQ(child<QLabel>(&form, "Risultato")->text(), result);
+    EXPECT_TRUE(child<QPushButton>(&form, "ApriCartella")->isVisible());
+    EXPECT_TRUE(child<QPushButton>(&form, "Crea")->isEnabled());
+    EXPECT_TRUE(child<QPushButton>(&form, "Apri")->hasFocus());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, Create,
+    ::testing::Values(CreateCase{"duplex", false, {"doc-opuscolo.pdf"}},
+                      CreateCase{"twoFiles", true, {"doc-fronte.pdf", "doc-retro.pdf"}}),
+    caseName<CreateCase>);
+
+TEST(Run, showsTheEnginesProgressAndCancelsWithoutAFileLeft) {
+    const TemporaryDirectory dir;
+    // The preview runs the real engine; the booklet, one that reports and then takes its time.
+    const fs::path document = numberedPdf(dir.path(), 8);
+    const fs::path engine = fakeEngine(
+        dir.path(), "case \"$*\" in *--avanzamento*) echo 'avanzamento 3 8'; exec sleep 60;; esac\n"
+                    "exec '" PLICORA_ENGINE "' \"$@\"");
+    BookletForm form(qt(document), Mode::FourUp, qt(engine));
+    form.show();
+    child<QPushButton>(&form, "Crea")->click();
+    auto* bar = child<QProgressBar>(&form, "Avanzamento");
+    ASSERT_TRUE(waitUntil([&] { return bar->isVisible() && bar->value() == 3; }));
+    EXPECT_EQ(bar->maximum(), 8);
+    EXPECT_TRUE(child<QPushButton>(&form, "Annulla")->hasFocus());
+    child<QPushButton>(&form, "Annulla")->click();
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_EQ(child<QLabel>(&form, "Risultato")->text(), "Annullato: nessun file scritto.");
+    EXPECT_TRUE(child<QPushButton>(&form, "Crea")->isEnabled());
+}
+
+TEST(Run, cancelledRealRunLeavesNoFile) {
+    const TemporaryDirectory dir;
+    BookletForm form(qt(numberedPdf(dir.path(), 2000, 40)), Mode::FourUp, engineProgram);
+    form.show();
+    child<QRadioButton>(&form, "DueFile")->click();
+    child<QPushButton>(&form, "Crea")->click();
+    auto* bar = child<QProgressBar>(&form, "Avanzamento");
+    ASSERT_TRUE(waitUntil([&] { return bar->maximum() > 0 && bar->value() > 0; }));
+    child<QPushButton>(&form, "Annulla")->click();
+    EXPECT_EQ(filesIn(dir.path()), std::set<std::string>{"doc.pdf"});
+}
+
+// A run that doesn't give a booklet: the user reads why, and the window goes on.
+struct FailureCase {
+    const char* name;
+    const char* document; // content of doc.pdf; empty: a numbered PDF
+    const char* engine;   // body of a stand-in engine; nullptr: the real one; "": none at all
+    std::string message;
+};
+
+class Failure : public ::testing::TestWithParam<FailureCase> {};
+
+TEST_P(Failure, isAnItalianMessageAndTheWindowGoesOn) {
+    const FailureCase& c = GetParam();
+    const TemporaryDirectory dir;
+    fs::path document = dir.path() / "doc.pdf";
+    if (*c.document)
+        std::ofstream(document) << c.document;
+    else
+        numberedPdf(dir.path(), 4);
+    const QString engine = !c.engine   ? engineProgram
+                           : *c.engine ? qt(fakeEngine(dir.path(), c.engine))
+                                       : qt(dir.path() / "manca");
+    BookletForm form(qt(document), Mode::FourUp, engine);
+    form.show();
+    const MessageSeen seen = answerMessageBox([&] {
+        auto* create = child<QPushButton>(&form, "Crea");
+        create->click();
+        waitUntil([&] { return create->isEnabled(); }); // the box is answered while it waits
+    });
+    EXPECT_EQ(seen.title, "Plicora");
+    EXPECT_EQ(seen.text, QString::fromStdString(c.message));
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(child<QPushButton>(&form, "Crea")->isEnabled());
+    EXPECT_FALSE(child<QPushButton>(&form, "Apri")->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, Failure,
+    ::testing::Values(FailureCase{"damaged", "%PDF-1.4\n1 0 obj << /Type /Catalog\n%%EOF\n",
+                                  nullptr, damagedPdfMessage},
+                      FailureCase{"engineKilled", "", "kill -9 $$", engine::diedMessage},
+                      FailureCase{"engineSilentFailure", "", "exit 1", engine::diedMessage},
+                      FailureCase{"engineMissing", "", "", engine::missingMessage}),
+    caseName<FailureCase>);
+
+// A PDF dropped on a window, as a file manager drops it.
+void drop(QWidget* target, const fs::path& file) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(qt(file))});
+    data.setText(qt(file));
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted())
+        return;
+    QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &dropped);
+}
+
+struct DropCase {
+    const char* name;
+    std::function<QWidget*()> open;
+    const char* target; // object name of the control dropped on; nullptr: the window
+    const char* preset; // the layout chosen in the booklet window
+};
+
+class Drop : public ::testing::TestWithParam<DropCase> {};
+
+TEST_P(Drop, opensTheBookletWindowWithTheWindowsLayout) {
+    const DropCase& c = GetParam();
+    const TemporaryDirectory dir;
+    const std::unique_ptr<QWidget> window(c.open());
+    window->show();
+    QWidget* target = c.target ? child(window.get(), c.target) : window.get();
+    if (auto* box = qobject_cast<QPlainTextEdit*>(target))
+        target = box->viewport();
+    std::ofstream(dir.path() / "note.txt") << "testo";
+    drop(target, dir.path() / "note.txt");
+    EXPECT_EQ(visibleWindow("BookletForm"), nullptr);
+
+    drop(target, numberedPdf(dir.path(), 4));
+    QWidget* booklet = visibleWindow("BookletForm");
+    ASSERT_NE(booklet, nullptr);
+    EXPECT_TRUE(child<QRadioButton>(booklet, c.preset)->isChecked());
+    EXPECT_EQ(child<QLabel>(booklet, "Documento")->text(), "Documento: doc.pdf");
+    if (auto* box = qobject_cast<QPlainTextEdit*>(target->parentWidget())) {
+        EXPECT_FALSE(box->toPlainText().contains("doc.pdf")) << "taken as text, not as a booklet";
+    }
+    booklet->close();
+    deleteClosedWindows();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, Drop,
+    ::testing::Values(
+        DropCase{"form1", [] { return new Form1; }, nullptr, "Quattro"},
+        DropCase{"form2OnOutput", [] { return new CalculatorForm(fourUpCalculator()); }, "Stampa",
+                 "Quattro"},
+        DropCase{"form3", [] { return new CalculatorForm(eightUpCalculator()); }, nullptr, "Otto"}),
+    caseName<DropCase>);
+
+} // namespace

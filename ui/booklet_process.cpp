@@ -1,0 +1,90 @@
+#include "booklet_process.h"
+
+#include "core/user_error.h"
+
+#include <QFile>
+#include <QProcess>
+
+namespace plicora {
+
+BookletProcess::BookletProcess(const QString& engine, QObject* parent)
+    : QObject(parent), engine_(engine) {}
+
+BookletProcess::~BookletProcess() {
+    cancel();
+}
+
+void BookletProcess::start(const engine::BookletJob& job) {
+    cancel();
+    QStringList arguments;
+    for (const std::string& argument : engine::arguments(job))
+        arguments << QFile::decodeName(QByteArray::fromStdString(argument));
+    process_ = new QProcess(this);
+    connect(process_, &QProcess::readyReadStandardOutput, this, &BookletProcess::readOutput);
+    connect(process_, &QProcess::finished, this,
+            [this](int exitCode, QProcess::ExitStatus status) { onFinished(exitCode, status); });
+    connect(process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            onStartFailed();
+    });
+    process_->start(engine_, arguments, QIODevice::ReadOnly);
+}
+
+void BookletProcess::cancel() {
+    if (!process_)
+        return;
+    process_->disconnect(this);
+    process_->kill();
+    process_->waitForFinished();
+    // The engine names each file once it is whole; one killed after that is undone here. A file
+    // being written when the engine dies has no name yet and vanishes with it.
+    readOutput();
+    for (const QString& path : std::as_const(written_))
+        QFile::remove(path);
+    end();
+}
+
+void BookletProcess::readOutput() {
+    while (process_->canReadLine()) {
+        const QByteArray line = process_->readLine().chopped(1);
+        if (const auto progress = engine::readProgressLine(line.toStdString()))
+            Q_EMIT progressed(progress->done, progress->total);
+        else
+            written_ << QFile::decodeName(line);
+    }
+}
+
+void BookletProcess::onFinished(int exitCode, int exitStatus) {
+    readOutput();
+    // The engine names itself as a command does; a message box needs no such name.
+    QStringList lines = QString::fromUtf8(process_->readAllStandardError()).trimmed().split(u'\n');
+    const QString prefix = QString::fromUtf8(commandLinePrefix.data(),
+                                             static_cast<qsizetype>(commandLinePrefix.size()));
+    for (QString& line : lines)
+        if (line.startsWith(prefix))
+            line.remove(0, prefix.size());
+    const QString errors = lines.join(u'\n').trimmed();
+    const QStringList paths = written_;
+    end();
+    if (exitStatus == QProcess::NormalExit && exitCode == engine::exitSuccess)
+        Q_EMIT succeeded(paths);
+    else if (exitStatus == QProcess::NormalExit && exitCode == engine::exitFailure &&
+             !errors.isEmpty())
+        Q_EMIT failed(errors);
+    else
+        Q_EMIT failed(QString::fromUtf8(engine::diedMessage));
+}
+
+void BookletProcess::onStartFailed() {
+    end();
+    Q_EMIT failed(QString::fromUtf8(engine::missingMessage));
+}
+
+void BookletProcess::end() {
+    process_->disconnect(this);
+    process_->deleteLater();
+    process_ = nullptr;
+    written_.clear();
+}
+
+} // namespace plicora

@@ -1,0 +1,33 @@
+#include "booklet_window.h"
+
+#include "booklet_form.h"
+#include "engine/engine_interface.h"
+#include "ui_messages.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+
+namespace plicora {
+
+QWidget* openBookletWindow(const QString& document, Mode mode) {
+    const QString engine = QFile::decodeName(QByteArray::fromStdString(
+        engine::enginePath(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString())
+            .string()));
+    auto* window = new BookletForm(document, mode, engine);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    return window;
+}
+
+bool chooseBookletDocument() {
+    const QString document = QFileDialog::getOpenFileName(
+        nullptr, QString::fromUtf8(chooseTitle), QDir::homePath(), QString::fromUtf8(pdfFilter));
+    if (document.isEmpty())
+        return false;
+    openBookletWindow(document, Mode::FourUp);
+    return true;
+}
+
+} // namespace plicora

@@ -1,0 +1,74 @@
+#include "fold_drawing.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace plicora {
+namespace {
+
+// A curved arrow from `from` to `to`, bulging by `bulge` pixels upwards.
+void drawArrow(QPainter& painter, QPointF from, QPointF to, qreal bulge) {
+    QPainterPath path(from);
+    const QPointF middle = (from + to) / 2 - QPointF(0, bulge);
+    path.quadTo(middle, to);
+    painter.drawPath(path);
+    // The head points along the curve's last tangent.
+    const QPointF direction = to - middle;
+    const qreal length = std::hypot(direction.x(), direction.y());
+    const QPointF unit = direction / length, normal(-unit.y(), unit.x());
+    painter.drawLine(to, to - 7 * unit + 4 * normal);
+    painter.drawLine(to, to - 7 * unit - 4 * normal);
+}
+
+} // namespace
+
+FoldDrawing::FoldDrawing(QWidget* parent) : QWidget(parent) {}
+
+void FoldDrawing::setMode(Mode mode) {
+    mode_ = mode;
+    update();
+}
+
+void FoldDrawing::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor ink = palette().color(QPalette::WindowText);
+    const QColor paper = palette().color(QPalette::Base);
+    const qreal width = this->width(), height = this->height();
+    const qreal sheetWidth = width * 0.55, sheetHeight = sheetWidth / 1.414;
+    const qreal left = (width - sheetWidth) / 2, headroom = height * 0.12;
+
+    // Above: the sheet turned over around the axis between its short edges, the top staying the
+    // top.
+    const QRectF turned(left, headroom, sheetWidth, sheetHeight);
+    painter.setPen(QPen(ink, 1.5));
+    painter.setBrush(paper);
+    painter.drawRect(turned);
+    painter.setBrush(Qt::NoBrush);
+    drawArrow(painter, turned.topLeft() + QPointF(6, -2), turned.topRight() + QPointF(-6, -2),
+              headroom * 0.8);
+    painter.setPen(QPen(ink, 1, Qt::DashLine));
+    painter.drawLine(QPointF(turned.center().x(), turned.top() - headroom * 0.5),
+                     QPointF(turned.center().x(), turned.bottom() + headroom * 0.5));
+
+    // Below: the fold down the middle, the right half laid over the left.
+    const QRectF folded(left, height - sheetHeight - 4, sheetWidth, sheetHeight);
+    painter.setPen(QPen(ink, 1.5));
+    painter.setBrush(paper);
+    painter.drawRect(folded);
+    painter.setPen(QPen(ink, 1.5, Qt::DashLine));
+    painter.drawLine(QPointF(folded.center().x(), folded.top()),
+                     QPointF(folded.center().x(), folded.bottom()));
+    if (mode_ == Mode::EightUp) {
+        painter.setPen(QPen(ink, 0.75, Qt::DotLine));
+        painter.drawLine(QPointF(folded.left(), folded.center().y()),
+                         QPointF(folded.right(), folded.center().y()));
+    }
+    painter.setPen(QPen(ink, 1.5));
+    drawArrow(painter, QPointF(folded.right() - 6, folded.top() - 2),
+              QPointF(folded.left() + 6, folded.top() - 2), headroom * 0.8);
+}
+
+} // namespace plicora

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "core/page.h"
+
+#include <QWidget>
+
+namespace plicora {
+
+// A small drawing of the printed sheet: turned over on its short edge, then folded in the middle,
+// with each half holding one page (four-up) or two, one above the other (eight-up). Drawn in the
+// palette's colours, so it reads on dark themes too.
+class FoldDrawing : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit FoldDrawing(QWidget* parent);
+
+    void setMode(Mode mode);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Mode mode_ = Mode::FourUp;
+};
+
+} // namespace plicora
