@@ -1,8 +1,8 @@
 #include "test_support.h"
 #include "window_test_support.h"
 
+#include "ui/after_first_paint.h"
 #include "ui/form1.h"
-#include "ui/icon_after_first_paint.h"
 #include "ui/pixel_runs.h"
 #include "ui/wrapping_button.h"
 
@@ -216,18 +216,20 @@ INSTANTIATE_TEST_SUITE_P(
                       ButtonState{"focused", false, true, Qt::white, QColor(128, 96, 64)}),
     caseName<ButtonState>);
 
-// The icon's images are decoded only once a window has been painted.
-TEST(WindowIcon, isSetAfterTheFirstPaint) {
-    QCoreApplication::processEvents(); // an icon that earlier tests' paints still have to set
-    QApplication::setWindowIcon(QIcon());
-    new IconAfterFirstPaint;
+// Work that the first picture doesn't need waits for it.
+TEST(AfterFirstPaint, runsOnceAWindowHasBeenPainted) {
+    QCoreApplication::processEvents(); // what earlier tests' paints still have to run
+    int runs = 0;
+    new AfterFirstPaint([&runs] { ++runs; });
     QWidget window;
     QCoreApplication::processEvents();
-    EXPECT_TRUE(QApplication::windowIcon().isNull());
+    EXPECT_EQ(runs, 0);
     window.show();
     window.grab();
     QCoreApplication::processEvents();
-    EXPECT_EQ(QApplication::windowIcon().availableSizes().size(), 8);
+    window.grab();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(runs, 1);
 }
 
 // Runs that cross rows and bands land where they belong; a run past the end is cut short.

@@ -1,21 +1,36 @@
 #include "application_setup.h"
 
 #include "accessibility.h"
+#include "after_first_paint.h"
 #include "fonts.h"
-#include "icon_after_first_paint.h"
 #include "qt_translation.h"
 
 #include <QApplication>
+#include <QIcon>
 
 namespace plicora {
+namespace {
+
+// The window icon at every size drawn for the desktop, so that it stays sharp at any scale.
+void setWindowIcon() {
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/plicora.png").arg(size));
+    QApplication::setWindowIcon(icon);
+}
+
+} // namespace
 
 void setUpApplication() {
     QApplication::setApplicationName(QStringLiteral("Plicora"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.plicora"));
-    new IconAfterFirstPaint; // owned by the application
     installFontSubstitutes();
     installAccessibleRoles();
-    loadQtTranslation();
+    // Nothing the user can reach before the first paint shows Qt's own texts.
+    new AfterFirstPaint([] { // owned by the application
+        setWindowIcon();
+        loadQtTranslation();
+    });
 }
 
 } // namespace plicora
