@@ -75,15 +75,15 @@ const ControlRow controls[] = {
     {"UnFile", Kind::Choice, "Un file, per il fronte-retro", {12, 26, 316, 24}},
     {"DueFile", Kind::Choice, "Due file: fronti e retri", {12, 54, 316, 24}},
     {"Spessi", Kind::Group, "Documenti spessi", {16, 184, 340, 120}},
-    {"FascicoliDi", Kind::Caption, "Fascicoli di", {12, 28, 100, 22}},
+    {"FascicoliDi", Kind::Caption, "Fascicoli di", {12, 26, 100, 24}},
     {"FogliFascicolo",
      Kind::Field,
      "Fogli per fascicolo (vuoto: un solo opuscolo)",
      {116, 26, 60, 24}},
-    {"Fogli", Kind::Caption, "fogli (vuoto: uno solo)", {184, 28, 144, 22}},
-    {"ScorrimentoDi", Kind::Caption, "Scorrimento", {12, 58, 100, 22}},
+    {"Fogli", Kind::Caption, "fogli (vuoto: uno solo)", {184, 26, 144, 24}},
+    {"ScorrimentoDi", Kind::Caption, "Scorrimento", {12, 56, 100, 24}},
     {"Scorrimento", Kind::Field, "Scorrimento in millimetri", {116, 56, 60, 24}},
-    {"Millimetri", Kind::Caption, "mm (vuoto: nessuno)", {184, 58, 144, 22}},
+    {"Millimetri", Kind::Caption, "mm (vuoto: nessuno)", {184, 56, 144, 24}},
     {"ErroreCampi", Kind::Alert, "", {12, 86, 316, 26}, true},
     {"Prova", Kind::Button, "Foglio di prova", {364, 186, 200, 32}},
     {"Retri", Kind::Group, "Retri, stampando senza fronte-retro", {364, 224, 340, 80}, true},
@@ -117,7 +117,9 @@ QWidget* createControl(const ControlRow& row, QWidget* parent) {
     case Kind::Caption:
     case Kind::Alert: {
         auto* label = new QLabel(text, parent);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // A caption stands level with the field beside it.
+        label->setAlignment(Qt::AlignLeft |
+                            (row.kind == Kind::Caption ? Qt::AlignVCenter : Qt::AlignTop));
         label->setWordWrap(row.kind == Kind::Label || row.kind == Kind::Alert);
         label->setTextFormat(Qt::PlainText);
         if (row.kind == Kind::Alert)
