@@ -84,7 +84,7 @@ const ControlRow controls[] = {
     {"ScorrimentoDi", Kind::Caption, "Scorrimento", {12, 56, 100, 24}},
     {"Scorrimento", Kind::Field, "Scorrimento in millimetri", {116, 56, 60, 24}},
     {"Millimetri", Kind::Caption, "mm (vuoto: nessuno)", {184, 56, 144, 24}},
-    {"ErroreCampi", Kind::Alert, "", {12, 86, 316, 26}, true},
+    {"ErroreCampi", Kind::Alert, "", {12, 84, 316, 34}, true},
     {"Prova", Kind::Button, "Foglio di prova", {364, 186, 200, 32}},
     {"Retri", Kind::Group, "Retri, stampando senza fronte-retro", {364, 224, 340, 80}, true},
     {"RetriInversi", Kind::Option, "Retri in ordine inverso", {12, 24, 316, 24}},
@@ -371,6 +371,7 @@ std::optional<engine::BookletJob> BookletForm::readJob(bool focusFault) {
         return job;
     } catch (const UserError& error) {
         setLabel(fieldError_, QString::fromUtf8(error.what()));
+        fitCaption(fieldError_);
         if (focusFault)
             field->setFocus();
         return std::nullopt;
