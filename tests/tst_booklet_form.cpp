@@ -334,7 +334,7 @@ TEST_P(Refused, withAMessageUnderTheFields) {
     EXPECT_EQ(error->text(), QString::fromUtf8(c.message));
     EXPECT_TRUE(captionFits(error));
     child<QPushButton>(&form, "Crea")->click();
-    EXPECT_EQ(form.focusWidget(), child(&form, c.field)); // the keyboard is where to mend it
+    EXPECT_EQ(form.focusWidget(), child(&form, c.field));        // the keyboard is where to mend it
     EXPECT_TRUE(child<QPushButton>(&form, "Crea")->isEnabled()); // no run started
     type(form, c.field, "");
     EXPECT_FALSE(error->isVisible());
