@@ -8,10 +8,14 @@
 #include "tools/numbered_pdf/numbered_pdf.h"
 #include "ui/booklet_form.h"
 #include "ui/calculator_form.h"
+#include "ui/caption_fit.h"
 #include "ui/form1.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -24,6 +28,7 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <regex>
 #include <set>
 
 using namespace plicora;
@@ -191,6 +196,202 @@ TEST(Run, cancelledRealRunLeavesNoFile) {
     child<QPushButton>(&form, "Annulla")->click();
     EXPECT_EQ(filesIn(dir.path()), std::set<std::string>{"doc.pdf"});
 }
+
+// The engine's runs, one a line of its arguments: the real engine behind a stand-in that notes
+// them.
+struct NotedEngine {
+    explicit NotedEngine(const fs::path& folder)
+        : log(folder / "runs.txt"),
+          program(fakeEngine(folder, "echo \"$*\" >> '" + log.string() +
+                                         "'\nexec '" PLICORA_ENGINE "' \"$@\"")) {}
+    std::vector<std::string> runs() const {
+        std::vector<std::string> lines;
+        std::ifstream in(log);
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(line);
+        return lines;
+    }
+    fs::path log;
+    fs::path program;
+};
+
+std::string joined(const std::vector<std::string>& args) {
+    std::string text;
+    for (const std::string& arg : args)
+        text += (text.empty() ? "" : " ") + arg;
+    return text;
+}
+
+// Options set in the window, and the job they give the engine.
+struct OptionsCase {
+    const char* name;
+    std::function<void(BookletForm&)> set;
+    engine::BookletJob job; // without the document, which the test adds
+};
+
+class Options : public ::testing::TestWithParam<OptionsCase> {};
+
+TEST_P(Options, reachTheEngineAndThePreview) {
+    const OptionsCase& c = GetParam();
+    const TemporaryDirectory dir;
+    const NotedEngine engine(dir.path());
+    const fs::path document = numberedPdf(dir.path(), 12);
+    BookletForm form(qt(document), Mode::FourUp, qt(engine.program));
+    form.show();
+    c.set(form);
+    ASSERT_TRUE(waitUntil([&] { return previewShown(form); }));
+    child<QPushButton>(&form, "Crea")->click();
+    ASSERT_TRUE(waitUntil([&] { return child<QPushButton>(&form, "Apri")->isVisible(); }));
+
+    engine::BookletJob job = c.job;
+    job.document = document.string();
+    job.progress = true;
+    std::string created, previewed; // the booklet's run, and the last preview's
+    for (const std::string& run : engine.runs())
+        (run.find("--avanzamento") != std::string::npos ? created : previewed) = run;
+    EXPECT_EQ(created, joined(engine::arguments(job)));
+    // The preview's sheet: the same booklet, in one file as a duplex printer prints it.
+    job.separate = job.progress = job.reversedBacks = job.turnedBacks = false;
+    job.output = "ANTEPRIMA";
+    EXPECT_EQ(std::regex_replace(previewed, std::regex("--uscita \\S+"), "--uscita ANTEPRIMA"),
+              joined(engine::arguments(job)));
+}
+
+void type(BookletForm& form, const char* field, const char* text) {
+    child<QLineEdit>(&form, field)->setText(QString::fromUtf8(text));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Jobs, Options,
+    ::testing::Values(
+        OptionsCase{"oneBooklet", [](BookletForm& form) { type(form, "FogliFascicolo", " "); }, {}},
+        OptionsCase{"signatures",
+                    [](BookletForm& form) { type(form, "FogliFascicolo", "2"); },
+                    {.sheetsPerSignature = 2}},
+        OptionsCase{"creepWithComma",
+                    [](BookletForm& form) {
+                        type(form, "FogliFascicolo", "3");
+                        type(form, "Scorrimento", "0,25");
+                    },
+                    {.sheetsPerSignature = 3, .creep = 25}},
+        OptionsCase{"creepNotEightUp",
+                    [](BookletForm& form) {
+                        type(form, "Scorrimento", "1.5");
+                        child<QRadioButton>(&form, "Otto")->click();
+                    },
+                    {.mode = Mode::EightUp}},
+        OptionsCase{"backsReversedAndTurned",
+                    [](BookletForm& form) {
+                        child<QRadioButton>(&form, "DueFile")->click();
+                        child<QCheckBox>(&form, "RetriInversi")->click();
+                        child<QCheckBox>(&form, "RetriCapovolti")->click();
+                    },
+                    {.separate = true, .reversedBacks = true, .turnedBacks = true}},
+        OptionsCase{"backsOnlyWithTwoFiles",
+                    [](BookletForm& form) {
+                        child<QRadioButton>(&form, "DueFile")->click();
+                        child<QCheckBox>(&form, "RetriCapovolti")->click();
+                        child<QRadioButton>(&form, "UnFile")->click();
+                    },
+                    {}}),
+    caseName<OptionsCase>);
+
+TEST(Options, showOnlyWhereTheyApply) {
+    const TemporaryDirectory dir;
+    BookletForm form(qt(numberedPdf(dir.path(), 40)), Mode::FourUp, engineProgram);
+    form.show();
+    auto* backs = child<QGroupBox>(&form, "Retri");
+    auto* creep = child<QLineEdit>(&form, "Scorrimento");
+    EXPECT_FALSE(backs->isVisible());
+    EXPECT_TRUE(creep->isEnabled());
+    child<QRadioButton>(&form, "DueFile")->click();
+    EXPECT_TRUE(backs->isVisible());
+    child<QRadioButton>(&form, "Otto")->click();
+    EXPECT_FALSE(creep->isEnabled()); // eight-up sheets are folded one by one
+    child<QRadioButton>(&form, "Quattro")->click();
+    type(form, "FogliFascicolo", "4");
+    EXPECT_TRUE(child<QLabel>(&form, "Istruzioni")->text().contains("ogni fascicolo di 4 fogli"));
+}
+
+// A field the engine can't take: the message sits under the fields, and nothing runs.
+struct RefusedCase {
+    const char* name;
+    const char* field;
+    const char* text;
+    const char* message;
+};
+
+class Refused : public ::testing::TestWithParam<RefusedCase> {};
+
+TEST_P(Refused, withAMessageUnderTheFields) {
+    const RefusedCase& c = GetParam();
+    const TemporaryDirectory dir;
+    BookletForm form(qt(numberedPdf(dir.path(), 8)), Mode::FourUp, engineProgram);
+    form.show();
+    type(form, c.field, c.text);
+    auto* error = child<QLabel>(&form, "ErroreCampi");
+    EXPECT_TRUE(error->isVisible());
+    EXPECT_EQ(error->text(), QString::fromUtf8(c.message));
+    EXPECT_TRUE(captionFits(error));
+    child<QPushButton>(&form, "Crea")->click();
+    EXPECT_EQ(form.focusWidget(), child(&form, c.field));        // the keyboard is where to mend it
+    EXPECT_TRUE(child<QPushButton>(&form, "Crea")->isEnabled()); // no run started
+    type(form, c.field, "");
+    EXPECT_FALSE(error->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, Refused,
+    ::testing::Values(
+        RefusedCase{"creepAboveTheLimit", "Scorrimento", "5,01",
+                    "Scorrimento: da 0 a 5 mm, come 0,5"},
+        RefusedCase{"creepInWords", "Scorrimento", "mezzo", "Scorrimento: da 0 a 5 mm, come 0,5"},
+        RefusedCase{"creepNegative", "Scorrimento", "-1", "Scorrimento: da 0 a 5 mm, come 0,5"},
+        RefusedCase{"signaturesAboveTheLimit", "FogliFascicolo", "501",
+                    "Fogli per fascicolo: un numero da 1 a 500, o vuoto"},
+        RefusedCase{"signaturesFraction", "FogliFascicolo", "2,5",
+                    "Fogli per fascicolo: un numero da 1 a 500, o vuoto"}),
+    caseName<RefusedCase>);
+
+// How the test sheet's back came out, and the options the window then sets.
+struct AnswerCase {
+    const char* button;
+    bool reversed;
+    bool turned;
+};
+
+class TestSheet : public ::testing::TestWithParam<AnswerCase> {};
+
+TEST_P(TestSheet, isWrittenBesideTheDocumentAndItsAnswerSetsTheBacks) {
+    const AnswerCase& c = GetParam();
+    const TemporaryDirectory dir;
+    BookletForm form(qt(numberedPdf(dir.path(), 8)), Mode::FourUp, engineProgram);
+    form.show();
+    child<QRadioButton>(&form, "DueFile")->click();
+    child<QCheckBox>(&form, "RetriInversi")->click();
+    child<QCheckBox>(&form, "RetriCapovolti")->click();
+    child<QRadioButton>(&form, "UnFile")->click();
+    child<QPushButton>(&form, "Prova")->click();
+    ASSERT_TRUE(waitUntil([&] { return visibleWindow("RispostaProva") != nullptr; }));
+    EXPECT_EQ(filesIn(dir.path()),
+              (std::set<std::string>{"doc.pdf", "prova-fronte.pdf", "prova-retro.pdf"}));
+    EXPECT_EQ(child<QLabel>(&form, "Risultato")->text(),
+              "Foglio di prova creato:\n" + qt(dir.path() / "prova-fronte.pdf") + "\n" +
+                  qt(dir.path() / "prova-retro.pdf"));
+    child<QPushButton>(visibleWindow("RispostaProva"), c.button)->click();
+    EXPECT_EQ(visibleWindow("RispostaProva"), nullptr);
+    EXPECT_TRUE(child<QRadioButton>(&form, "DueFile")->isChecked());
+    EXPECT_EQ(child<QCheckBox>(&form, "RetriInversi")->isChecked(), c.reversed);
+    EXPECT_EQ(child<QCheckBox>(&form, "RetriCapovolti")->isChecked(), c.turned);
+    deleteClosedWindows();
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, TestSheet,
+                         ::testing::Values(AnswerCase{"Giusto", false, false},
+                                           AnswerCase{"Capovolto", false, true},
+                                           AnswerCase{"Inverso", true, false},
+                                           AnswerCase{"InversoCapovolto", true, true}),
+                         [](const auto& info) { return std::string(info.param.button); });
 
 // A run that doesn't give a booklet: the user reads why, and the window goes on.
 struct FailureCase {

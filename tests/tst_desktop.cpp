@@ -132,7 +132,8 @@ TEST_P(EachLook, everyCaptionFitsItsControl) {
         }
         if (auto* eightUp = form->findChild<QRadioButton*>("Otto")) { // the longest instructions
             eightUp->click();
-            child<QRadioButton>(form.get(), "DueFile")->click();
+            child<QRadioButton>(form.get(), "DueFile")->click(); // and the backs' options
+            child<QLineEdit>(form.get(), "FogliFascicolo")->setText("mille"); // and a refusal
         }
         for (QWidget* control : form->findChildren<QWidget*>()) {
             const auto* box = qobject_cast<QPlainTextEdit*>(control);
@@ -193,6 +194,7 @@ TEST(ScreenReader, hearsFramedWindowsAndNoNamelessDecoration) {
 TEST(ScreenReader, hearsEveryControlOfTheBookletWindow) {
     const std::unique_ptr<QWidget> form(openBookletForm());
     form->show();
+    child<QRadioButton>(form.get(), "DueFile")->click(); // the backs' options show
     EXPECT_EQ(accessible(form.get())->role(), QAccessible::Window);
     std::function<void(QAccessibleInterface*)> expectNamed = [&](QAccessibleInterface* parent) {
         for (int i = 0; i < parent->childCount(); ++i) {

@@ -1,10 +1,12 @@
 #include "booklet_form.h"
 
 #include "accessibility.h"
+#include "back_answer_dialog.h"
 #include "booklet_process.h"
 #include "caption_fit.h"
 #include "centre.h"
 #include "core/page_count.h"
+#include "core/sheet_sides.h"
 #include "core/user_error.h"
 #include "fold_drawing.h"
 #include "fonts.h"
@@ -14,6 +16,7 @@
 #include "ui_messages.h"
 #include "wrapping_button.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
@@ -22,6 +25,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QTimer>
@@ -30,19 +34,35 @@
 namespace plicora {
 namespace {
 
-enum class Kind { Title, Label, Group, Choice, Side, Drawing, Button, Progress };
+// Choices, captions, fields, options and alerts sit in the group created before them.
+enum class Kind {
+    Title,
+    Label,
+    Group,
+    Choice,
+    Caption,
+    Field,
+    Option,
+    Alert,
+    Side,
+    Drawing,
+    Button,
+    Progress
+};
 
-// One control of the window, in creation order; a choice sits in the group created before it.
+// One control of the window, in creation order.
 struct ControlRow {
     const char* name;
     Kind kind;
-    const char* text;    // caption, or the accessible name of a picture
-    QRect geometry;      // in pixels, within the window or the choice's group
+    const char* text;    // caption, or the accessible name of a picture or a field
+    QRect geometry;      // in pixels, within the window or the control's group
     bool hidden = false; // at opening
 };
 
-constexpr QSize clientSize(720, 578);
+constexpr QSize clientSize(720, 728);
 constexpr int progressDelayMs = 400;
+// The test sheet's files are named after it, beside the document.
+constexpr const char* testSheetName = "prova.pdf";
 
 const ControlRow controls[] = {
     {"Documento", Kind::Title, "", {16, 10, 688, 24}},
@@ -54,36 +74,66 @@ const ControlRow controls[] = {
     {"Stampante", Kind::Group, "Stampante", {364, 90, 340, 86}},
     {"UnFile", Kind::Choice, "Un file, per il fronte-retro", {12, 26, 316, 24}},
     {"DueFile", Kind::Choice, "Due file: fronti e retri", {12, 54, 316, 24}},
-    {"FronteTitolo", Kind::Label, "Foglio 1, fronte", {16, 186, 250, 20}},
-    {"RetroTitolo", Kind::Label, "Foglio 1, retro", {276, 186, 250, 20}},
-    {"PiegaTitolo", Kind::Label, "Girare e piegare", {536, 186, 168, 20}},
-    {"Fronte", Kind::Side, "Anteprima del foglio 1, fronte", {16, 208, 250, 179}},
-    {"Retro", Kind::Side, "Anteprima del foglio 1, retro", {276, 208, 250, 179}},
-    {"Piegatura", Kind::Drawing, "Come girare e piegare il foglio", {536, 208, 168, 179}},
-    {"Istruzioni", Kind::Label, "", {16, 394, 688, 42}},
-    {"Crea", Kind::Button, "Crea l'opuscolo", {16, 444, 200, 32}},
-    {"Avanzamento", Kind::Progress, "Avanzamento", {228, 448, 360, 24}, true},
-    {"Annulla", Kind::Button, "Annulla", {596, 444, 108, 32}, true},
-    {"Risultato", Kind::Label, "", {16, 484, 688, 46}, true},
-    {"Apri", Kind::Button, "Apri", {16, 536, 140, 32}, true},
-    {"ApriCartella", Kind::Button, "Apri la cartella", {166, 536, 180, 32}, true},
+    {"Spessi", Kind::Group, "Documenti spessi", {16, 184, 340, 120}},
+    {"FascicoliDi", Kind::Caption, "Fascicoli di", {12, 26, 100, 24}},
+    {"FogliFascicolo",
+     Kind::Field,
+     "Fogli per fascicolo (vuoto: un solo opuscolo)",
+     {116, 26, 60, 24}},
+    {"Fogli", Kind::Caption, "fogli (vuoto: uno solo)", {184, 26, 144, 24}},
+    {"ScorrimentoDi", Kind::Caption, "Scorrimento", {12, 56, 100, 24}},
+    {"Scorrimento", Kind::Field, "Scorrimento in millimetri", {116, 56, 60, 24}},
+    {"Millimetri", Kind::Caption, "mm (vuoto: nessuno)", {184, 56, 144, 24}},
+    {"ErroreCampi", Kind::Alert, "", {12, 84, 316, 34}, true},
+    {"Prova", Kind::Button, "Foglio di prova", {364, 186, 200, 32}},
+    {"Retri", Kind::Group, "Retri, stampando senza fronte-retro", {364, 224, 340, 80}, true},
+    {"RetriInversi", Kind::Option, "Retri in ordine inverso", {12, 24, 316, 24}},
+    {"RetriCapovolti", Kind::Option, "Retri capovolti (girati di 180°)", {12, 50, 316, 24}},
+    {"FronteTitolo", Kind::Label, "Foglio 1, fronte", {16, 316, 250, 20}},
+    {"RetroTitolo", Kind::Label, "Foglio 1, retro", {276, 316, 250, 20}},
+    {"PiegaTitolo", Kind::Label, "Girare e piegare", {536, 316, 168, 20}},
+    {"Fronte", Kind::Side, "Anteprima del foglio 1, fronte", {16, 338, 250, 179}},
+    {"Retro", Kind::Side, "Anteprima del foglio 1, retro", {276, 338, 250, 179}},
+    {"Piegatura", Kind::Drawing, "Come girare e piegare il foglio", {536, 338, 168, 179}},
+    {"Istruzioni", Kind::Label, "", {16, 524, 688, 62}},
+    {"Crea", Kind::Button, "Crea l'opuscolo", {16, 594, 200, 32}},
+    {"Avanzamento", Kind::Progress, "Avanzamento", {228, 598, 360, 24}, true},
+    {"Annulla", Kind::Button, "Annulla", {596, 594, 108, 32}, true},
+    {"Risultato", Kind::Label, "", {16, 634, 688, 46}, true},
+    {"Apri", Kind::Button, "Apri", {16, 686, 140, 32}, true},
+    {"ApriCartella", Kind::Button, "Apri la cartella", {166, 686, 180, 32}, true},
 };
+
+bool inGroup(Kind kind) {
+    return kind == Kind::Choice || kind == Kind::Caption || kind == Kind::Field ||
+           kind == Kind::Option || kind == Kind::Alert;
+}
 
 QWidget* createControl(const ControlRow& row, QWidget* parent) {
     const QString text = QString::fromUtf8(row.text);
     switch (row.kind) {
     case Kind::Title:
-    case Kind::Label: {
+    case Kind::Label:
+    case Kind::Caption:
+    case Kind::Alert: {
         auto* label = new QLabel(text, parent);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(row.kind == Kind::Label);
+        // A caption stands level with the field beside it.
+        label->setAlignment(Qt::AlignLeft |
+                            (row.kind == Kind::Caption ? Qt::AlignVCenter : Qt::AlignTop));
+        label->setWordWrap(row.kind == Kind::Label || row.kind == Kind::Alert);
         label->setTextFormat(Qt::PlainText);
+        if (row.kind == Kind::Alert)
+            setAccessibleRole(label, QAccessible::AlertMessage);
         return label;
     }
     case Kind::Group:
         return new QGroupBox(text, parent);
     case Kind::Choice:
         return new QRadioButton(text, parent);
+    case Kind::Field:
+        return new QLineEdit(parent);
+    case Kind::Option:
+        return new QCheckBox(text, parent);
     case Kind::Side: {
         auto* side = new QLabel(parent);
         side->setFrameShape(QFrame::Box);
@@ -129,6 +179,39 @@ QString blanksText(int pageCount, Mode mode) {
     }
 }
 
+// The sheets per signature the field asks for, 0 for one booklet; throws UserError.
+int readSheetsPerSignature(const QString& text) {
+    if (text.trimmed().isEmpty())
+        return 0;
+    bool whole = false;
+    const int sheets = text.trimmed().toInt(&whole);
+    if (!whole || sheets < 0 || sheets > signatureMaxSheets)
+        throw UserError(
+            QString::fromUtf8(signaturesRefusedMessage).arg(signatureMaxSheets).toStdString());
+    return sheets;
+}
+
+// The creep the field asks for, in hundredths of a millimetre; throws UserError.
+int readCreep(const QString& text) {
+    if (text.trimmed().isEmpty())
+        return 0;
+    if (const auto hundredths = engine::readMillimetres(text.trimmed().toStdString()))
+        return *hundredths;
+    throw UserError(
+        QString::fromUtf8(creepRefusedMessage).arg(engine::creepMaxMillimetres).toStdString());
+}
+
+// The sheets folded together first: the first signature's, or the whole booklet's.
+int firstSignatureSheets(int pageCount, Mode mode, int sheetsPerSignature) {
+    int sheets = 1;
+    try {
+        sheets = sheetCount(checkPageCount(checkedPage(pageCount), mode).pageCount, mode);
+    } catch (const UserError&) {
+        // unread or too long: the window says so, and one sheet is drawn
+    }
+    return sheetsPerSignature == 0 ? sheets : std::min(sheets, sheetsPerSignature);
+}
+
 } // namespace
 
 BookletForm::BookletForm(const QString& document, Mode mode, const QString& engine)
@@ -142,7 +225,7 @@ BookletForm::BookletForm(const QString& document, Mode mode, const QString& engi
 
     QWidget* group = nullptr;
     for (const ControlRow& row : controls) {
-        QWidget* control = createControl(row, row.kind == Kind::Choice ? group : this);
+        QWidget* control = createControl(row, inGroup(row.kind) ? group : this);
         control->setObjectName(QString::fromLatin1(row.name));
         control->setGeometry(row.geometry);
         control->setFont(windowFont("MS Sans Serif", 10, row.kind == Kind::Title));
@@ -166,6 +249,12 @@ BookletForm::BookletForm(const QString& document, Mode mode, const QString& engi
     auto* eightUp = named<QRadioButton>(this, "Otto");
     auto* oneFile = named<QRadioButton>(this, "UnFile");
     twoFiles_ = named<QRadioButton>(this, "DueFile");
+    signatures_ = named<QLineEdit>(this, "FogliFascicolo");
+    creep_ = named<QLineEdit>(this, "Scorrimento");
+    fieldError_ = named<QLabel>(this, "ErroreCampi");
+    testSheet_ = named<QPushButton>(this, "Prova");
+    reversed_ = named<QCheckBox>(this, "RetriInversi");
+    turned_ = named<QCheckBox>(this, "RetriCapovolti");
     front_ = named<QLabel>(this, "Fronte");
     back_ = named<QLabel>(this, "Retro");
     drawing_ = named<FoldDrawing>(this, "Piegatura");
@@ -177,7 +266,8 @@ BookletForm::BookletForm(const QString& document, Mode mode, const QString& engi
     open_ = named<QPushButton>(this, "Apri");
     openFolder_ = named<QPushButton>(this, "ApriCartella");
     for (QWidget* control : findChildren<QWidget*>())
-        if (qobject_cast<QLabel*>(control) || qobject_cast<QPushButton*>(control))
+        if (qobject_cast<QLabel*>(control) || qobject_cast<QPushButton*>(control) ||
+            qobject_cast<QCheckBox*>(control))
             fitCaption(control);
 
     (mode == Mode::FourUp ? fourUp_ : eightUp)->setChecked(true);
@@ -185,15 +275,23 @@ BookletForm::BookletForm(const QString& document, Mode mode, const QString& engi
     QWidget::setTabOrder(fourUp_, eightUp);
     QWidget::setTabOrder(eightUp, oneFile);
     QWidget::setTabOrder(oneFile, twoFiles_);
-    QWidget::setTabOrder(twoFiles_, create_);
+    QWidget::setTabOrder(twoFiles_, signatures_);
+    QWidget::setTabOrder(signatures_, creep_);
+    QWidget::setTabOrder(creep_, testSheet_);
+    QWidget::setTabOrder(testSheet_, reversed_);
+    QWidget::setTabOrder(reversed_, turned_);
+    QWidget::setTabOrder(turned_, create_);
     QWidget::setTabOrder(create_, cancel_);
     QWidget::setTabOrder(cancel_, open_);
     QWidget::setTabOrder(open_, openFolder_);
     create_->setFocus();
 
-    connect(fourUp_, &QRadioButton::toggled, this, &BookletForm::onModeChosen);
+    connect(fourUp_, &QRadioButton::toggled, this, &BookletForm::onLayoutChanged);
     connect(twoFiles_, &QRadioButton::toggled, this, &BookletForm::showChoices);
+    for (QLineEdit* field : {signatures_, creep_})
+        connect(field, &QLineEdit::textChanged, this, &BookletForm::onLayoutChanged);
     connect(create_, &QPushButton::clicked, this, &BookletForm::onCreateClicked);
+    connect(testSheet_, &QPushButton::clicked, this, &BookletForm::onTestSheetClicked);
     connect(cancel_, &QPushButton::clicked, this, &BookletForm::onCancelClicked);
     connect(open_, &QPushButton::clicked, this, &BookletForm::onOpenClicked);
     connect(openFolder_, &QPushButton::clicked, this, &BookletForm::onOpenFolderClicked);
@@ -229,52 +327,100 @@ Mode BookletForm::mode() const {
     return fourUp_->isChecked() ? Mode::FourUp : Mode::EightUp;
 }
 
-void BookletForm::onModeChosen() {
+void BookletForm::onLayoutChanged() {
     showChoices();
     requestPreview();
 }
 
 void BookletForm::showChoices() {
-    setLabel(blanks_, pageCount_ < 0 ? QString() : blanksText(pageCount_, mode()));
-    drawing_->setMode(mode());
+    const Mode mode = this->mode();
+    setLabel(blanks_, pageCount_ < 0 ? QString() : blanksText(pageCount_, mode));
+    for (const char* name : {"ScorrimentoDi", "Scorrimento", "Millimetri"})
+        named<QWidget>(this, name)->setEnabled(mode == Mode::FourUp); // folded one in another
+    reversed_->parentWidget()->setVisible(twoFiles_->isChecked());
+    const std::optional<engine::BookletJob> job = readJob();
+    const int perSignature = job ? job->sheetsPerSignature : 0;
+    drawing_->setMode(mode);
+    drawing_->setSheets(firstSignatureSheets(pageCount_, mode, perSignature));
     const char* turn = twoFiles_->isChecked() ? separateTurnText : duplexTurnText;
-    const char* fold = mode() == Mode::FourUp ? fourUpFoldText : eightUpFoldText;
-    setLabel(instructions_, QString::fromUtf8(turn) + QLatin1Char(' ') + QString::fromUtf8(fold));
+    QString fold = QString::fromUtf8(mode == Mode::FourUp ? fourUpFoldText : eightUpFoldText);
+    if (perSignature > 0 && mode == Mode::FourUp)
+        fold = QString::fromUtf8(fourUpSignatureFoldText).arg(perSignature);
+    else if (perSignature > 0)
+        fold += QLatin1Char(' ') + QString::fromUtf8(eightUpSignatureText).arg(perSignature);
+    setLabel(instructions_, QString::fromUtf8(turn) + QLatin1Char(' ') + fold);
     drawing_->setAccessibleDescription(instructions_->text());
 }
 
+std::optional<engine::BookletJob> BookletForm::readJob(bool focusFault) {
+    const bool separate = twoFiles_->isChecked();
+    QLineEdit* field = signatures_;
+    try {
+        const int sheetsPerSignature = readSheetsPerSignature(signatures_->text());
+        field = creep_;
+        const engine::BookletJob job{.mode = mode(),
+                                     .document = QFile::encodeName(document_).toStdString(),
+                                     .separate = separate,
+                                     .progress = true,
+                                     .sheetsPerSignature = sheetsPerSignature,
+                                     .creep =
+                                         mode() == Mode::FourUp ? readCreep(creep_->text()) : 0,
+                                     .reversedBacks = separate && reversed_->isChecked(),
+                                     .turnedBacks = separate && turned_->isChecked()};
+        setLabel(fieldError_, QString());
+        return job;
+    } catch (const UserError& error) {
+        setLabel(fieldError_, QString::fromUtf8(error.what()));
+        fitCaption(fieldError_);
+        if (focusFault)
+            field->setFocus();
+        return std::nullopt;
+    }
+}
+
 void BookletForm::requestPreview() {
+    const std::optional<engine::BookletJob> job = readJob();
+    if (!job)
+        return; // the field says why; the last sheet shown stays
     for (QLabel* side : {front_, back_})
         side->setText(QString::fromUtf8(previewWaitingText));
     // Rendered at the screen's own pixel density, so that it stays sharp when scaled.
     const qreal ratio = devicePixelRatioF();
-    preview_->request(document_, mode(), front_->contentsRect().size() * ratio);
+    preview_->request(*job, front_->contentsRect().size() * ratio);
 }
 
 void BookletForm::onCreateClicked() {
-    engine::BookletJob job{.mode = mode(),
-                           .document = QFile::encodeName(document_).toStdString(),
-                           .separate = twoFiles_->isChecked(),
-                           .progress = true};
-    const QFileInfo folder(QFileInfo(document_).absolutePath());
-    if (!folder.isWritable()) {
-        // The document's folder can't take the booklet: the user says where it goes.
-        const QString suggested =
-            QFile::decodeName(QByteArray::fromStdString(engine::outputPaths(job).front()));
-        const QString output = QFileDialog::getSaveFileName(
-            this, QString::fromUtf8(saveTitle),
-            QDir::home().filePath(QFileInfo(suggested).fileName()), QString::fromUtf8(pdfFilter));
+    const std::optional<engine::BookletJob> job = readJob(true);
+    if (!job)
+        return;
+    // Two files are named after the name chosen, as they are after the document.
+    const std::string name = job->separate ? job->document : engine::outputPaths(*job).front();
+    run(*job, QFileInfo(QFile::decodeName(QByteArray::fromStdString(name))).fileName(), saveTitle);
+}
+
+void BookletForm::onTestSheetClicked() {
+    run({.mode = mode(), .progress = true, .testSheet = true}, QString::fromLatin1(testSheetName),
+        saveTestSheetTitle);
+}
+
+void BookletForm::run(engine::BookletJob job, const QString& name, const char* saveCaption) {
+    const QDir folder = QFileInfo(document_).absoluteDir();
+    if (!QFileInfo(folder.absolutePath()).isWritable()) {
+        // The document's folder can't take the files: the user says where they go.
+        const QString output =
+            QFileDialog::getSaveFileName(this, QString::fromUtf8(saveCaption),
+                                         QDir::home().filePath(name), QString::fromUtf8(pdfFilter));
         if (output.isEmpty())
             return;
         job.output = QFile::encodeName(output).toStdString();
-    }
+    } else if (job.testSheet) {
+        job.output = QFile::encodeName(folder.filePath(name)).toStdString();
+    } // else the engine names the booklet after the document, beside it
+    testRun_ = job.testSheet;
     setLabel(result_, QString());
     open_->hide();
     openFolder_->hide();
-    for (QWidget* choice :
-         {static_cast<QWidget*>(fourUp_->parentWidget()),
-          static_cast<QWidget*>(twoFiles_->parentWidget()), static_cast<QWidget*>(create_)})
-        choice->setEnabled(false);
+    setChoicesEnabled(false);
     progress_->setRange(0, 0); // busy until the engine's first progress line
     progressDelay_->start();
     process_->start(job);
@@ -288,12 +434,27 @@ void BookletForm::onProgressed(int done, int total) {
 void BookletForm::onSucceeded(const QStringList& paths) {
     endRun();
     written_ = paths;
-    setLabel(result_,
-             QString::fromUtf8(createdText) + QLatin1Char('\n') + paths.join(QLatin1Char('\n')));
+    setLabel(result_, QString::fromUtf8(testRun_ ? testSheetCreatedText : createdText) +
+                          QLatin1Char('\n') + paths.join(QLatin1Char('\n')));
     open_->show();
     openFolder_->show();
     open_->setAccessibleDescription(result_->text());
     open_->setFocus();
+    if (testRun_ && paths.size() == 2)
+        askHowTheBackCameOut(paths[0], paths[1]);
+}
+
+void BookletForm::askHowTheBackCameOut(const QString& fronts, const QString& backs) {
+    if (answer_)
+        answer_->close();
+    answer_ = new BackAnswerDialog(fronts, backs, this);
+    answer_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(answer_, &BackAnswerDialog::answered, this, [this](bool reversed, bool turned) {
+        twoFiles_->setChecked(true);
+        reversed_->setChecked(reversed);
+        turned_->setChecked(turned);
+    });
+    answer_->show();
 }
 
 void BookletForm::onFailed(const QString& message) {
@@ -311,10 +472,15 @@ void BookletForm::endRun() {
     progressDelay_->stop();
     progress_->hide();
     cancel_->hide();
-    fourUp_->parentWidget()->setEnabled(true);
-    twoFiles_->parentWidget()->setEnabled(true);
-    create_->setEnabled(true);
+    setChoicesEnabled(true);
     create_->setFocus();
+}
+
+void BookletForm::setChoicesEnabled(bool enabled) {
+    for (QWidget* choice : {fourUp_->parentWidget(), twoFiles_->parentWidget(),
+                            signatures_->parentWidget(), reversed_->parentWidget(),
+                            static_cast<QWidget*>(testSheet_), static_cast<QWidget*>(create_)})
+        choice->setEnabled(enabled);
 }
 
 void BookletForm::onOpenClicked() {

@@ -3,10 +3,15 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace plicora {
 namespace {
+
+// The most sheets drawn in a folded stack: more would only blur into a thick line.
+constexpr int stackDrawnMax = 4;
+constexpr qreal stackStep = 3;
 
 // A curved arrow from `from` to `to`, bulging by `bulge` pixels upwards.
 void drawArrow(QPainter& painter, QPointF from, QPointF to, qreal bulge) {
@@ -28,6 +33,11 @@ FoldDrawing::FoldDrawing(QWidget* parent) : QWidget(parent) {}
 
 void FoldDrawing::setMode(Mode mode) {
     mode_ = mode;
+    update();
+}
+
+void FoldDrawing::setSheets(int sheets) {
+    sheets_ = sheets;
     update();
 }
 
@@ -53,11 +63,15 @@ void FoldDrawing::paintEvent(QPaintEvent*) {
     painter.drawLine(QPointF(turned.center().x(), turned.top() - headroom * 0.5),
                      QPointF(turned.center().x(), turned.bottom() + headroom * 0.5));
 
-    // Below: the fold down the middle, the right half laid over the left.
-    const QRectF folded(left, height - sheetHeight - 4, sheetWidth, sheetHeight);
+    // Below: the fold down the middle, the right half laid over the left; four-up, the sheets
+    // folded together show as a stack behind it.
+    const int stacked = mode_ == Mode::FourUp ? std::clamp(sheets_, 1, stackDrawnMax) : 1;
+    const QRectF folded(left, height - sheetHeight - 4 - (stacked - 1) * stackStep, sheetWidth,
+                        sheetHeight);
     painter.setPen(QPen(ink, 1.5));
     painter.setBrush(paper);
-    painter.drawRect(folded);
+    for (int sheet = stacked - 1; sheet >= 0; --sheet)
+        painter.drawRect(folded.translated(sheet * stackStep, sheet * stackStep));
     painter.setPen(QPen(ink, 1.5, Qt::DashLine));
     painter.drawLine(QPointF(folded.center().x(), folded.top()),
                      QPointF(folded.center().x(), folded.bottom()));

@@ -16,12 +16,15 @@ public:
     explicit FoldDrawing(QWidget* parent);
 
     void setMode(Mode mode);
+    // How many sheets are folded together, four-up: the first signature's, or the whole stack's.
+    void setSheets(int sheets);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     Mode mode_ = Mode::FourUp;
+    int sheets_ = 1;
 };
 
 } // namespace plicora

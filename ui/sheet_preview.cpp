@@ -25,7 +25,7 @@ SheetPreview::~SheetPreview() {
     thread_.wait();
 }
 
-void SheetPreview::request(const QString& document, Mode mode, QSize side) {
+void SheetPreview::request(engine::BookletJob job, QSize side) {
     ++request_;
     side_ = side;
     if (!folder_.isValid()) {
@@ -34,9 +34,11 @@ void SheetPreview::request(const QString& document, Mode mode, QSize side) {
     }
     // Each request its own file: the thread may still be reading the one before.
     const QString booklet = folder_.filePath(QStringLiteral("anteprima-%1.pdf").arg(request_));
-    process_->start({.mode = mode,
-                     .document = QFile::encodeName(document).toStdString(),
-                     .output = QFile::encodeName(booklet).toStdString()});
+    // The sheet as it prints with a duplex printer: the backs' file of a manual duplex may start
+    // elsewhere, or upside down, so that the printer's own quirks undo it.
+    job.output = QFile::encodeName(booklet).toStdString();
+    job.separate = job.progress = job.reversedBacks = job.turnedBacks = false;
+    process_->start(job);
 }
 
 void SheetPreview::render(const QString& booklet) {

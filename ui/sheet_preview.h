@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/page.h"
+#include "engine/engine_interface.h"
 
 #include <QImage>
 #include <QObject>
@@ -22,9 +22,9 @@ public:
     SheetPreview(const QString& engine, QObject* parent);
     ~SheetPreview() override;
 
-    // Starts on the sheet of `document` in `mode`, each side fitted into `side` device pixels;
-    // what an earlier request would have shown is dropped.
-    void request(const QString& document, Mode mode, QSize side);
+    // Starts on the first sheet of `job`'s booklet, made as one file, each side fitted into `side`
+    // device pixels; what an earlier request would have shown is dropped.
+    void request(engine::BookletJob job, QSize side);
 
 Q_SIGNALS:
     // The first sheet's two sides.

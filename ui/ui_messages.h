@@ -13,10 +13,12 @@ inline constexpr const char* pageCountUnreadableText =
 inline constexpr const char* noBlanksText = "Nessuna pagina bianca da aggiungere";
 inline constexpr const char* cancelledText = "Annullato: nessun file scritto.";
 inline constexpr const char* createdText = "Opuscolo creato:";
+inline constexpr const char* testSheetCreatedText = "Foglio di prova creato:";
 inline constexpr const char* cannotOpenFileMessage =
     "Impossibile aprire il file con il visualizzatore PDF";
 inline constexpr const char* cannotOpenFolderMessage = "Impossibile aprire la cartella";
 inline constexpr const char* saveTitle = "Salva l'opuscolo";
+inline constexpr const char* saveTestSheetTitle = "Salva il foglio di prova";
 inline constexpr const char* chooseTitle = "Scegli il PDF da impaginare";
 inline constexpr const char* pdfFilter = "Documenti PDF (*.pdf *.PDF)";
 
@@ -28,5 +30,20 @@ inline constexpr const char* fourUpFoldText = "Poi piega la pila dei fogli a met
 inline constexpr const char* eightUpFoldText =
     "Poi piega ogni foglio a met\u00e0: ogni facciata dell'opuscolo porta due pagine, una sopra "
     "l'altra.";
+
+// The fields for thick documents; %1 is the limit.
+inline constexpr const char* signaturesRefusedMessage =
+    "Fogli per fascicolo: un numero da 1 a %1, o vuoto";
+inline constexpr const char* creepRefusedMessage = "Scorrimento: da 0 a %1 mm, come 0,5";
+// How to fold when the booklet is cut into signatures of %1 sheets.
+inline constexpr const char* fourUpSignatureFoldText =
+    "Poi piega a met\u00e0 ogni fascicolo di %1 fogli, uno per volta, e impila i fascicoli in "
+    "ordine.";
+inline constexpr const char* eightUpSignatureText = "Impila i fascicoli di %1 fogli in ordine.";
+
+// The question after the test sheet; %1 and %2 are the fronts' and the backs' files.
+inline constexpr const char* testSheetQuestion =
+    "Stampa %1, rimetti i due fogli nel vassoio come rimetterai la pila vera, poi stampa %2. "
+    "Che cosa c'\u00e8 dietro \"FRONTE foglio 1\"?";
 
 } // namespace plicora

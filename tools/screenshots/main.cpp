@@ -67,7 +67,8 @@ template <typename Done> void waitFor(const char* what, Done done) {
     }
 }
 
-// The booklet window on a ten-page thesis, its sheet previewed, then with the booklet made.
+// The booklet window on a ten-page thesis, its sheet previewed, then with the booklet made in two
+// files and signatures.
 void saveBookletWindow() {
     QDir folder(QDir::temp().filePath(QStringLiteral("Documenti")));
     folder.removeRecursively();
@@ -80,6 +81,11 @@ void saveBookletWindow() {
         booklet.show();
         waitFor("the preview", [&] { return !child<QLabel>(booklet, "Retro")->pixmap().isNull(); });
         save(booklet, "booklet.png");
+        // Then as a printer without duplex makes it, in signatures of two sheets.
+        child<QAbstractButton>(booklet, "DueFile")->click();
+        child<QAbstractButton>(booklet, "RetriInversi")->click();
+        child<QLineEdit>(booklet, "FogliFascicolo")->setText(QStringLiteral("2"));
+        waitFor("the preview", [&] { return !child<QLabel>(booklet, "Retro")->pixmap().isNull(); });
         child<QAbstractButton>(booklet, "Crea")->click();
         waitFor("the booklet",
                 [&] { return child<QAbstractButton>(booklet, "Apri")->isVisible(); });
