@@ -11,9 +11,9 @@ std::size_t appendSheetLabel(TextBuffer& out, int number, void (TextBuffer::*app
 }
 
 void appendQuad(TextBuffer& out, const SheetSide& side, std::string_view separator) {
-    for (int cell = 0; cell < side.cells; ++cell) {
-        if (cell > 0)
-            out.append(separator);
+    out.appendSigned(side.pages[0]);
+    for (int cell = 1; cell < side.cells; ++cell) {
+        out.append(separator);
         out.appendSigned(side.pages[cell]);
     }
 }
