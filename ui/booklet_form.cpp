@@ -272,18 +272,11 @@ BookletForm::BookletForm(const QString& document, Mode mode, const QString& engi
 
     (mode == Mode::FourUp ? fourUp_ : eightUp)->setChecked(true);
     oneFile->setChecked(true);
-    QWidget::setTabOrder(fourUp_, eightUp);
-    QWidget::setTabOrder(eightUp, oneFile);
-    QWidget::setTabOrder(oneFile, twoFiles_);
-    QWidget::setTabOrder(twoFiles_, signatures_);
-    QWidget::setTabOrder(signatures_, creep_);
-    QWidget::setTabOrder(creep_, testSheet_);
-    QWidget::setTabOrder(testSheet_, reversed_);
-    QWidget::setTabOrder(reversed_, turned_);
-    QWidget::setTabOrder(turned_, create_);
-    QWidget::setTabOrder(create_, cancel_);
-    QWidget::setTabOrder(cancel_, open_);
-    QWidget::setTabOrder(open_, openFolder_);
+    QWidget* const focusOrder[] = {fourUp_, eightUp,    oneFile,    twoFiles_, signatures_,
+                                   creep_,  testSheet_, reversed_,  turned_,   create_,
+                                   cancel_, open_,      openFolder_};
+    for (std::size_t i = 1; i < std::size(focusOrder); ++i)
+        QWidget::setTabOrder(focusOrder[i - 1], focusOrder[i]);
     create_->setFocus();
 
     connect(fourUp_, &QRadioButton::toggled, this, &BookletForm::onLayoutChanged);
