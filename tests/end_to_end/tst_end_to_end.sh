@@ -64,7 +64,8 @@ poll() {
 
 start_xvfb() {
     # -displayfd lets the server pick a free display and say which once it accepts clients.
-    Xvfb -displayfd 3 -screen 0 "${screen_width}x${screen_height}x24" -dpi 96 -nolisten tcp \
+    # -noreset: xdotool's short connections must not reset the server under the program.
+    Xvfb -displayfd 3 -screen 0 "${screen_width}x${screen_height}x24" -dpi 96 -nolisten tcp -noreset \
         3>"$work/display" >/dev/null 2>"$work/xvfb.log" &
     xvfb_pid=$!
     poll 10 grep -q '[0-9]' "$work/display" || {
