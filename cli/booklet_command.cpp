@@ -46,6 +46,17 @@ int handOver(const engine::BookletJob& job) {
     return exitFailure;
 }
 
+// The output `-o` names, checked: never empty, and not standard output when it stands for the two
+// files of `twoFiles`.
+std::string checkedOutput(const CommandOptions& options, const QString& output, bool twoFiles) {
+    const std::string path = options.value(output);
+    if (options.isSet(output) && path.empty())
+        throw UsageError(emptyOutputMessage);
+    if (twoFiles && path == engine::standardOutput)
+        throw UsageError(separateToStandardOutputMessage);
+    return path;
+}
+
 } // namespace
 
 int runBookletCommand(const QStringList& arguments) {
@@ -65,10 +76,7 @@ int runBookletCommand(const QStringList& arguments) {
     const std::vector<std::string> documents = options.positionalArguments();
     if (documents.size() != 1)
         throw UsageError(documents.empty() ? noDocumentMessage : oneDocumentMessage);
-    if (options.isSet(output) && options.value(output).empty())
-        throw UsageError(emptyOutputMessage);
-    if (options.isSet(separate) && options.value(output) == engine::standardOutput)
-        throw UsageError(separateToStandardOutputMessage);
+    const std::string outputPath = checkedOutput(options, output, options.isSet(separate));
     // There is no name to build the booklet's own on.
     if (documents.front() == engine::standardInput && !options.isSet(output))
         throw UsageError(standardInputNeedsOutputMessage);
@@ -87,7 +95,7 @@ int runBookletCommand(const QStringList& arguments) {
         throw UsageError(backsNeedSeparateMessage);
     return handOver({.mode = options.mode(),
                      .document = documents.front(),
-                     .output = options.value(output),
+                     .output = outputPath,
                      .separate = options.isSet(separate),
                      .sheetsPerSignature = sheets,
                      .creep = creepHundredths,
@@ -102,12 +110,10 @@ int runTestSheetCommand(const QStringList& arguments) {
         return exitSuccess;
     if (const auto extra = options.positionalArguments(); !extra.empty())
         throw UsageError(unexpectedArgumentMessage(extra.front()));
-    if (options.isSet(output) && options.value(output).empty())
-        throw UsageError(emptyOutputMessage);
     // The test is a pair of files, fronts and backs.
-    if (options.value(output) == engine::standardOutput)
-        throw UsageError(separateToStandardOutputMessage);
-    return handOver({.mode = options.mode(), .output = options.value(output), .testSheet = true});
+    return handOver({.mode = options.mode(),
+                     .output = checkedOutput(options, output, true),
+                     .testSheet = true});
 }
 
 } // namespace plicora

@@ -174,15 +174,12 @@ BookletJob readArguments(std::span<const std::string_view> args) {
 }
 
 std::vector<std::string> outputPaths(const BookletJob& job) {
-    if (job.testSheet) {
-        const std::string base = job.output.empty() ? std::string(testSheetStem) : stem(job.output);
-        return {base + "-fronte.pdf", base + "-retro.pdf"};
-    }
-    if (job.separate) {
-        const std::string base = stem(job.output.empty() ? job.document : job.output);
-        return {base + "-fronte.pdf", base + "-retro.pdf"};
-    }
-    return {job.output.empty() ? stem(job.document) + "-opuscolo.pdf" : job.output};
+    if (!job.testSheet && !job.separate)
+        return {job.output.empty() ? stem(job.document) + "-opuscolo.pdf" : job.output};
+    const std::string base = !job.output.empty() ? stem(job.output)
+                             : job.testSheet     ? std::string(testSheetStem)
+                                                 : stem(job.document);
+    return {base + "-fronte.pdf", base + "-retro.pdf"};
 }
 
 std::string progressLine(Progress progress) {
