@@ -2,10 +2,9 @@
 
 #include "cli_messages.h"
 #include "command_options.h"
-#include "console.h"
+#include "console/console.h"
 #include "engine/engine_interface.h"
 #include "signature_option.h"
-#include "usage_error.h"
 
 #include <QCoreApplication>
 #include <QFile>

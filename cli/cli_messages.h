@@ -24,7 +24,6 @@ inline constexpr const char* noDisplayMessage =
     "plicora: nessuno schermo disponibile per aprire le finestre.\n"
     "Senza schermo si usano i comandi: plicora sequenza (la sequenza delle pagine) e\n"
     "plicora opuscolo (l'opuscolo in PDF); per l'aiuto: plicora --help";
-inline constexpr const char* unexpectedErrorPrefix = "Errore imprevisto: ";
 
 // An argument a command doesn't take.
 std::string unexpectedArgumentMessage(std::string_view argument);

@@ -1,10 +1,9 @@
 #include "command_options.h"
 
 #include "cli_messages.h"
-#include "console.h"
+#include "console/console.h"
 #include "help_text.h"
 #include "raw_arguments.h"
-#include "usage_error.h"
 
 namespace plicora {
 

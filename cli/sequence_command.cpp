@@ -2,11 +2,10 @@
 
 #include "cli_messages.h"
 #include "command_options.h"
-#include "console.h"
+#include "console/console.h"
 #include "output/calculation.h"
 #include "rounding_notice.h"
 #include "signature_option.h"
-#include "usage_error.h"
 
 namespace plicora {
 int runSequenceCommand(const QStringList& arguments) {

@@ -1,5 +1,6 @@
 #include "booklet_run.h"
 
+#include "console/console.h"
 #include "core/core_messages.h"
 #include "core/user_error.h"
 #include "files/file_writer.h"
@@ -13,20 +14,11 @@
 namespace plicora::engine {
 namespace {
 
-// Each line at once, as a window reads them as they come; throws FileError when that fails.
-void printOut(const std::string& text) {
-    writeOutput(fileno(stdout), text);
-}
-
-// A notice for the user, on standard error, since standard output may be the booklet itself.
-void printNotice(const std::string& line) {
-    std::fprintf(stderr, "%s\n", line.c_str());
-}
-
-// The repairs made to the document's pages, one line each naming its page.
+// The repairs made to the document's pages, one line each naming its page. Notices go to
+// standard error, since standard output may be the booklet itself.
 void printWarnings(const Booklet& booklet) {
     for (const std::string& warning : booklet.warnings())
-        printNotice(warning);
+        printErrorLine(warning);
 }
 
 } // namespace
@@ -46,9 +38,9 @@ void runBooklet(const BookletJob& job) {
                      .turnedBacks = job.turnedBacks});
     const PageCountCheck& check = booklet.check();
     if (check.adjusted)
-        printNotice(roundingNotice(booklet.documentPages(), check.pageCount));
+        printErrorLine(roundingNotice(booklet.documentPages(), check.pageCount));
     if (check.adjusted && signatureCount(check.pageCount, job.mode, job.sheetsPerSignature) > 1)
-        printNotice(blanksInLastSignatureMessage);
+        printErrorLine(blanksInLastSignatureMessage);
     Booklet::Progress progress;
     if (job.progress)
         progress = [total = int{check.pageCount}, last = -1](int percent) mutable {

@@ -16,6 +16,7 @@ constexpr std::string_view creepOption = "--scorrimento";
 constexpr std::string_view reversedBacksOption = "--retro-inverso";
 constexpr std::string_view turnedBacksOption = "--retro-capovolti";
 constexpr std::string_view testSheetOption = "--prova";
+constexpr std::string_view bareMessagesOption = "--senza-prefisso";
 constexpr std::string_view testSheetStem = "prova";
 constexpr std::string_view progressPrefix = "avanzamento ";
 
@@ -110,6 +111,8 @@ std::vector<std::string> arguments(const BookletJob& job) {
         args.emplace_back(reversedBacksOption);
     if (job.turnedBacks)
         args.emplace_back(turnedBacksOption);
+    if (job.bareMessages)
+        args.emplace_back(bareMessagesOption);
     if (job.testSheet) {
         args.emplace_back(testSheetOption);
         return args;
@@ -160,6 +163,8 @@ BookletJob readArguments(std::span<const std::string_view> args) {
             job.turnedBacks = true;
         } else if (arg == testSheetOption) {
             job.testSheet = true;
+        } else if (arg == bareMessagesOption) {
+            job.bareMessages = true;
         } else {
             refuse(arg);
         }

@@ -1,7 +1,5 @@
 #include "booklet_process.h"
 
-#include "core/user_error.h"
-
 #include <QFile>
 #include <QProcess>
 
@@ -14,8 +12,9 @@ BookletProcess::~BookletProcess() {
     cancel();
 }
 
-void BookletProcess::start(const engine::BookletJob& job) {
+void BookletProcess::start(engine::BookletJob job) {
     cancel();
+    job.bareMessages = true; // the messages are shown as they come, in a box of their own
     QStringList arguments;
     for (const std::string& argument : engine::arguments(job))
         arguments << QFile::decodeName(QByteArray::fromStdString(argument));
@@ -56,20 +55,12 @@ void BookletProcess::readOutput() {
 
 void BookletProcess::onFinished(int exitCode, int exitStatus) {
     readOutput();
-    // The engine names itself as a command does; a message box needs no such name.
-    QStringList lines = QString::fromUtf8(process_->readAllStandardError()).trimmed().split(u'\n');
-    const QString prefix = QString::fromUtf8(commandLinePrefix.data(),
-                                             static_cast<qsizetype>(commandLinePrefix.size()));
-    for (QString& line : lines)
-        if (line.startsWith(prefix))
-            line.remove(0, prefix.size());
-    const QString errors = lines.join(u'\n').trimmed();
+    const QString errors = QString::fromUtf8(process_->readAllStandardError()).trimmed();
     const QStringList paths = written_;
     end();
-    if (exitStatus == QProcess::NormalExit && exitCode == engine::exitSuccess)
+    if (exitStatus == QProcess::NormalExit && exitCode == exitSuccess)
         Q_EMIT succeeded(paths);
-    else if (exitStatus == QProcess::NormalExit && exitCode == engine::exitFailure &&
-             !errors.isEmpty())
+    else if (exitStatus == QProcess::NormalExit && exitCode == exitFailure && !errors.isEmpty())
         Q_EMIT failed(errors);
     else
         Q_EMIT failed(QString::fromUtf8(engine::diedMessage));

@@ -1,9 +1,9 @@
 #include "console.h"
 
-#include "core/user_error.h"
 #include "files/file_writer.h"
 
 #include <cstdio>
+#include <string>
 
 namespace plicora {
 
@@ -12,13 +12,13 @@ void printOut(std::string_view text) {
 }
 
 void printErrorLine(std::string_view text) {
-    std::fwrite(text.data(), 1, text.size(), stderr);
-    std::fputc('\n', stderr);
+    // One write, so that lines of two programs sharing the terminal don't interleave.
+    const std::string line = std::string(text) + '\n';
+    std::fwrite(line.data(), 1, line.size(), stderr);
 }
 
 void printError(std::string_view message) {
-    std::fwrite(commandLinePrefix.data(), 1, commandLinePrefix.size(), stderr);
-    printErrorLine(message);
+    printErrorLine(std::string(errorLinePrefix) + std::string(message));
 }
 
 } // namespace plicora
