@@ -11,36 +11,23 @@
 
 #include <optional>
 
-#ifdef Q_OS_WIN
-#include <QProcess>
-#else
 #include <unistd.h>
-#endif
 
 namespace plicora {
 namespace {
 
 // Runs the engine in this process's place, so that its memory is all the command takes. Returns
-// only when it could not be started; on Windows, which has no such hand-over, it runs as a child.
+// only when it could not be started.
 int handOver(const engine::BookletJob& job) {
     const std::string program =
         engine::enginePath(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString())
             .string();
     std::vector<std::string> args = engine::arguments(job);
-#ifdef Q_OS_WIN
-    QStringList list;
-    for (const std::string& arg : args)
-        list << QString::fromStdString(arg);
-    const int status = QProcess::execute(QString::fromStdString(program), list);
-    if (status >= 0)
-        return status;
-#else
     std::vector<char*> argv{const_cast<char*>(engine::programName)};
     for (std::string& arg : args)
         argv.push_back(arg.data());
     argv.push_back(nullptr);
     execv(program.c_str(), argv.data());
-#endif
     printError(engine::missingMessage);
     return exitFailure;
 }

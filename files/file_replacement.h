@@ -7,8 +7,7 @@
 
 namespace plicora {
 
-// One file to replace: its path as the user gave it (on POSIX the path's bytes, on Windows UTF-8)
-// and what writes its content.
+// One file to replace: its path as the user gave it (its bytes) and what writes its content.
 struct FileToReplace {
     std::string_view path;
     const ContentWriter& write;

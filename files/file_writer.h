@@ -12,8 +12,8 @@ namespace plicora {
 // What makes a file's content: it writes to the stream it is handed.
 using ContentWriter = std::function<void(std::FILE*)>;
 
-// Replaces the file at `path` whole with what `write` writes to the stream it is handed. On POSIX
-// `path` is the path's bytes, taken as they are; on Windows it is UTF-8.
+// Replaces the file at `path` whole with what `write` writes to the stream it is handed; `path` is
+// the path's bytes, taken as they are.
 //
 // The new content goes to a new file beside the old one, flushed to the disk and renamed over
 // it, so a process that dies or a disk that fills leaves the earlier file or the new one, never a
