@@ -6,9 +6,7 @@
 #include "engine/engine_interface.h"
 #include "signature_option.h"
 
-#include <QCoreApplication>
-#include <QFile>
-
+#include <filesystem>
 #include <optional>
 
 #include <unistd.h>
@@ -19,9 +17,7 @@ namespace {
 // Runs the engine in this process's place, so that its memory is all the command takes. Returns
 // only when it could not be started.
 int handOver(const engine::BookletJob& job) {
-    const std::string program =
-        engine::enginePath(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString())
-            .string();
+    const std::filesystem::path program = engine::enginePath();
     std::vector<std::string> args = engine::arguments(job);
     std::vector<char*> argv{const_cast<char*>(engine::programName)};
     for (std::string& arg : args)

@@ -206,9 +206,11 @@ std::optional<Progress> readProgressLine(std::string_view line) {
     return Progress{*done, *total};
 }
 
-std::filesystem::path enginePath(const std::filesystem::path& programFolder) {
-    std::filesystem::path beside = programFolder / programName;
+std::filesystem::path enginePath() {
     std::error_code error;
+    const std::filesystem::path programFolder =
+        std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+    std::filesystem::path beside = programFolder / programName;
     if (std::filesystem::exists(beside, error))
         return beside;
     return (programFolder / PLICORA_ENGINE_FROM_BINDIR / programName).lexically_normal();

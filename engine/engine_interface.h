@@ -76,8 +76,8 @@ std::string progressLine(Progress progress);
 // The progress a line of the engine's output (without its line end) gives, if it is one.
 std::optional<Progress> readProgressLine(std::string_view line);
 
-// The engine's executable for a program in `programFolder`: beside it in the build tree, else in
-// the package's private folder.
-std::filesystem::path enginePath(const std::filesystem::path& programFolder);
+// The engine's executable for the running program: beside it in the build tree, else in the
+// package's private folder.
+std::filesystem::path enginePath();
 
 } // namespace plicora::engine

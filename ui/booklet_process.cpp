@@ -1,5 +1,7 @@
 #include "booklet_process.h"
 
+#include "file_path.h"
+
 #include <QFile>
 #include <QProcess>
 
@@ -17,7 +19,7 @@ void BookletProcess::start(engine::BookletJob job) {
     job.bareMessages = true; // the messages are shown as they come, in a box of their own
     QStringList arguments;
     for (const std::string& argument : engine::arguments(job))
-        arguments << QFile::decodeName(QByteArray::fromStdString(argument));
+        arguments << qtPath(argument);
     process_ = new QProcess(this);
     connect(process_, &QProcess::readyReadStandardOutput, this, &BookletProcess::readOutput);
     connect(process_, &QProcess::finished, this,
@@ -49,7 +51,7 @@ void BookletProcess::readOutput() {
         if (const auto progress = engine::readProgressLine(line.toStdString()))
             Q_EMIT progressed(progress->done, progress->total);
         else
-            written_ << QFile::decodeName(line);
+            written_ << qtPath(line.toStdString());
     }
 }
 
