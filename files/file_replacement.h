@@ -1,6 +1,6 @@
 #pragma once
 
-#include "file_writer.h"
+#include "content_writer.h"
 
 #include <span>
 #include <string_view>

@@ -1,16 +1,12 @@
 #pragma once
 
+#include "content_writer.h"
 #include "file_error.h"
 #include "file_messages.h"
 
-#include <cstdio>
-#include <functional>
 #include <string_view>
 
 namespace plicora {
-
-// What makes a file's content: it writes to the stream it is handed.
-using ContentWriter = std::function<void(std::FILE*)>;
 
 // Replaces the file at `path` whole with what `write` writes to the stream it is handed; `path` is
 // the path's bytes, taken as they are.
