@@ -1,6 +1,5 @@
 #include "raw_arguments.h"
 
-
 namespace plicora {
 
 QStringList rawArguments(int argc, char* argv[]) {

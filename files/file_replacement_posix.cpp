@@ -149,8 +149,11 @@ template <typename Make> std::string onHiddenName(const fs::path& target, Make m
     static constexpr char letters[] =
         "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     static std::minstd_rand random(std::random_device{}());
-    // The name is cut so that the hidden one stays within the usual 255 bytes.
-    const std::string stem = "." + target.filename().string().substr(0, 200) + ".plicora-";
+    // The name is cut so that the hidden one stays within the usual 255 bytes. Appended piece by
+    // piece: GCC 12 takes "." + a temporary for overlapping copies (-Wrestrict).
+    std::string stem = ".";
+    stem.append(target.filename().string(), 0, 200);
+    stem += ".plicora-";
     const fs::path folder = target.parent_path();
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string name = stem;

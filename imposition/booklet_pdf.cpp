@@ -92,9 +92,9 @@ void BookletPdf::addSide(const SheetSide& side, const SidePlacement& placement) 
     resources.replaceKey("/XObject", forms);
     page.replaceKey("/Resources", resources);
     // A few placing operators: compressing them would cost more than it saves.
-    QPDFObjectHandle placing = QPDFObjectHandle::newStream(&pdf, content);
-    placing.setFilterOnWrite(false);
-    page.replaceKey("/Contents", placing);
+    QPDFObjectHandle operators = QPDFObjectHandle::newStream(&pdf, content);
+    operators.setFilterOnWrite(false);
+    page.replaceKey("/Contents", operators);
     page.replaceKey("/Parent", pageTree_);
     pageTree_.getKey("/Kids").appendItem(page);
 }
