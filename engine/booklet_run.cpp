@@ -25,10 +25,14 @@ void printWarnings(const Booklet& booklet) {
 
 void runBooklet(const BookletJob& job) {
     const std::vector<std::string> paths = outputPaths(job);
-    if (job.testSheet) {
-        writeTestSheet(job.mode, paths[0], paths[1]);
+    // The paths are told once the files are written and before they take the earlier ones'
+    // place: a failure to tell them leaves the earlier files.
+    const Report report = [&] {
         for (const std::string& path : paths)
             printOut(path + "\n");
+    };
+    if (job.testSheet) {
+        writeTestSheet(job.mode, paths[0], paths[1], report);
         std::_Exit(exitSuccess);
     }
     Booklet booklet(job.document, job.mode,
@@ -54,18 +58,15 @@ void runBooklet(const BookletJob& job) {
         if (job.output == standardOutput) // the booklet itself: nothing else goes there
             writeOutput(fileno(stdout), [&](std::FILE* out) { booklet.writeDuplex(out, {}); });
         else if (job.separate)
-            booklet.writeSeparate(paths[0], paths[1], progress);
+            booklet.writeSeparate(paths[0], paths[1], progress, report);
         else
-            booklet.writeDuplex(paths[0], progress);
+            booklet.writeDuplex(paths[0], progress, report);
     } catch (const UserError&) {
         // What was repaired before the failure still helps to find what is wrong.
         printWarnings(booklet);
         throw;
     }
     printWarnings(booklet);
-    if (job.output != standardOutput)
-        for (const std::string& path : paths)
-            printOut(path + "\n");
     std::_Exit(exitSuccess);
 }
 

@@ -14,8 +14,9 @@ struct FileToReplace {
 };
 
 // The platform's half of writeFile() and writeFilePair(): replaces every file in `files`, all or
-// none, with the guarantees and the errors they promise.
-void replaceFiles(std::span<const FileToReplace> files);
+// none, with the guarantees and the errors they promise, calling `report` (when set) between
+// the writing and the replacing.
+void replaceFiles(std::span<const FileToReplace> files, const Report& report);
 
 // The platform's half of writeOutput().
 void writeDescriptor(int fd, const ContentWriter& write);
