@@ -28,14 +28,15 @@ int handOver(const engine::BookletJob& job) {
     return exitFailure;
 }
 
-// The output `-o` names, checked: never empty, and not standard output when it stands for the two
-// files of `twoFiles`.
-std::string checkedOutput(const CommandOptions& options, const QString& output, bool twoFiles) {
+// The output `-o` names, checked: never empty, and not standard output when it stands for two
+// files, which `twoFilesMessage` (when set) says.
+std::string checkedOutput(const CommandOptions& options, const QString& output,
+                          const char* twoFilesMessage) {
     const std::string path = options.value(output);
     if (options.isSet(output) && path.empty())
         throw UsageError(emptyOutputMessage);
-    if (twoFiles && path == engine::standardOutput)
-        throw UsageError(separateToStandardOutputMessage);
+    if (twoFilesMessage && path == engine::standardOutput)
+        throw UsageError(twoFilesMessage);
     return path;
 }
 
@@ -58,7 +59,8 @@ int runBookletCommand(const QStringList& arguments) {
     const std::vector<std::string> documents = options.positionalArguments();
     if (documents.size() != 1)
         throw UsageError(documents.empty() ? noDocumentMessage : oneDocumentMessage);
-    const std::string outputPath = checkedOutput(options, output, options.isSet(separate));
+    const std::string outputPath = checkedOutput(
+        options, output, options.isSet(separate) ? separateToStandardOutputMessage : nullptr);
     // There is no name to build the booklet's own on.
     if (documents.front() == engine::standardInput && !options.isSet(output))
         throw UsageError(standardInputNeedsOutputMessage);
@@ -94,7 +96,7 @@ int runTestSheetCommand(const QStringList& arguments) {
         throw UsageError(unexpectedArgumentMessage(extra.front()));
     // The test is a pair of files, fronts and backs.
     return handOver({.mode = options.mode(),
-                     .output = checkedOutput(options, output, true),
+                     .output = checkedOutput(options, output, testSheetToStandardOutputMessage),
                      .testSheet = true});
 }
 

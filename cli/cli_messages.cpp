@@ -7,12 +7,21 @@
 
 namespace plicora {
 
+std::string echoed(std::string_view value, std::size_t longest) {
+    if (value.size() <= longest)
+        return std::string(value);
+    std::size_t end = longest;
+    while (end > 0 && (static_cast<unsigned char>(value[end]) & 0xC0) == 0x80)
+        --end;
+    return std::string(value.substr(0, end)) + "\u2026";
+}
+
 std::string unexpectedArgumentMessage(std::string_view argument) {
-    return "Argomento inatteso: " + std::string(argument);
+    return "Argomento inatteso: " + echoed(argument);
 }
 
 std::string modeValueMessage(std::string_view value) {
-    return "--modo vuole 4 oppure 8, non '" + std::string(value) + "'";
+    return "--modo vuole 4 oppure 8, non '" + echoed(value) + "'";
 }
 
 std::string separatorTooLongMessage() {
@@ -22,13 +31,13 @@ std::string separatorTooLongMessage() {
 
 std::string signaturesValueMessage(std::string_view value) {
     return "--fascicoli vuole un numero di fogli da 1 a " + decimalText(signatureMaxSheets) +
-           ", non '" + std::string(value) + "'";
+           ", non '" + echoed(value) + "'";
 }
 
 std::string creepValueMessage(std::string_view value) {
     return "--scorrimento vuole i millimetri da 0 a " + decimalText(engine::creepMaxMillimetres) +
            ", con la virgola o il punto e al massimo due decimali (per esempio 1,5), non '" +
-           std::string(value) + "'";
+           echoed(value) + "'";
 }
 
 std::string creepFourUpOnlyMessage() {

@@ -4,6 +4,7 @@
 #include "console/failure.h"
 #include "console/signals.h"
 #include "files/standard_streams.h"
+#include "imposition/memory_limit.h"
 
 #include <string_view>
 #include <vector>
@@ -12,6 +13,7 @@ int main(int argc, char* argv[]) {
     using namespace plicora;
     reserveStandardStreams();
     setUpSignals();
+    limitMemory();
     engine::BookletJob job;
     if (const int status = runReporting(
             [&] {

@@ -2,8 +2,10 @@
 
 #include "core/number_text.h"
 #include "core/user_error.h"
+#include "document_error.h"
 #include "files/file_writer.h"
 #include "imposition_messages.h"
+#include "memory_limit.h"
 #include "page_form.h"
 #include "side_layout.h"
 
@@ -130,14 +132,18 @@ void BookletPdf::write(std::FILE* file, const std::function<void(int percent)>& 
         writer.write();
     } catch (const UserError&) {
         throw;
-    } catch (const std::runtime_error&) {
+    } catch (...) {
         // Either the output failed or qpdf met damage it could not repair in a page it read.
+        if (contentFailure_->page == 0 && std::ferror(file))
+            throw UserError(writeFailedMessage);
         if (contentFailure_->page == 0)
-            throw UserError(std::ferror(file) ? writeFailedMessage : damagedPdfMessage);
+            throwDocumentError();
     }
     // Checked after a write that went through too, as qpdf may have let the failure pass.
     if (contentFailure_->page != 0)
         throw UserError(unreadablePageMessage(contentFailure_->page));
+    if (memoryRanOut())
+        throw UserError(memoryLimitMessage(engineMemoryLimit));
 }
 
 } // namespace plicora
