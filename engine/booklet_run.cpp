@@ -11,6 +11,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace plicora::engine {
 namespace {
 
@@ -21,6 +24,14 @@ void printWarnings(const Booklet& booklet) {
         printErrorLine(warning);
 }
 
+// Whether `path` names standard output itself (/dev/stdout): the booklet goes there, not its name.
+bool isStandardOutput(const std::string& path) {
+    struct stat output {
+    }, named{};
+    return ::fstat(STDOUT_FILENO, &output) == 0 && ::stat(path.c_str(), &named) == 0 &&
+           output.st_dev == named.st_dev && output.st_ino == named.st_ino;
+}
+
 } // namespace
 
 void runBooklet(const BookletJob& job) {
@@ -29,7 +40,8 @@ void runBooklet(const BookletJob& job) {
     // place: a failure to tell them leaves the earlier files.
     const Report report = [&] {
         for (const std::string& path : paths)
-            printOut(path + "\n");
+            if (!isStandardOutput(path))
+                printOut(path + "\n");
     };
     if (job.testSheet) {
         writeTestSheet(job.mode, paths[0], paths[1], report);
