@@ -9,6 +9,7 @@
 #include "page_form.h"
 #include "side_layout.h"
 
+#include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFWriter.hh>
 
 #include <algorithm>
@@ -47,6 +48,12 @@ std::string shifted(const std::string& placed, const QPDFObjectHandle::Rectangle
     return "q " + pdfNumber(cell.llx) + " " + pdfNumber(cell.lly) + " " +
            pdfNumber(cell.urx - cell.llx) + " " + pdfNumber(cell.ury - cell.lly) +
            " re W n 1 0 0 1 " + pdfNumber(dx) + " 0 cm\n" + placed + "Q\n";
+}
+
+// Whether qpdf's warning `detail` says that it read an object as null because it couldn't read it.
+bool meansLostContent(const std::string& detail) {
+    return detail.find("error reading object") != std::string::npos ||
+           detail.find("excessively deeply nested") != std::string::npos;
 }
 
 } // namespace
@@ -144,6 +151,11 @@ void BookletPdf::write(std::FILE* file, const std::function<void(int percent)>& 
         throw UserError(unreadablePageMessage(contentFailure_->page));
     if (memoryRanOut())
         throw UserError(memoryLimitMessage(engineMemoryLimit));
+    // An object qpdf could not read is null to it, and what it held (a font, an image) would be
+    // missing from the booklet without a word.
+    for (const QPDFExc& warning : source_.pdf().getWarnings())
+        if (meansLostContent(warning.getMessageDetail()))
+            throw UserError(damagedPdfText(warning.getMessageDetail()));
 }
 
 } // namespace plicora

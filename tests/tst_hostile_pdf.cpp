@@ -155,6 +155,19 @@ void nestTooDeep(QPDF&, std::vector<QPDFPageObjectHelper>& pages) {
     pages[1].getObjectHandle().replaceKey("/Nested", nested);
 }
 
+// The pages' font with arrays nested past the depth qpdf reads: qpdf reads it as null.
+void nestFontTooDeep(QPDF&, std::vector<QPDFPageObjectHelper>& pages) {
+    Handle nested = Handle::newArray();
+    for (int depth = 0; depth < 600; ++depth)
+        nested = Handle::newArray({nested});
+    pages[0]
+        .getObjectHandle()
+        .getKey("/Resources")
+        .getKey("/Font")
+        .getKey("/F1")
+        .replaceKey("/Nested", nested);
+}
+
 // Page 3 with a /Rotate too large for any integer, which no API writes: a name of the same
 // length is put in its place.
 fs::path overflowingRotate(const fs::path& dir) {
@@ -446,6 +459,8 @@ INSTANTIATE_TEST_SUITE_P(
                     true},
         HostileCase{"largestObjectNumber", largestObjectNumber, objectNumbersTooHighMessage},
         HostileCase{"pageNestedTooDeep", numbered(nestTooDeep), unreadablePageMessage(2)},
+        HostileCase{"fontNestedTooDeep", numbered(nestFontTooDeep),
+                    damagedPdfText("ignoring excessively deeply nested data structure")},
         HostileCase{"rotateOverflowingAnInteger", overflowingRotate, unreadablePageMessage(3)},
         HostileCase{"contentsNotAStream", numbered(pageKey(4, "/Contents", "5")),
                     unreadablePageMessage(4)},
