@@ -1,20 +1,12 @@
 #include "cli_messages.h"
 
+#include "console/console.h"
 #include "core/number_text.h"
 #include "core/sheet_sides.h"
 #include "engine/engine_interface.h"
 #include "output/calculation.h"
 
 namespace plicora {
-
-std::string echoed(std::string_view value, std::size_t longest) {
-    if (value.size() <= longest)
-        return std::string(value);
-    std::size_t end = longest;
-    while (end > 0 && (static_cast<unsigned char>(value[end]) & 0xC0) == 0x80)
-        --end;
-    return std::string(value.substr(0, end)) + "\u2026";
-}
 
 std::string unexpectedArgumentMessage(std::string_view argument) {
     return "Argomento inatteso: " + echoed(argument);

@@ -27,10 +27,6 @@ inline constexpr const char* noDisplayMessage =
     "Senza schermo si usano i comandi: plicora sequenza (la sequenza delle pagine) e\n"
     "plicora opuscolo (l'opuscolo in PDF); per l'aiuto: plicora --help";
 
-// A value the user gave, or a message that repeats one, as a message shows it: cut short after
-// `longest` bytes (on a character's boundary) and marked so, since a value pasted by mistake can
-// run to thousands of characters.
-std::string echoed(std::string_view value, std::size_t longest = 60);
 // An argument a command doesn't take.
 std::string unexpectedArgumentMessage(std::string_view argument);
 // A --modo that is neither 4 nor 8.

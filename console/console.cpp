@@ -7,6 +7,15 @@
 
 namespace plicora {
 
+std::string echoed(std::string_view value, std::size_t longest) {
+    if (value.size() <= longest)
+        return std::string(value);
+    std::size_t end = longest;
+    while (end > 0 && (static_cast<unsigned char>(value[end]) & 0xC0) == 0x80)
+        --end;
+    return std::string(value.substr(0, end)) + "\u2026";
+}
+
 void printOut(std::string_view text) {
     writeOutput(fileno(stdout), text);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 
 // How the two programs, `plicora` and its engine `plicora-opuscolo`, talk on the console: their
@@ -20,6 +22,11 @@ class UsageError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// A value the user gave, or a message that repeats one, as a message shows it: cut short after
+// `longest` bytes (on a character's boundary) and marked so, since a value pasted by mistake can
+// run to thousands of characters.
+std::string echoed(std::string_view value, std::size_t longest = 60);
 
 // Writes UTF-8 `text` to standard output as it stands, at once; throws FileError when that fails.
 void printOut(std::string_view text);

@@ -126,7 +126,7 @@ BookletJob readArguments(std::span<const std::string_view> args) {
     // Only programs call the engine, with arguments() made for them: anything else is refused
     // plainly rather than explained.
     const auto refuse = [](std::string_view what) {
-        throw UsageError("argomenti non validi: " + std::string(what));
+        throw UsageError("argomenti non validi: " + echoed(what));
     };
     BookletJob job;
     bool modeGiven = false, documentGiven = false, optionsEnded = false;
