@@ -1,11 +1,12 @@
 #include "cli/cli_messages.h"
 #include "cli/command_line.h"
-#include "cli/console.h"
 #include "cli/raw_arguments.h"
 #include "cli/window_route.h"
+#include "console/console.h"
 #include "files/standard_streams.h"
 #include "ui/application_setup.h"
 #include "ui/booklet_window.h"
+#include "ui/file_path.h"
 #include "ui/form1.h"
 
 #include <QApplication>
@@ -35,7 +36,7 @@ int main(int argc, char* argv[]) {
         return QApplication::exec();
     }
     case plicora::WindowRoute::Window::Booklet:
-        plicora::openBookletWindow(QString::fromLocal8Bit(route.document), plicora::Mode::FourUp);
+        plicora::openBookletWindow(plicora::qtPath(route.document), plicora::Mode::FourUp);
         return QApplication::exec();
     case plicora::WindowRoute::Window::ChoosePdf:
         if (!plicora::chooseBookletDocument())

@@ -2,58 +2,41 @@
 
 #include "cli_messages.h"
 #include "command_options.h"
-#include "console.h"
+#include "console/console.h"
 #include "engine/engine_interface.h"
 #include "signature_option.h"
-#include "usage_error.h"
 
-#include <QCoreApplication>
-#include <QFile>
-
+#include <filesystem>
 #include <optional>
 
-#ifdef Q_OS_WIN
-#include <QProcess>
-#else
 #include <unistd.h>
-#endif
 
 namespace plicora {
 namespace {
 
 // Runs the engine in this process's place, so that its memory is all the command takes. Returns
-// only when it could not be started; on Windows, which has no such hand-over, it runs as a child.
+// only when it could not be started.
 int handOver(const engine::BookletJob& job) {
-    const std::string program =
-        engine::enginePath(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString())
-            .string();
+    const std::filesystem::path program = engine::enginePath();
     std::vector<std::string> args = engine::arguments(job);
-#ifdef Q_OS_WIN
-    QStringList list;
-    for (const std::string& arg : args)
-        list << QString::fromStdString(arg);
-    const int status = QProcess::execute(QString::fromStdString(program), list);
-    if (status >= 0)
-        return status;
-#else
     std::vector<char*> argv{const_cast<char*>(engine::programName)};
     for (std::string& arg : args)
         argv.push_back(arg.data());
     argv.push_back(nullptr);
     execv(program.c_str(), argv.data());
-#endif
     printError(engine::missingMessage);
     return exitFailure;
 }
 
-// The output `-o` names, checked: never empty, and not standard output when it stands for the two
-// files of `twoFiles`.
-std::string checkedOutput(const CommandOptions& options, const QString& output, bool twoFiles) {
+// The output `-o` names, checked: never empty, and not standard output when it stands for two
+// files, which `twoFilesMessage` (when set) says.
+std::string checkedOutput(const CommandOptions& options, const QString& output,
+                          const char* twoFilesMessage) {
     const std::string path = options.value(output);
     if (options.isSet(output) && path.empty())
         throw UsageError(emptyOutputMessage);
-    if (twoFiles && path == engine::standardOutput)
-        throw UsageError(separateToStandardOutputMessage);
+    if (twoFilesMessage && path == engine::standardOutput)
+        throw UsageError(twoFilesMessage);
     return path;
 }
 
@@ -76,7 +59,8 @@ int runBookletCommand(const QStringList& arguments) {
     const std::vector<std::string> documents = options.positionalArguments();
     if (documents.size() != 1)
         throw UsageError(documents.empty() ? noDocumentMessage : oneDocumentMessage);
-    const std::string outputPath = checkedOutput(options, output, options.isSet(separate));
+    const std::string outputPath = checkedOutput(
+        options, output, options.isSet(separate) ? separateToStandardOutputMessage : nullptr);
     // There is no name to build the booklet's own on.
     if (documents.front() == engine::standardInput && !options.isSet(output))
         throw UsageError(standardInputNeedsOutputMessage);
@@ -112,7 +96,7 @@ int runTestSheetCommand(const QStringList& arguments) {
         throw UsageError(unexpectedArgumentMessage(extra.front()));
     // The test is a pair of files, fronts and backs.
     return handOver({.mode = options.mode(),
-                     .output = checkedOutput(options, output, true),
+                     .output = checkedOutput(options, output, testSheetToStandardOutputMessage),
                      .testSheet = true});
 }
 

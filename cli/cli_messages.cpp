@@ -1,5 +1,6 @@
 #include "cli_messages.h"
 
+#include "console/console.h"
 #include "core/number_text.h"
 #include "core/sheet_sides.h"
 #include "engine/engine_interface.h"
@@ -8,11 +9,11 @@
 namespace plicora {
 
 std::string unexpectedArgumentMessage(std::string_view argument) {
-    return "Argomento inatteso: " + std::string(argument);
+    return "Argomento inatteso: " + echoed(argument);
 }
 
 std::string modeValueMessage(std::string_view value) {
-    return "--modo vuole 4 oppure 8, non '" + std::string(value) + "'";
+    return "--modo vuole 4 oppure 8, non '" + echoed(value) + "'";
 }
 
 std::string separatorTooLongMessage() {
@@ -22,13 +23,13 @@ std::string separatorTooLongMessage() {
 
 std::string signaturesValueMessage(std::string_view value) {
     return "--fascicoli vuole un numero di fogli da 1 a " + decimalText(signatureMaxSheets) +
-           ", non '" + std::string(value) + "'";
+           ", non '" + echoed(value) + "'";
 }
 
 std::string creepValueMessage(std::string_view value) {
     return "--scorrimento vuole i millimetri da 0 a " + decimalText(engine::creepMaxMillimetres) +
            ", con la virgola o il punto e al massimo due decimali (per esempio 1,5), non '" +
-           std::string(value) + "'";
+           echoed(value) + "'";
 }
 
 std::string creepFourUpOnlyMessage() {

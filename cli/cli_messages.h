@@ -13,6 +13,8 @@ inline constexpr const char* oneDocumentMessage =
 inline constexpr const char* emptyOutputMessage = "Il nome del file di uscita \u00e8 vuoto";
 inline constexpr const char* separateToStandardOutputMessage =
     "Con --separati si scrivono due file: l'uscita standard (-) non basta";
+inline constexpr const char* testSheetToStandardOutputMessage =
+    "La prova si scrive in due file: l'uscita standard (-) non basta";
 inline constexpr const char* backsNeedSeparateMessage =
     "--retro-inverso e --retro-capovolti valgono solo con --separati, per i retri stampati a "
     "parte";
@@ -24,7 +26,6 @@ inline constexpr const char* noDisplayMessage =
     "plicora: nessuno schermo disponibile per aprire le finestre.\n"
     "Senza schermo si usano i comandi: plicora sequenza (la sequenza delle pagine) e\n"
     "plicora opuscolo (l'opuscolo in PDF); per l'aiuto: plicora --help";
-inline constexpr const char* unexpectedErrorPrefix = "Errore imprevisto: ";
 
 // An argument a command doesn't take.
 std::string unexpectedArgumentMessage(std::string_view argument);

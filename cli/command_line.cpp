@@ -2,19 +2,15 @@
 
 #include "booklet_command.h"
 #include "cli_messages.h"
-#include "console.h"
-#include "core/user_error.h"
+#include "console/console.h"
+#include "console/failure.h"
+#include "console/signals.h"
 #include "help_text.h"
 #include "italian_parser_texts.h"
 #include "raw_arguments.h"
 #include "sequence_command.h"
-#include "usage_error.h"
-
-#include "files/file_error.h"
 
 #include <QCoreApplication>
-
-#include <csignal>
 
 namespace plicora {
 namespace {
@@ -51,23 +47,6 @@ const Command* commandNamed(std::string_view name) {
     return nullptr;
 }
 
-// Runs the command `arguments` name, turning whatever stops it into its message and status.
-int run(const QStringList& arguments) {
-    try {
-        return commandNamed(argumentBytes(arguments.value(1)))->run(arguments);
-    } catch (const UsageError& error) {
-        printError(error.what());
-        printErrorLine(helpHint);
-        return exitUsage;
-    } catch (const UserError& error) {
-        printError(errorText(error));
-    } catch (const std::exception& error) {
-        // Whatever a library throws that no message foresaw still ends in a message, not a crash.
-        printError(unexpectedErrorPrefix + std::string(error.what()));
-    }
-    return exitFailure;
-}
-
 } // namespace
 
 bool isCommand(const char* firstArgument) {
@@ -75,13 +54,12 @@ bool isCommand(const char* firstArgument) {
 }
 
 int runCommandLine(const QStringList& arguments) {
-#ifndef Q_OS_WIN
-    // A reader that goes away is a failed write, told as such, not the end of the program.
-    std::signal(SIGPIPE, SIG_IGN);
-#endif
+    setUpSignals();
     ItalianParserTexts parserTexts;
     QCoreApplication::installTranslator(&parserTexts);
-    return run(arguments);
+    return runReporting(
+        [&] { return commandNamed(argumentBytes(arguments.value(1)))->run(arguments); },
+        errorLinePrefix, helpHint);
 }
 
 } // namespace plicora

@@ -1,10 +1,9 @@
 #include "command_options.h"
 
 #include "cli_messages.h"
-#include "console.h"
+#include "console/console.h"
 #include "help_text.h"
 #include "raw_arguments.h"
-#include "usage_error.h"
 
 namespace plicora {
 
@@ -16,7 +15,7 @@ CommandOptions::CommandOptions(const QList<QCommandLineOption>& options) {
 
 bool CommandOptions::parse(const QStringList& arguments) {
     if (!parser_.parse(arguments))
-        throw UsageError(argumentBytes(parser_.errorText()));
+        throw UsageError(echoed(argumentBytes(parser_.errorText()), 120));
     if (parser_.isSet(QStringLiteral("help"))) {
         printOut(helpText);
         return false;

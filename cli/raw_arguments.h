@@ -6,13 +6,11 @@
 
 namespace plicora {
 
-// The program's arguments for the command line to read. On POSIX each byte of argv is one
-// character, so that a file name reaches the file system byte for byte whatever its encoding;
-// on Windows they are Qt's, from the wide command line.
+// The program's arguments for the command line to read: each byte of argv is one character, so
+// that a file name reaches the file system byte for byte whatever its encoding.
 QStringList rawArguments(int argc, char* argv[]);
 
-// The bytes of an argument, or of a text made of arguments, that rawArguments() gave: on POSIX
-// the bytes as typed, on Windows UTF-8.
+// The bytes of an argument, or of a text made of arguments, that rawArguments() gave, as typed.
 std::string argumentBytes(const QString& argument);
 
 } // namespace plicora

@@ -1,6 +1,6 @@
 #include "rounding_notice.h"
 
-#include "console.h"
+#include "console/console.h"
 #include "core/core_messages.h"
 
 namespace plicora {

@@ -2,11 +2,10 @@
 
 #include "cli_messages.h"
 #include "command_options.h"
-#include "console.h"
+#include "console/console.h"
 #include "output/calculation.h"
 #include "rounding_notice.h"
 #include "signature_option.h"
-#include "usage_error.h"
 
 namespace plicora {
 int runSequenceCommand(const QStringList& arguments) {
@@ -27,20 +26,31 @@ int runSequenceCommand(const QStringList& arguments) {
         throw UsageError(missingPagesMessage);
     if (QString::fromUtf8(options.value(separator)).size() > separatorMaxLength)
         throw UsageError(separatorTooLongMessage());
+    if (options.isSet(file) && options.value(file).empty())
+        throw UsageError(emptyOutputMessage);
     const int sheets = sheetsPerSignature(options);
 
+    // The listing goes out before the file takes the earlier one's place, so that a listing that
+    // can't be written leaves the earlier file.
+    bool shown = false;
+    const auto show = [&](const CalculationOutcome& sofar) {
+        shown = true;
+        if (sofar.check)
+            printRoundingNotice(*sofar.check,
+                                signatureCount(sofar.check->pageCount, options.mode(), sheets));
+        if (sofar.listing)
+            printOut(*sofar.listing);
+    };
     const CalculationOutcome outcome = calculate({.mode = options.mode(),
                                                   .pageCountText = options.value(pages),
                                                   .firstPageText = options.value(first),
                                                   .separator = options.value(separator),
                                                   .writeFile = options.isSet(file),
                                                   .filePath = options.value(file),
-                                                  .sheetsPerSignature = sheets});
-    if (outcome.check)
-        printRoundingNotice(*outcome.check,
-                            signatureCount(outcome.check->pageCount, options.mode(), sheets));
-    if (outcome.listing)
-        printOut(*outcome.listing);
+                                                  .sheetsPerSignature = sheets,
+                                                  .showBeforeFile = show});
+    if (!shown)
+        show(outcome);
     if (!outcome.error.empty()) {
         printError(outcome.errorText);
         return exitFailure;

@@ -1,8 +1,8 @@
 #include "signature_option.h"
 
 #include "cli_messages.h"
+#include "console/console.h"
 #include "core/sheet_sides.h"
-#include "usage_error.h"
 
 #include <charconv>
 

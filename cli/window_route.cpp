@@ -24,11 +24,6 @@ WindowRoute windowRoute(int argc, const char* const argv[]) {
 }
 
 bool displayAvailable(int argc, const char* const argv[]) {
-#if defined(_WIN32) || defined(__APPLE__)
-    (void)argc;
-    (void)argv;
-    return true;
-#else
     if (environmentSet("DISPLAY") || environmentSet("WAYLAND_DISPLAY") ||
         environmentSet("QT_QPA_PLATFORM"))
         return true;
@@ -36,7 +31,6 @@ bool displayAvailable(int argc, const char* const argv[]) {
         if (argv[i] == std::string_view("-platform") || argv[i] == std::string_view("--platform"))
             return true;
     return false;
-#endif
 }
 
 } // namespace plicora

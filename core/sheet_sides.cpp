@@ -29,16 +29,15 @@ private:
     int documentPages_;
 };
 
-// Sheet s of a four-up booklet of n pages: the outermost sheet holds the first and last pages.
+// The sides of sheet s of a four-up booklet of n pages: the outermost sheet holds the first and
+// last pages. Its number and place in the job are the caller's.
 Sheet fourUpSheet(int n, int s, const SideBuilder& side) {
-    return {
-        .number = s, .front = side(n - 2 * s + 2, 2 * s - 1), .back = side(2 * s, n - 2 * s + 1)};
+    return {.front = side(n - 2 * s + 2, 2 * s - 1), .back = side(2 * s, n - 2 * s + 1)};
 }
 
-// Sheet j of an eight-up stack of n pages, each side's quad in listing order.
+// The sides of sheet j of an eight-up stack of n pages, each side's quad in listing order.
 Sheet eightUpSheet(int n, int j, const SideBuilder& side) {
-    return {.number = j,
-            .front = side(n - 4 * j + 3, n - 4 * j + 4, 4 * j - 3, 4 * j - 2),
+    return {.front = side(n - 4 * j + 3, n - 4 * j + 4, 4 * j - 3, 4 * j - 2),
             .back = side(4 * j - 1, 4 * j, n - 4 * j + 1, n - 4 * j + 2)};
 }
 

@@ -1,5 +1,6 @@
 #include "booklet_run.h"
 
+#include "console/console.h"
 #include "core/core_messages.h"
 #include "core/user_error.h"
 #include "files/file_writer.h"
@@ -10,33 +11,40 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace plicora::engine {
 namespace {
 
-// Each line at once, as a window reads them as they come; throws FileError when that fails.
-void printOut(const std::string& text) {
-    writeOutput(fileno(stdout), text);
-}
-
-// A notice for the user, on standard error, since standard output may be the booklet itself.
-void printNotice(const std::string& line) {
-    std::fprintf(stderr, "%s\n", line.c_str());
-}
-
-// The repairs made to the document's pages, one line each naming its page.
+// The repairs made to the document's pages, one line each naming its page. Notices go to
+// standard error, since standard output may be the booklet itself.
 void printWarnings(const Booklet& booklet) {
     for (const std::string& warning : booklet.warnings())
-        printNotice(warning);
+        printErrorLine(warning);
+}
+
+// Whether `path` names standard output itself (/dev/stdout): the booklet goes there, not its name.
+bool isStandardOutput(const std::string& path) {
+    struct stat output {
+    }, named{};
+    return ::fstat(STDOUT_FILENO, &output) == 0 && ::stat(path.c_str(), &named) == 0 &&
+           output.st_dev == named.st_dev && output.st_ino == named.st_ino;
 }
 
 } // namespace
 
 void runBooklet(const BookletJob& job) {
     const std::vector<std::string> paths = outputPaths(job);
-    if (job.testSheet) {
-        writeTestSheet(job.mode, paths[0], paths[1]);
+    // The paths are told once the files are written and before they take the earlier ones'
+    // place: a failure to tell them leaves the earlier files.
+    const Report report = [&] {
         for (const std::string& path : paths)
-            printOut(path + "\n");
+            if (!isStandardOutput(path))
+                printOut(path + "\n");
+    };
+    if (job.testSheet) {
+        writeTestSheet(job.mode, paths[0], paths[1], report);
         std::_Exit(exitSuccess);
     }
     Booklet booklet(job.document, job.mode,
@@ -46,9 +54,9 @@ void runBooklet(const BookletJob& job) {
                      .turnedBacks = job.turnedBacks});
     const PageCountCheck& check = booklet.check();
     if (check.adjusted)
-        printNotice(roundingNotice(booklet.documentPages(), check.pageCount));
+        printErrorLine(roundingNotice(booklet.documentPages(), check.pageCount));
     if (check.adjusted && signatureCount(check.pageCount, job.mode, job.sheetsPerSignature) > 1)
-        printNotice(blanksInLastSignatureMessage);
+        printErrorLine(blanksInLastSignatureMessage);
     Booklet::Progress progress;
     if (job.progress)
         progress = [total = int{check.pageCount}, last = -1](int percent) mutable {
@@ -62,18 +70,15 @@ void runBooklet(const BookletJob& job) {
         if (job.output == standardOutput) // the booklet itself: nothing else goes there
             writeOutput(fileno(stdout), [&](std::FILE* out) { booklet.writeDuplex(out, {}); });
         else if (job.separate)
-            booklet.writeSeparate(paths[0], paths[1], progress);
+            booklet.writeSeparate(paths[0], paths[1], progress, report);
         else
-            booklet.writeDuplex(paths[0], progress);
+            booklet.writeDuplex(paths[0], progress, report);
     } catch (const UserError&) {
         // What was repaired before the failure still helps to find what is wrong.
         printWarnings(booklet);
         throw;
     }
     printWarnings(booklet);
-    if (job.output != standardOutput)
-        for (const std::string& path : paths)
-            printOut(path + "\n");
     std::_Exit(exitSuccess);
 }
 

@@ -16,6 +16,7 @@ constexpr std::string_view creepOption = "--scorrimento";
 constexpr std::string_view reversedBacksOption = "--retro-inverso";
 constexpr std::string_view turnedBacksOption = "--retro-capovolti";
 constexpr std::string_view testSheetOption = "--prova";
+constexpr std::string_view bareMessagesOption = "--senza-prefisso";
 constexpr std::string_view testSheetStem = "prova";
 constexpr std::string_view progressPrefix = "avanzamento ";
 
@@ -110,6 +111,8 @@ std::vector<std::string> arguments(const BookletJob& job) {
         args.emplace_back(reversedBacksOption);
     if (job.turnedBacks)
         args.emplace_back(turnedBacksOption);
+    if (job.bareMessages)
+        args.emplace_back(bareMessagesOption);
     if (job.testSheet) {
         args.emplace_back(testSheetOption);
         return args;
@@ -123,7 +126,7 @@ BookletJob readArguments(std::span<const std::string_view> args) {
     // Only programs call the engine, with arguments() made for them: anything else is refused
     // plainly rather than explained.
     const auto refuse = [](std::string_view what) {
-        throw UsageError("argomenti non validi: " + std::string(what));
+        throw UsageError("argomenti non validi: " + echoed(what));
     };
     BookletJob job;
     bool modeGiven = false, documentGiven = false, optionsEnded = false;
@@ -160,6 +163,8 @@ BookletJob readArguments(std::span<const std::string_view> args) {
             job.turnedBacks = true;
         } else if (arg == testSheetOption) {
             job.testSheet = true;
+        } else if (arg == bareMessagesOption) {
+            job.bareMessages = true;
         } else {
             refuse(arg);
         }
@@ -201,9 +206,11 @@ std::optional<Progress> readProgressLine(std::string_view line) {
     return Progress{*done, *total};
 }
 
-std::filesystem::path enginePath(const std::filesystem::path& programFolder) {
-    std::filesystem::path beside = programFolder / programName;
+std::filesystem::path enginePath() {
     std::error_code error;
+    const std::filesystem::path programFolder =
+        std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+    std::filesystem::path beside = programFolder / programName;
     if (std::filesystem::exists(beside, error))
         return beside;
     return (programFolder / PLICORA_ENGINE_FROM_BINDIR / programName).lexically_normal();

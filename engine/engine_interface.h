@@ -1,26 +1,23 @@
 #pragma once
 
+#include "console/console.h"
 #include "core/page.h"
 
 #include <filesystem>
 #include <optional>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// How a program runs the booklet engine, `plicora-opuscolo`: its arguments, its exit statuses,
-// what it writes on its standard output and where it is installed. The engine writes its Italian
-// messages on standard error, one a line.
+// How a program runs the booklet engine, `plicora-opuscolo`: its arguments, what it writes on its
+// standard output and where it is installed. It ends with the console's exit statuses
+// (exitFailure: the document or a file failed, and the message says which). The engine writes
+// its Italian messages on standard error, one a line: errors after errorLinePrefix, as the
+// command line shows them, or bare, ready for a window, when the job asks for bareMessages.
 namespace plicora::engine {
 
 inline constexpr const char* programName = "plicora-opuscolo";
-
-// Exit statuses: a signal, or any other status, means the engine ended unexpectedly.
-inline constexpr int exitSuccess = 0;
-inline constexpr int exitFailure = 1; // the document or a file failed: the message says which
-inline constexpr int exitUsage = 2;
 
 // What a caller tells the engine when it can't be started, or when it ended unexpectedly.
 inline constexpr const char* missingMessage =
@@ -48,13 +45,8 @@ struct BookletJob {
     bool reversedBacks = false; // separate only: the backs last sheet first
     bool turnedBacks = false;   // separate only: every back turned by 180 degrees
     bool testSheet = false;     // the test sheet, always in two files, instead of a document
+    bool bareMessages = false;  // error lines without errorLinePrefix, for a window to show
     friend bool operator==(const BookletJob&, const BookletJob&) = default;
-};
-
-// Arguments the engine doesn't understand; what() says why, in Italian.
-class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
 };
 
 // The engine's arguments for `job`, after the program's name.
@@ -84,8 +76,8 @@ std::string progressLine(Progress progress);
 // The progress a line of the engine's output (without its line end) gives, if it is one.
 std::optional<Progress> readProgressLine(std::string_view line);
 
-// The engine's executable for a program in `programFolder`: beside it in the build tree, else in
-// the package's private folder.
-std::filesystem::path enginePath(const std::filesystem::path& programFolder);
+// The engine's executable for the running program: beside it in the build tree, else in the
+// package's private folder.
+std::filesystem::path enginePath();
 
 } // namespace plicora::engine

@@ -36,8 +36,8 @@ std::size_t sequenceLength(std::string_view text) {
     return length;
 }
 
-// The path as a terminal can show it: a byte that isn't text would garble the line or, for a
-// control character, the terminal itself.
+} // namespace
+
 std::string shownPath(std::string_view path) {
     static constexpr char hex[] = "0123456789ABCDEF";
     std::string shown;
@@ -54,8 +54,6 @@ std::string shownPath(std::string_view path) {
     }
     return shown;
 }
-
-} // namespace
 
 FileError::FileError(const char* message, std::string path, int error)
     : UserError(message), path_(std::move(path)), error_(error) {}

@@ -3,6 +3,7 @@
 #include "core/user_error.h"
 
 #include <string>
+#include <string_view>
 
 namespace plicora {
 
@@ -26,6 +27,10 @@ private:
     std::string path_;
     int error_;
 };
+
+// `path` as a terminal can show it: each byte that isn't UTF-8 or is a control character as \xE9,
+// since it would garble the line or, for a control character, the terminal itself.
+std::string shownPath(std::string_view path);
 
 // The line the command line shows for `error`: its message and, for a file, the path and the
 // reason in brackets.

@@ -19,10 +19,8 @@ const char* fileErrorReason(int error) {
         return "È una cartella";
     case ENOSPC:
         return "Spazio su disco insufficiente";
-#ifdef EDQUOT // not on Windows
     case EDQUOT:
         return "Quota del disco superata";
-#endif
     case EFBIG:
         return "File troppo grande";
     case ELOOP:

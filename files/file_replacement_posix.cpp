@@ -2,6 +2,7 @@
 
 #include "file_error.h"
 #include "file_messages.h"
+#include "held_files.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -37,7 +38,9 @@ int writeAll(int fd, std::string_view data) {
 }
 
 // A stdio stream onto a descriptor, or into memory when the descriptor is -1, that remembers why
-// a write failed: stdio itself keeps only that one did, and errno may have changed since.
+// a write failed: stdio itself keeps only that one did, and errno may have changed since. To
+// stdio every write succeeds, and after a failure the rest is dropped: a writer such as qpdf's
+// that throws on a failed write may throw again while unwinding, which ends the program.
 class OutputStream {
 public:
     explicit OutputStream(int fd) : fd_(fd) {
@@ -64,7 +67,7 @@ private:
     static ssize_t writeSome(void* cookie, const char* data, std::size_t size) {
         auto& self = *static_cast<OutputStream*>(cookie);
         if (self.error_ != 0)
-            return 0;
+            return static_cast<ssize_t>(size);
         if (self.fd_ >= 0)
             self.error_ = writeAll(self.fd_, {data, size});
         else
@@ -73,7 +76,7 @@ private:
             } catch (const std::bad_alloc&) {
                 self.error_ = ENOMEM; // an exception must not cross stdio's C code
             }
-        return self.error_ == 0 ? static_cast<ssize_t>(size) : 0;
+        return static_cast<ssize_t>(size);
     }
 
     int fd_;
@@ -149,8 +152,11 @@ template <typename Make> std::string onHiddenName(const fs::path& target, Make m
     static constexpr char letters[] =
         "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     static std::minstd_rand random(std::random_device{}());
-    // The name is cut so that the hidden one stays within the usual 255 bytes.
-    const std::string stem = "." + target.filename().string().substr(0, 200) + ".plicora-";
+    // The name is cut so that the hidden one stays within the usual 255 bytes. Appended piece by
+    // piece: GCC 12 takes "." + a temporary for overlapping copies (-Wrestrict).
+    std::string stem = ".";
+    stem.append(target.filename().string(), 0, 200);
+    stem += ".plicora-";
     const fs::path folder = target.parent_path();
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string name = stem;
@@ -179,6 +185,7 @@ public:
                 return fd >= 0;
             });
             fd_ = Descriptor(fd);
+            held_ = std::make_unique<HeldFile>(name_);
         }
         if (fd_.get() >= 0)
             fchmod(fd_.get(), mode);
@@ -186,6 +193,7 @@ public:
     ~Temporary() {
         if (!name_.empty())
             unlink(name_.c_str());
+        held_.reset();
     }
     Temporary(const Temporary&) = delete;
     Temporary& operator=(const Temporary&) = delete;
@@ -205,10 +213,12 @@ public:
             });
             if (name_.empty())
                 return false;
+            held_ = std::make_unique<HeldFile>(name_);
         }
         if (std::rename(name_.c_str(), target_.c_str()) != 0)
             return false;
         name_.clear();
+        held_.reset();
         return true;
     }
 
@@ -216,6 +226,7 @@ private:
     fs::path target_;
     Descriptor fd_;
     std::string name_;
+    std::unique_ptr<HeldFile> held_; // name_, for a signal to remove
 };
 
 // One file on its way to its place. Everything that may fail before the file is touched is
@@ -350,10 +361,12 @@ private:
 
 } // namespace
 
-void replaceFiles(std::span<const FileToReplace> files) {
+void replaceFiles(std::span<const FileToReplace> files, const Report& report) {
     std::vector<std::unique_ptr<PendingFile>> pending;
     for (const FileToReplace& file : files)
         pending.push_back(std::make_unique<PendingFile>(file));
+    if (report)
+        report();
     // What can be undone goes first: a file written in place can't be put back.
     std::stable_partition(pending.begin(), pending.end(),
                           [](const auto& file) { return file->replaced(); });

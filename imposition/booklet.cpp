@@ -2,11 +2,15 @@
 
 #include "booklet_pdf.h"
 #include "core/user_error.h"
+#include "document_error.h"
 #include "files/file_writer.h"
 #include "imposition_messages.h"
 
 #include <algorithm>
 #include <filesystem>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace plicora {
 namespace {
@@ -15,21 +19,27 @@ std::filesystem::path pathOf(const std::string& utf8Path) {
     return std::filesystem::path(std::u8string(utf8Path.begin(), utf8Path.end()));
 }
 
-// Runs `build`, reporting damage qpdf finds while reading pages lazily as a damaged document.
-template <typename Build> void readingPages(Build build) {
+// Runs `build` and gives what it gives, reporting what qpdf throws while it reads pages lazily
+// (damage, memory running out) as what that means for the document.
+template <typename Build> auto readingPages(Build build) -> decltype(build()) {
     try {
-        build();
-    } catch (const UserError&) {
-        throw;
-    } catch (const std::runtime_error&) {
-        throw UserError(damagedPdfMessage);
+        return build();
+    } catch (...) {
+        throwDocumentError();
     }
+}
+
+// The most pages a document imposed in `mode` may have: four-up, the sheets the listings hold;
+// eight-up, as many as round up to whole sheets within the 16-bit page range.
+int maxPages(Mode mode) {
+    const int perSheet = pagesPerSheet(mode);
+    return mode == Mode::FourUp ? fourUpMaxSheets * perSheet : pageMax / perSheet * perSheet;
 }
 
 } // namespace
 
 Booklet::Booklet(const std::string& inputPath, Mode mode, const BookletOptions& options)
-    : source_(inputPath), mode_(mode), options_(options),
+    : source_(inputPath, maxPages(mode)), mode_(mode), options_(options),
       check_(checkPageCount(
           checkedPage(static_cast<int>(std::min<std::size_t>(source_.pageCount(), pageMax + 1))),
           mode)) {}
@@ -54,15 +64,24 @@ void Booklet::refuseInput(const std::string& path) const {
     std::error_code error;
     if (std::filesystem::equivalent(pathOf(path), pathOf(source_.path()), error))
         throw UserError(outputIsInputMessage);
+    // Standard input redirected from the output: the same device and inode, whatever the name.
+    struct stat input {
+    }, output{};
+    if (source_.path() == "-" && ::fstat(STDIN_FILENO, &input) == 0 &&
+        ::stat(path.c_str(), &output) == 0 && input.st_dev == output.st_dev &&
+        input.st_ino == output.st_ino)
+        throw UserError(outputIsInputMessage);
 }
 
-void Booklet::writeDuplex(const std::string& path, const Progress& progress) {
+void Booklet::writeDuplex(const std::string& path, const Progress& progress, const Report& report) {
     refuseInput(path);
-    writeFile(path, [&](std::FILE* file) { writeDuplex(file, progress); });
+    writeFile(
+        path, [&](std::FILE* file) { writeDuplex(file, progress); }, report);
 }
 
 void Booklet::writeDuplex(std::FILE* file, const Progress& progress) {
-    BookletPdf pdf(source_, mode_, "/DuplexFlipShortEdge", warnings_);
+    BookletPdf pdf =
+        readingPages([&] { return BookletPdf(source_, mode_, "/DuplexFlipShortEdge", warnings_); });
     readingPages([&] {
         const SheetSides all = sides();
         for (const Sheet& sheet : all.sheets) {
@@ -74,12 +93,13 @@ void Booklet::writeDuplex(std::FILE* file, const Progress& progress) {
 }
 
 void Booklet::writeSeparate(const std::string& frontPath, const std::string& backPath,
-                            const Progress& progress) {
+                            const Progress& progress, const Report& report) {
     refuseInput(frontPath);
     refuseInput(backPath);
     // Each run is printed one-sided.
-    BookletPdf fronts(source_, mode_, "/Simplex", warnings_);
-    BookletPdf backs(source_, mode_, "/Simplex", warnings_);
+    const auto simplex = [&] { return BookletPdf(source_, mode_, "/Simplex", warnings_); };
+    BookletPdf fronts = readingPages(simplex);
+    BookletPdf backs = readingPages(simplex);
     readingPages([&] {
         const SheetSides all = sides();
         for (const Sheet& sheet : all.sheets)
@@ -105,7 +125,7 @@ void Booklet::writeSeparate(const std::string& frontPath, const std::string& bac
     };
     writeFilePair(
         frontPath, [&](std::FILE* file) { fronts.write(file, half(0)); }, backPath,
-        [&](std::FILE* file) { backs.write(file, half(50)); });
+        [&](std::FILE* file) { backs.write(file, half(50)); }, report);
 }
 
 } // namespace plicora

@@ -4,6 +4,7 @@
 #include "core/page.h"
 #include "core/page_count.h"
 #include "core/sheet_sides.h"
+#include "files/content_writer.h"
 #include "source_pdf.h"
 
 #include <cstdio>
@@ -40,22 +41,26 @@ public:
     // Told how much of the writing is done, in per cent.
     using Progress = std::function<void(int percent)>;
 
-    // Writes sheet 1 front, sheet 1 back, sheet 2 front... to one PDF for duplex printing. Throws
-    // UserError, leaving no file, when the output fails or a page can't be read.
-    void writeDuplex(const std::string& path, const Progress& progress = {});
+    // Writes sheet 1 front, sheet 1 back, sheet 2 front... to one PDF for duplex printing, calling
+    // `report` before the file takes its place (see writeFile()). Throws UserError, leaving no
+    // file, when the output fails, is the document itself or a page can't be read.
+    void writeDuplex(const std::string& path, const Progress& progress = {},
+                     const Report& report = {});
     // The same, to a stream already open, such as standard output.
     void writeDuplex(std::FILE* file, const Progress& progress);
     // Writes every front to one PDF and every back to another, the two runs of a printer without
-    // duplex. Neither earlier file is replaced unless both can be written.
+    // duplex. Neither earlier file is replaced unless both can be written, and `report` is
+    // called before either is.
     void writeSeparate(const std::string& frontPath, const std::string& backPath,
-                       const Progress& progress = {});
+                       const Progress& progress = {}, const Report& report = {});
 
 private:
     // The booklet's sheets, from the same model as the listings.
     SheetSides sides() const;
     // Where the pages of `sheet`, one of `sides`, go on either side: moved by its creep.
     SidePlacement placement(const SheetSides& sides, const Sheet& sheet) const;
-    // Throws UserError when `path` names the document itself.
+    // Throws UserError when `path` names the document itself, also when it is read from
+    // standard input.
     void refuseInput(const std::string& path) const;
 
     SourcePdf source_;

@@ -2,11 +2,14 @@
 
 #include "core/number_text.h"
 #include "core/user_error.h"
+#include "document_error.h"
 #include "files/file_writer.h"
 #include "imposition_messages.h"
+#include "memory_limit.h"
 #include "page_form.h"
 #include "side_layout.h"
 
+#include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFWriter.hh>
 
 #include <algorithm>
@@ -45,6 +48,12 @@ std::string shifted(const std::string& placed, const QPDFObjectHandle::Rectangle
     return "q " + pdfNumber(cell.llx) + " " + pdfNumber(cell.lly) + " " +
            pdfNumber(cell.urx - cell.llx) + " " + pdfNumber(cell.ury - cell.lly) +
            " re W n 1 0 0 1 " + pdfNumber(dx) + " 0 cm\n" + placed + "Q\n";
+}
+
+// Whether qpdf's warning `detail` says that it read an object as null because it couldn't read it.
+bool meansLostContent(const std::string& detail) {
+    return detail.find("error reading object") != std::string::npos ||
+           detail.find("excessively deeply nested") != std::string::npos;
 }
 
 } // namespace
@@ -92,9 +101,9 @@ void BookletPdf::addSide(const SheetSide& side, const SidePlacement& placement) 
     resources.replaceKey("/XObject", forms);
     page.replaceKey("/Resources", resources);
     // A few placing operators: compressing them would cost more than it saves.
-    QPDFObjectHandle placing = QPDFObjectHandle::newStream(&pdf, content);
-    placing.setFilterOnWrite(false);
-    page.replaceKey("/Contents", placing);
+    QPDFObjectHandle operators = QPDFObjectHandle::newStream(&pdf, content);
+    operators.setFilterOnWrite(false);
+    page.replaceKey("/Contents", operators);
     page.replaceKey("/Parent", pageTree_);
     pageTree_.getKey("/Kids").appendItem(page);
 }
@@ -130,14 +139,23 @@ void BookletPdf::write(std::FILE* file, const std::function<void(int percent)>& 
         writer.write();
     } catch (const UserError&) {
         throw;
-    } catch (const std::runtime_error&) {
+    } catch (...) {
         // Either the output failed or qpdf met damage it could not repair in a page it read.
+        if (contentFailure_->page == 0 && std::ferror(file))
+            throw UserError(writeFailedMessage);
         if (contentFailure_->page == 0)
-            throw UserError(std::ferror(file) ? writeFailedMessage : damagedPdfMessage);
+            throwDocumentError();
     }
     // Checked after a write that went through too, as qpdf may have let the failure pass.
     if (contentFailure_->page != 0)
         throw UserError(unreadablePageMessage(contentFailure_->page));
+    if (memoryRanOut())
+        throw UserError(memoryLimitMessage(engineMemoryLimit));
+    // An object qpdf could not read is null to it, and what it held (a font, an image) would be
+    // missing from the booklet without a word.
+    for (const QPDFExc& warning : source_.pdf().getWarnings())
+        if (meansLostContent(warning.getMessageDetail()))
+            throw UserError(damagedPdfText(warning.getMessageDetail()));
 }
 
 } // namespace plicora

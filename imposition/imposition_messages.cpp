@@ -1,6 +1,11 @@
 #include "imposition_messages.h"
 
 #include "core/number_text.h"
+#include "files/file_error.h"
+#include "files/file_messages.h"
+
+#include <cerrno>
+#include <cstring>
 
 namespace plicora {
 namespace {
@@ -20,6 +25,35 @@ std::string standardInputTooLargeMessage(std::size_t limitBytes) {
     return "Il documento letto dallo standard input supera il limite di " +
            decimalText(static_cast<int>(limitBytes / (1024 * 1024))) +
            " MiB: indicarne invece il percorso";
+}
+
+std::string cannotOpenDocumentText(const std::string& path, int error) {
+    // Reading, a missing name is a missing file, where writing it means a missing folder.
+    const char* reason = error == ENOENT ? "File inesistente" : fileErrorReason(error);
+    return std::string(cannotOpenDocumentMessage) + " (" + shownPath(path) + ": " +
+           (reason ? reason : std::strerror(error)) + ")";
+}
+
+std::string documentTooLongMessage(int maxPages) {
+    return "Il documento PDF ha troppe pagine: un opuscolo ne pu\u00f2 avere al massimo " +
+           decimalText(maxPages);
+}
+
+std::string pageTreeTooDeepMessage(int maxLevels) {
+    return "Il documento PDF \u00e8 danneggiato: le sue pagine sono annidate in pi\u00f9 di " +
+           decimalText(maxLevels) + " livelli";
+}
+
+std::string memoryLimitMessage(std::size_t limitBytes) {
+    return "Il documento PDF richiede pi\u00f9 memoria del limite dell'impaginazione (" +
+           decimalText(static_cast<int>(limitBytes / (1024 * 1024))) +
+           " MiB): forse contiene dati compressi che si espandono a dismisura";
+}
+
+std::string damagedPdfText(const std::string& detail) {
+    // qpdf's texts may be long, and may hold bytes of the document.
+    constexpr std::size_t longest = 200;
+    return std::string(damagedPdfMessage) + " (qpdf: " + shownPath(detail.substr(0, longest)) + ")";
 }
 
 std::string unreadablePageMessage(int page) {

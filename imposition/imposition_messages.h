@@ -21,6 +21,22 @@ inline constexpr const char* noPagesMessage = "Il documento PDF non contiene pag
 inline constexpr const char* outputIsInputMessage =
     "Il file di uscita non può essere il documento stesso";
 
+// The document at `path` that could not be opened for the errno value `error`: the path and the
+// reason in brackets.
+std::string cannotOpenDocumentText(const std::string& path, int error);
+// The refusal of a document of more than `maxPages` pages, the most a booklet of its mode holds.
+std::string documentTooLongMessage(int maxPages);
+// The refusal of a page tree nested deeper than `maxLevels`.
+std::string pageTreeTooDeepMessage(int maxLevels);
+// The refusal of a document whose reading needs more memory than the engine's `limitBytes`.
+std::string memoryLimitMessage(std::size_t limitBytes);
+// The refusal of a document qpdf failed on without a reason of its own: qpdf's English text
+// `detail` follows in brackets, for a bug report.
+std::string damagedPdfText(const std::string& detail);
+// The refusal of a document holding object numbers so high that no object can be added.
+inline constexpr const char* objectNumbersTooHighMessage =
+    "Il documento PDF usa numeri di oggetto troppo alti: non gli si possono aggiungere le facciate "
+    "dell'opuscolo";
 // The refusal of a document on standard input longer than `limitBytes`.
 std::string standardInputTooLargeMessage(std::size_t limitBytes);
 // The refusal of a document whose page `page` (counted from 1) qpdf cannot read.

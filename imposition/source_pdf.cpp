@@ -1,7 +1,9 @@
 #include "source_pdf.h"
 
 #include "core/user_error.h"
+#include "document_error.h"
 #include "imposition_messages.h"
+#include "memory_limit.h"
 
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>
 #include <qpdf/QPDFExc.hh>
@@ -12,7 +14,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <new>
+#include <set>
+#include <utility>
+#include <vector>
 
 namespace plicora {
 namespace {
@@ -38,19 +45,46 @@ const char* readFailure(bool pdfHeader, qpdf_error_code_e code) {
 std::FILE* openRegularFile(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        throw UserError(cannotOpenDocumentMessage);
+        throw UserError(cannotOpenDocumentText(path, errno));
     struct stat status {};
     const bool statted = ::fstat(fd, &status) == 0;
+    const int error = errno;
     if (!statted || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        throw UserError(statted ? notRegularFileMessage : cannotOpenDocumentMessage);
+        throw UserError(statted ? notRegularFileMessage : cannotOpenDocumentText(path, error));
     }
     std::FILE* file = ::fdopen(fd, "rb");
     if (!file) {
+        const int fdopenError = errno;
         ::close(fd);
-        throw UserError(cannotOpenDocumentMessage);
+        throw UserError(cannotOpenDocumentText(path, fdopenError));
     }
     return file;
+}
+
+// Walks the page tree without recursion before qpdf walks it with recursion: a tree nested
+// deeper than pageTreeMaxLevels is refused, and so is one of more than `maxPages` pages, as soon
+// as they are counted. Nodes met twice (a loop, a page listed twice) are qpdf's to repair.
+void checkPageTree(QPDF& pdf, int maxPages) {
+    std::vector<std::pair<QPDFObjectHandle, int>> pending{{pdf.getRoot().getKey("/Pages"), 0}};
+    std::set<QPDFObjGen> seen;
+    int pages = 0;
+    while (!pending.empty()) {
+        auto [node, level] = std::move(pending.back());
+        pending.pop_back();
+        if (node.isIndirect() && !seen.insert(node.getObjGen()).second)
+            continue;
+        if (level > pageTreeMaxLevels)
+            throw UserError(pageTreeTooDeepMessage(pageTreeMaxLevels));
+        QPDFObjectHandle kids = node.isDictionary() ? node.getKey("/Kids") : node;
+        if (!kids.isArray()) {
+            if (++pages > maxPages)
+                throw UserError(documentTooLongMessage(maxPages));
+            continue;
+        }
+        for (int i = kids.getArrayNItems() - 1; i >= 0; --i)
+            pending.emplace_back(kids.getArrayItem(i), level + 1);
+    }
 }
 
 // The first bytes of `file`, where its header is; the file is left at its start.
@@ -72,7 +106,7 @@ std::string readStandardInput() {
         if (read == 0)
             return data;
         if (read < 0)
-            throw UserError(cannotOpenDocumentMessage);
+            throw UserError(cannotOpenDocumentText("-", errno));
         if (data.size() + static_cast<std::size_t>(read) > standardInputLimit)
             throw UserError(standardInputTooLargeMessage(standardInputLimit));
         data.append(buffer, static_cast<std::size_t>(read));
@@ -111,13 +145,21 @@ void flattenPrintedAnnotations(QPDF& pdf, std::vector<QPDFPageObjectHelper>& pag
     }
     if (!printed)
         return;
-    QPDFAcroFormDocumentHelper(pdf).generateAppearancesIfNeeded();
+    QPDFAcroFormDocumentHelper form(pdf);
+    if (form.getNeedAppearances())
+        // A text field's appearance is made anew from its value: qpdf writes the value into an
+        // old one that lacks the field's marked text after what it showed, and both would print.
+        for (QPDFPageObjectHelper& page : pages)
+            for (QPDFAnnotationObjectHelper& widget : form.getWidgetAnnotationsForPage(page))
+                if (form.getFieldForAnnotation(widget).getFieldType() == "/Tx")
+                    widget.getObjectHandle().removeKey("/AP");
+    form.generateAppearancesIfNeeded();
     QPDFPageDocumentHelper(pdf).flattenAnnotations(an_print);
 }
 
 } // namespace
 
-SourcePdf::SourcePdf(const std::string& utf8Path) : path_(utf8Path) {
+SourcePdf::SourcePdf(const std::string& utf8Path, int maxPages) : path_(utf8Path) {
     // qpdf's warnings are English and about repairs it has made: the user needs none of them.
     pdf_.setSuppressWarnings(true);
     bool pdfHeader = false;
@@ -134,15 +176,27 @@ SourcePdf::SourcePdf(const std::string& utf8Path) : path_(utf8Path) {
             pdf_.processFile(path_.c_str(), file, true);
         else
             pdf_.processMemoryFile("standard input", standardInput_.data(), standardInput_.size());
+        checkPageTree(pdf_, maxPages);
         pages_ = QPDFPageDocumentHelper(pdf_).getAllPages();
         flattenPrintedAnnotations(pdf_, pages_);
-    } catch (const QPDFSystemError&) {
-        throw UserError(cannotOpenDocumentMessage);
+    } catch (const QPDFSystemError& error) {
+        throw UserError(cannotOpenDocumentText(path_, error.getErrno()));
     } catch (const QPDFExc& error) {
         throw UserError(readFailure(pdfHeader, error.getErrorCode()));
+    } catch (const UserError&) {
+        throw;
+    } catch (const std::bad_alloc&) {
+        throwDocumentError();
     } catch (const std::runtime_error&) {
+        if (memoryRanOut())
+            throwDocumentError();
         throw UserError(readFailure(pdfHeader, qpdf_e_damaged_pdf));
+    } catch (...) {
+        throwDocumentError();
     }
+    // qpdf takes an object it ran out of memory reading for a damaged one, and goes on without it.
+    if (memoryRanOut())
+        throw UserError(memoryLimitMessage(engineMemoryLimit));
     if (pages_.empty())
         throw UserError(noPagesMessage);
 }

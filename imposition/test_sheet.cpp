@@ -114,16 +114,13 @@ private:
 
 } // namespace
 
-void writeTestSheet(Mode mode, const std::string& frontPath, const std::string& backPath) {
+void writeTestSheet(Mode mode, const std::string& frontPath, const std::string& backPath,
+                    const Report& report) {
     TestPdf fronts(mode, "FRONTE");
     TestPdf backs(mode, "RETRO");
-    writeFile(frontPath, [&](std::FILE* frontFile) {
-        fronts.write(frontFile);
-        if (std::fflush(frontFile) != 0)
-            throw UserError(writeFailedMessage);
-        // The backs go into place only when the fronts are wholly written.
-        writeFile(backPath, [&](std::FILE* backFile) { backs.write(backFile); });
-    });
+    writeFilePair(
+        frontPath, [&](std::FILE* file) { fronts.write(file); }, backPath,
+        [&](std::FILE* file) { backs.write(file); }, report);
 }
 
 } // namespace plicora

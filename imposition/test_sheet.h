@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/page.h"
+#include "files/content_writer.h"
 
 #include <string>
 
@@ -10,7 +11,9 @@ namespace plicora {
 // their backs to another, as the booklet's separate files are. Each half of every side carries
 // large marks: "ALTO" with an arrow to the top edge, "FRONTE" or "RETRO", the sheet's number and
 // an arrow to the fold. Two sheets, so that backs fed in reverse order show. Neither earlier file
-// is replaced unless both can be written; throws UserError when one can't.
-void writeTestSheet(Mode mode, const std::string& frontPath, const std::string& backPath);
+// is replaced unless both can be written, and `report` is called before either is (see
+// writeFilePair()); throws UserError when one can't.
+void writeTestSheet(Mode mode, const std::string& frontPath, const std::string& backPath,
+                    const Report& report = {});
 
 } // namespace plicora

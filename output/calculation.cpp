@@ -20,8 +20,12 @@ void finish(CalculationOutcome& outcome, const CalculationRequest& request,
     if (listing.size() > request.listingRoom)
         throw UserError(listingTooLongMessage);
     outcome.listing = std::move(listing);
-    if (request.writeFile)
-        writeFile(request.filePath, renderInstructions(sides, request.separator));
+    if (!request.writeFile)
+        return;
+    Report report;
+    if (request.showBeforeFile)
+        report = [&] { request.showBeforeFile(outcome); };
+    writeFile(request.filePath, renderInstructions(sides, request.separator), report);
 }
 
 } // namespace

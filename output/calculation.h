@@ -4,6 +4,7 @@
 #include "output_messages.h"
 
 #include <cstddef>
+#include <functional>
 #include <limits>
 #include <optional>
 #include <string>
@@ -13,6 +14,8 @@ namespace plicora {
 // The longest separator taken: it is written up to six times per sheet, and one pasted by mistake
 // in the thousands of characters would build listings of hundreds of megabytes.
 inline constexpr int separatorMaxLength = 255;
+
+struct CalculationOutcome;
 
 // The texts of a calculator window's fields at one press of its button, as typed (UTF-8).
 struct CalculationRequest {
@@ -26,6 +29,10 @@ struct CalculationRequest {
     int sheetsPerSignature = 0;
     // The most characters the output box can still take: a longer listing is refused.
     std::size_t listingRoom = std::numeric_limits<std::size_t>::max();
+    // When set, shows the outcome so far (its check and listing) once the file is written and
+    // before it replaces the earlier one, so that an outcome that can't be shown leaves the
+    // earlier file (see writeFile()).
+    std::function<void(const CalculationOutcome& sofar)> showBeforeFile = {};
 };
 
 // What one press of a calculator's button gives its window to apply, in this order. A

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <string>
+#include <vector>
 
 #include <sys/types.h>
 
@@ -16,6 +18,9 @@ template <typename Row> std::string caseName(const ::testing::TestParamInfo<Row>
 
 // The whole content of the file at `path`, byte for byte; empty when it can't be read.
 std::string readFile(const std::filesystem::path& path);
+
+// Every file of `folder` by name, with its content (empty for what isn't a regular file).
+std::map<std::string, std::string> folderContents(const std::filesystem::path& folder);
 
 // A new folder of its own under the system's temporary folder, removed with all it holds.
 class TemporaryDirectory {
@@ -45,5 +50,27 @@ public:
 private:
     bool wasRoot_;
 };
+
+// Where a program run by runProgram() sends its standard output.
+enum class Output { Pipe, Full, Closed, ReaderGone };
+
+// How runProgram() starts a program besides its arguments.
+struct ChildSetup {
+    Output output = Output::Pipe;
+    std::string input = {};                    // the file on standard input; none when empty
+    std::vector<std::string> environment = {}; // "NAME=value", added to this process's
+};
+
+// What a program run by runProgram() gave: its exit status, or -1 and the signal that ended it,
+// and what it wrote on standard output and standard error.
+struct ChildRun {
+    int status = -1;
+    int signal = 0;
+    std::string out, err;
+};
+
+// Runs `program` with `arguments` as from a terminal without any display, and waits for it.
+ChildRun runProgram(const std::string& program, const std::vector<std::string>& arguments,
+                    const ChildSetup& setup = {});
 
 } // namespace plicora::testing

@@ -11,15 +11,9 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 #include <fstream>
-#include <map>
-
-extern char** environ;
 
 using namespace plicora;
 using namespace plicora::testing;
@@ -27,66 +21,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The messages as the user reads them.
-constexpr const char* tooManyPagesText =
-    "Il numero di pagine supera il massimo di 2000 (500 fogli) per la stampa a 4 pagine per foglio";
-
-struct ChildRun {
-    int status = -1;
-    std::string out, err;
-};
-
-// Where the program's standard output goes.
-enum class Output { Pipe, Full, Closed, ReaderGone };
-
 // Runs the real program with `arguments`, as from a terminal without any display.
 ChildRun runPlicora(const std::vector<std::string>& arguments, Output output = Output::Pipe) {
-    const TemporaryDirectory capture;
-    const std::string err = capture.path() / "err";
-    int pipeEnds[2];
-    if (pipe(pipeEnds) != 0)
-        return {};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
-    if (output == Output::Full)
-        posix_spawn_file_actions_addopen(&actions, 1, "/dev/full", O_WRONLY, 0);
-    else if (output == Output::Closed)
-        posix_spawn_file_actions_addclose(&actions, 1);
-    else
-        posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], 1);
-    posix_spawn_file_actions_addclose(&actions, pipeEnds[1]);
-    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT, 0600);
-    if (output == Output::ReaderGone)
-        close(pipeEnds[0]);
-    std::vector<char*> argv{const_cast<char*>(PLICORA_EXECUTABLE)};
-    for (const std::string& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    std::vector<char*> environment;
-    for (char** variable = environ; *variable; ++variable) {
-        const std::string_view v = *variable;
-        if (!v.starts_with("DISPLAY=") && !v.starts_with("WAYLAND_DISPLAY=") &&
-            !v.starts_with("QT_QPA_PLATFORM="))
-            environment.push_back(*variable);
-    }
-    environment.push_back(nullptr);
-    ChildRun run;
-    pid_t child = 0;
-    const bool started =
-        posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environment.data()) == 0;
-    posix_spawn_file_actions_destroy(&actions);
-    close(pipeEnds[1]);
-    char buffer[65536];
-    for (ssize_t n;
-         output != Output::ReaderGone && (n = read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
-        run.out.append(buffer, static_cast<std::size_t>(n));
-    if (output != Output::ReaderGone)
-        close(pipeEnds[0]);
-    if (started && waitpid(child, &run.status, 0) == child)
-        run.status = WIFEXITED(run.status) ? WEXITSTATUS(run.status) : -1;
-    run.err = readFile(err);
-    return run;
+    return runProgram(PLICORA_EXECUTABLE, arguments, {.output = output});
 }
 
 // `sequenza` against one press of the window's button with the same fields.
@@ -158,14 +95,6 @@ INSTANTIATE_TEST_SUITE_P(
         SequenceCase{"fourUpSignaturesRounded", Mode::FourUp, "41", "1", ",", "seq.txt", 4},
         SequenceCase{"eightUpOneSignature", Mode::EightUp, "40", "1", ";", nullptr, 5}),
     caseName<SequenceCase>);
-
-// Every file of a folder with its content.
-std::map<std::string, std::string> snapshot(const fs::path& dir) {
-    std::map<std::string, std::string> files;
-    for (const fs::directory_entry& entry : fs::directory_iterator(dir))
-        files[entry.path().filename()] = entry.is_regular_file() ? readFile(entry.path()) : "";
-    return files;
-}
 
 void writeText(const fs::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
@@ -254,7 +183,7 @@ TEST_P(Command, answersAndLeavesNoFileBehind) {
     std::vector<std::string> arguments;
     for (const std::string& argument : c.arguments)
         arguments.push_back(inDir(argument));
-    const auto before = snapshot(dir.path());
+    const auto before = folderContents(dir.path());
     const ChildRun run = runPlicora(arguments, c.output);
     EXPECT_EQ(run.status, c.status) << run.err;
     EXPECT_TRUE(run.out.starts_with(inDir(c.out))) << run.out;
@@ -263,7 +192,7 @@ TEST_P(Command, answersAndLeavesNoFileBehind) {
         err.replace(at, 1, dir.path().string() + "/");
     EXPECT_TRUE(c.status == 1 ? run.err == err + "\n" : run.err.starts_with(err)) << run.err;
     if (c.status != 0) {
-        EXPECT_EQ(snapshot(dir.path()), before);
+        EXPECT_EQ(folderContents(dir.path()), before);
     }
     EXPECT_TRUE(fs::is_character_file("/dev/full")); // written to, never replaced
 }
@@ -289,12 +218,12 @@ INSTANTIATE_TEST_SUITE_P(
                     failed(passwordMessage)},
         CommandCase{"noPages", Setup::NoPages, booklet({"@doc.pdf"}), 1, "",
                     failed(noPagesMessage)},
-        CommandCase{"missing", Setup::Nothing, booklet({"@doc.pdf"}), 1, "",
-                    failed(cannotOpenDocumentMessage)},
         CommandCase{
-            "tooManyPages", Setup::Long, booklet({"@doc.pdf"}), 1, "",
-            "Aggiunte 3 pagine bianche in fondo: il documento ha 2001 pagine, l'opuscolo 2004.\n" +
-                failed(tooManyPagesText)},
+            "missing", Setup::Nothing, booklet({"@doc.pdf"}), 1, "",
+            failed(cannotOpenDocumentMessage + std::string(" (@doc.pdf: File inesistente)"))},
+        // Said once the pages are counted, before any is read or the count rounded.
+        CommandCase{"tooManyPages", Setup::Long, booklet({"@doc.pdf"}), 1, "",
+                    failed(documentTooLongMessage(2000))},
         CommandCase{"outputIsInput", Setup::Numbered, booklet({"@doc.pdf", "-o", "@./doc.pdf"}), 1,
                     "", failed(outputIsInputMessage)},
         CommandCase{"emptyOutput", Setup::Numbered, booklet({"@doc.pdf", "-o", ""}), 2, "",
@@ -357,6 +286,25 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"separateToStandardOutput", Setup::Numbered,
                     booklet({"@doc.pdf", "-o", "-", "--separati"}), 2, "",
                     "plicora: Con --separati"},
+        CommandCase{"testSheetToStandardOutput",
+                    Setup::Nothing,
+                    {"prova", "--modo", "4", "-o", "-"},
+                    2,
+                    "",
+                    "plicora: La prova si scrive in due file"},
+        CommandCase{"emptyFile",
+                    Setup::Nothing,
+                    {"sequenza", "--modo", "4", "--pagine", "8", "--file", ""},
+                    2,
+                    "",
+                    "plicora: Il nome del file di uscita \u00e8 vuoto\nPer l'aiuto"},
+        CommandCase{"longValueCut",
+                    Setup::Nothing,
+                    {"sequenza", "--modo", std::string(100000, '9'), "--pagine", "8"},
+                    2,
+                    "",
+                    "plicora: --modo vuole 4 oppure 8, non '" + std::string(60, '9') +
+                        "\u2026'\nPer l'aiuto"},
         CommandCase{"listingToFullDevice", Setup::Nothing, sequence({"8", "32760"}), 1, "",
                     outputFailed("Spazio su disco insufficiente"), Output::Full},
         CommandCase{"listingToClosedOutput", Setup::Nothing, sequence({"4", "8"}), 1, "",

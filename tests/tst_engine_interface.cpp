@@ -38,7 +38,11 @@ INSTANTIATE_TEST_SUITE_P(
                 {"a/TESI-fronte.pdf", "a/TESI-retro.pdf"}},
         JobCase{"namedOutput", {.document = "t.pdf", .output = "b.pdf"}, {"b.pdf"}},
         JobCase{"namedPair",
-                {.document = "t.pdf", .output = "b", .separate = true, .progress = true},
+                {.document = "t.pdf",
+                 .output = "b",
+                 .separate = true,
+                 .progress = true,
+                 .bareMessages = true},
                 {"b-fronte.pdf", "b-retro.pdf"}},
         // A name that looks like an option is still the document.
         JobCase{"dashedDocument", {.document = "--separati"}, {"--separati-opuscolo.pdf"}},

@@ -2,6 +2,7 @@
 #include "window_test_support.h"
 
 #include "files/file_writer.h"
+#include "tools/numbered_pdf/numbered_pdf.h"
 #include "ui/calculator_form.h"
 
 #include <QCheckBox>
@@ -10,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
@@ -128,5 +130,91 @@ INSTANTIATE_TEST_SUITE_P(
               },
               cannotOpenMessage}),
     caseName<Fault>);
+
+// A command run with a fault around its files: standard output that fails after the files are
+// written, a document that is also the output, a pair whose names alias, a signal while the
+// writer holds a hidden file. It fails, and every file of its folder is as it was, byte for byte.
+struct CommandFault {
+    const char* name;
+    std::vector<std::string> arguments; // "@" starts a name in the folder
+    ChildSetup setup;                   // its input, "@" likewise
+    int status = 1;                     // or -1 for a signal
+    int signal = 0;
+};
+
+class CommandFaults : public ::testing::TestWithParam<CommandFault> {};
+
+TEST_P(CommandFaults, changeNoFile) {
+    const CommandFault& c = GetParam();
+    const TemporaryDirectory temporary;
+    const fs::path& dir = temporary.path();
+    writeNumberedPdf(dir / "doc.pdf", std::vector<NumberedPage>(8));
+    for (const char* name : {"b.pdf", "p-fronte.pdf", "p-retro.pdf", "seq.txt"})
+        std::ofstream(dir / name) << "earlier " << name;
+    // The fronts' name a link to the backs' file.
+    fs::copy_file(dir / "p-retro.pdf", dir / "q-retro.pdf");
+    fs::create_symlink("q-retro.pdf", dir / "q-fronte.pdf");
+    const auto inDir = [&](const std::string& text) {
+        return text.starts_with('@') ? (dir / text.substr(1)).string() : text;
+    };
+    std::vector<std::string> arguments;
+    for (const std::string& argument : c.arguments)
+        arguments.push_back(inDir(argument));
+    ChildSetup setup = c.setup;
+    setup.input = setup.input.empty() ? "" : inDir(setup.input);
+    const auto before = folderContents(dir);
+    const ChildRun run = runProgram(PLICORA_EXECUTABLE, arguments, setup);
+    EXPECT_EQ(run.status, c.status) << run.err;
+    EXPECT_EQ(run.signal, c.signal);
+    if (c.signal == 0) {
+        EXPECT_TRUE(run.err.starts_with("plicora: ")) << run.err;
+    }
+    EXPECT_EQ(folderContents(dir), before);
+}
+
+std::vector<std::string> booklet(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), {"opuscolo", "--modo", "4"});
+    return arguments;
+}
+
+const std::vector<std::string> sequenceToFile = {"sequenza", "--modo", "4",       "--pagine",
+                                                 "8",        "--file", "@seq.txt"};
+
+// The file writer's hidden named file, with `signal` sent while it is half-written.
+ChildSetup namedFileAndSignal(int signal) {
+    return {.environment = {"LD_PRELOAD=" NAMED_TEMPORARY_FILES,
+                            "PLICORA_TEST_SIGNAL=" + std::to_string(signal),
+                            // The sanitizers' runtime would want to be preloaded first.
+                            "ASAN_OPTIONS=verify_asan_link_order=0"}};
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, CommandFaults,
+    ::testing::Values(
+        CommandFault{"bookletOutputClosed",
+                     booklet({"@doc.pdf", "-o", "@b.pdf"}),
+                     {.output = Output::Closed}},
+        CommandFault{
+            "bookletOutputFull", booklet({"@doc.pdf", "-o", "@b.pdf"}), {.output = Output::Full}},
+        CommandFault{"pairOutputFull",
+                     booklet({"@doc.pdf", "-o", "@p.pdf", "--separati"}),
+                     {.output = Output::Full}},
+        CommandFault{"testSheetOutputFull",
+                     {"prova", "--modo", "4", "-o", "@p.pdf"},
+                     {.output = Output::Full}},
+        CommandFault{"sequenceFileOutputFull", sequenceToFile, {.output = Output::Full}},
+        CommandFault{"sequenceFileOutputClosed", sequenceToFile, {.output = Output::Closed}},
+        CommandFault{
+            "documentOnInputIsTheOutput", booklet({"-", "-o", "@doc.pdf"}), {.input = "@doc.pdf"}},
+        CommandFault{
+            "devStdinIsTheOutput", booklet({"-", "-o", "/dev/stdin"}), {.input = "@doc.pdf"}},
+        CommandFault{"pairThroughALink", booklet({"@doc.pdf", "-o", "@q.pdf", "--separati"}), {}},
+        CommandFault{"interruptedWithNamedFile", booklet({"@doc.pdf", "-o", "@b.pdf"}),
+                     namedFileAndSignal(SIGINT), -1, SIGINT},
+        CommandFault{"terminatedWithNamedFile", booklet({"@doc.pdf", "-o", "@b.pdf"}),
+                     namedFileAndSignal(SIGTERM), -1, SIGTERM},
+        CommandFault{"hungUpWithNamedFilePair", booklet({"@doc.pdf", "-o", "@p.pdf", "--separati"}),
+                     namedFileAndSignal(SIGHUP), -1, SIGHUP}),
+    caseName<CommandFault>);
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "core/page_count.h"
 #include "core/sheet_sides.h"
 #include "core/user_error.h"
+#include "file_path.h"
 #include "fold_drawing.h"
 #include "fonts.h"
 #include "message_box.h"
@@ -20,7 +21,6 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -352,7 +352,7 @@ std::optional<engine::BookletJob> BookletForm::readJob(bool focusFault) {
         const int sheetsPerSignature = readSheetsPerSignature(signatures_->text());
         field = creep_;
         const engine::BookletJob job{.mode = mode(),
-                                     .document = QFile::encodeName(document_).toStdString(),
+                                     .document = fileSystemPath(document_),
                                      .separate = separate,
                                      .progress = true,
                                      .sheetsPerSignature = sheetsPerSignature,
@@ -388,7 +388,7 @@ void BookletForm::onCreateClicked() {
         return;
     // Two files are named after the name chosen, as they are after the document.
     const std::string name = job->separate ? job->document : engine::outputPaths(*job).front();
-    run(*job, QFileInfo(QFile::decodeName(QByteArray::fromStdString(name))).fileName(), saveTitle);
+    run(*job, QFileInfo(qtPath(name)).fileName(), saveTitle);
 }
 
 void BookletForm::onTestSheetClicked() {
@@ -405,9 +405,9 @@ void BookletForm::run(engine::BookletJob job, const QString& name, const char* s
                                          QDir::home().filePath(name), QString::fromUtf8(pdfFilter));
         if (output.isEmpty())
             return;
-        job.output = QFile::encodeName(output).toStdString();
+        job.output = fileSystemPath(output);
     } else if (job.testSheet) {
-        job.output = QFile::encodeName(folder.filePath(name)).toStdString();
+        job.output = fileSystemPath(folder.filePath(name));
     } // else the engine names the booklet after the document, beside it
     testRun_ = job.testSheet;
     setLabel(result_, QString());

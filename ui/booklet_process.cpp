@@ -1,6 +1,6 @@
 #include "booklet_process.h"
 
-#include "core/user_error.h"
+#include "file_path.h"
 
 #include <QFile>
 #include <QProcess>
@@ -14,11 +14,12 @@ BookletProcess::~BookletProcess() {
     cancel();
 }
 
-void BookletProcess::start(const engine::BookletJob& job) {
+void BookletProcess::start(engine::BookletJob job) {
     cancel();
+    job.bareMessages = true; // the messages are shown as they come, in a box of their own
     QStringList arguments;
     for (const std::string& argument : engine::arguments(job))
-        arguments << QFile::decodeName(QByteArray::fromStdString(argument));
+        arguments << qtPath(argument);
     process_ = new QProcess(this);
     connect(process_, &QProcess::readyReadStandardOutput, this, &BookletProcess::readOutput);
     connect(process_, &QProcess::finished, this,
@@ -50,26 +51,18 @@ void BookletProcess::readOutput() {
         if (const auto progress = engine::readProgressLine(line.toStdString()))
             Q_EMIT progressed(progress->done, progress->total);
         else
-            written_ << QFile::decodeName(line);
+            written_ << qtPath(line.toStdString());
     }
 }
 
 void BookletProcess::onFinished(int exitCode, int exitStatus) {
     readOutput();
-    // The engine names itself as a command does; a message box needs no such name.
-    QStringList lines = QString::fromUtf8(process_->readAllStandardError()).trimmed().split(u'\n');
-    const QString prefix = QString::fromUtf8(commandLinePrefix.data(),
-                                             static_cast<qsizetype>(commandLinePrefix.size()));
-    for (QString& line : lines)
-        if (line.startsWith(prefix))
-            line.remove(0, prefix.size());
-    const QString errors = lines.join(u'\n').trimmed();
+    const QString errors = QString::fromUtf8(process_->readAllStandardError()).trimmed();
     const QStringList paths = written_;
     end();
-    if (exitStatus == QProcess::NormalExit && exitCode == engine::exitSuccess)
+    if (exitStatus == QProcess::NormalExit && exitCode == exitSuccess)
         Q_EMIT succeeded(paths);
-    else if (exitStatus == QProcess::NormalExit && exitCode == engine::exitFailure &&
-             !errors.isEmpty())
+    else if (exitStatus == QProcess::NormalExit && exitCode == exitFailure && !errors.isEmpty())
         Q_EMIT failed(errors);
     else
         Q_EMIT failed(QString::fromUtf8(engine::diedMessage));

@@ -20,7 +20,7 @@ public:
     ~BookletProcess() override;
 
     // Starts `job`, cancelling a run still going.
-    void start(const engine::BookletJob& job);
+    void start(engine::BookletJob job);
 
     // Ends the run at once, reporting nothing; no file of it is left behind.
     void cancel();

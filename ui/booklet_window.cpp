@@ -2,20 +2,16 @@
 
 #include "booklet_form.h"
 #include "engine/engine_interface.h"
+#include "file_path.h"
 #include "ui_messages.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 
 namespace plicora {
 
 QWidget* openBookletWindow(const QString& document, Mode mode) {
-    const QString engine = QFile::decodeName(QByteArray::fromStdString(
-        engine::enginePath(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString())
-            .string()));
-    auto* window = new BookletForm(document, mode, engine);
+    auto* window = new BookletForm(document, mode, qtPath(engine::enginePath().native()));
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     return window;

@@ -1,6 +1,5 @@
 #include "message_box.h"
 
-
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMessageBox>
@@ -13,7 +12,11 @@ namespace {
 // QMessageBox wraps any text wider than about 500 pixels into ragged lines. A label at least as
 // wide as the widest line widens the box instead, up to what the screen allows.
 void keepLinesWhole(QMessageBox& box) {
-    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    // The label is found by the text it shows, not by Qt's private name for it.
+    QLabel* label = nullptr;
+    for (QLabel* child : box.findChildren<QLabel*>())
+        if (child->text() == box.text())
+            label = child;
     if (!label)
         return;
     const QFontMetrics metrics(label->font());

@@ -1,6 +1,7 @@
 #include "sheet_preview.h"
 
 #include "booklet_process.h"
+#include "file_path.h"
 #include "pdf_pages.h"
 #include "ui_messages.h"
 
@@ -36,7 +37,7 @@ void SheetPreview::request(engine::BookletJob job, QSize side) {
     const QString booklet = folder_.filePath(QStringLiteral("anteprima-%1.pdf").arg(request_));
     // The sheet as it prints with a duplex printer: the backs' file of a manual duplex may start
     // elsewhere, or upside down, so that the printer's own quirks undo it.
-    job.output = QFile::encodeName(booklet).toStdString();
+    job.output = fileSystemPath(booklet);
     job.separate = job.progress = job.reversedBacks = job.turnedBacks = false;
     process_->start(job);
 }
