@@ -34,8 +34,7 @@ std::string creepValueMessage(std::string_view value) {
 std::string creepFourUpOnlyMessage() {
     const std::string fourUp = decimalText(pagesPerSheet(Mode::FourUp));
     return "--scorrimento vale solo per l'opuscolo a " + fourUp + " pagine per foglio (--modo " +
-           fourUp + "): i fogli a " + decimalText(pagesPerSheet(Mode::EightUp)) +
-           " pagine non si piegano uno dentro l'altro";
+           fourUp + ")";
 }
 
 } // namespace plicora

@@ -1,6 +1,7 @@
 #include "booklet_run.h"
 
 #include "core/core_messages.h"
+#include "core/page_count.h"
 #include "core/user_error.h"
 #include "files/file_writer.h"
 #include "imposition/booklet.h"
@@ -21,6 +22,16 @@ void printOut(const std::string& text) {
 // A notice for the user, on standard error, since standard output may be the booklet itself.
 void printNotice(const std::string& line) {
     std::fprintf(stderr, "%s\n", line.c_str());
+}
+
+// Advice for a booklet too thick to fold as one: `sheets` sheets, and the signatures' size that
+// folds well.
+std::string signaturesAdviceNotice(int sheets, int proposed) {
+    return "Consiglio: " + std::to_string(sheets) +
+           " fogli piegati insieme non stanno piatti e i fogli interni sporgono (oltre " +
+           std::to_string(thickStackSheets) + " fogli); con --fascicoli " +
+           std::to_string(proposed) + " si piegano a gruppi di " + std::to_string(proposed) +
+           " fogli";
 }
 
 // The repairs made to the document's pages, one line each naming its page.
@@ -47,6 +58,9 @@ void runBooklet(const BookletJob& job) {
     const PageCountCheck& check = booklet.check();
     if (check.adjusted)
         printNotice(roundingNotice(booklet.documentPages(), check.pageCount));
+    if (const auto proposed =
+            signaturesAdvice(job.mode, booklet.documentPages(), job.sheetsPerSignature))
+        printNotice(signaturesAdviceNotice(sheetCount(check.pageCount, job.mode), *proposed));
     if (check.adjusted && signatureCount(check.pageCount, job.mode, job.sheetsPerSignature) > 1)
         printNotice(blanksInLastSignatureMessage);
     Booklet::Progress progress;

@@ -6,6 +6,7 @@
 #include "core/core_messages.h"
 #include "files/file_writer.h"
 #include "imposition/imposition_messages.h"
+#include "job_rules.h"
 #include "output/calculation.h"
 #include "tools/numbered_pdf/numbered_pdf.h"
 
@@ -176,6 +177,7 @@ enum class Setup {
     Nothing,
     Numbered,
     Long,
+    Thick,
     Text,
     Truncated,
     Repairable,
@@ -189,7 +191,9 @@ void prepare(Setup setup, const fs::path& d) {
     const fs::path doc = d / "doc.pdf";
     if (setup != Setup::Nothing && setup != Setup::Text && setup != Setup::Truncated &&
         setup != Setup::NoPages)
-        writeNumberedPdf(doc, std::vector<NumberedPage>(setup == Setup::Long ? 2001 : 8));
+        writeNumberedPdf(doc, std::vector<NumberedPage>(setup == Setup::Long    ? 2001
+                                                        : setup == Setup::Thick ? 600
+                                                                                : 8));
     if (setup == Setup::Text)
         writeText(doc, "Caro diario,\n");
     if (setup == Setup::Truncated)
@@ -293,8 +297,12 @@ INSTANTIATE_TEST_SUITE_P(
                     failed(cannotOpenDocumentMessage)},
         CommandCase{
             "tooManyPages", Setup::Long, booklet({"@doc.pdf"}), 1, "",
-            "Aggiunte 3 pagine bianche in fondo: il documento ha 2001 pagine, l'opuscolo 2004.\n" +
+            "Aggiunte 3 pagine bianche in fondo: il documento ha 2001 pagine, l'opuscolo 2004.\n"
+            "Consiglio: 501 fogli piegati insieme non stanno piatti e i fogli interni sporgono "
+            "(oltre 20 fogli); con --fascicoli 8 si piegano a gruppi di 8 fogli\n" +
                 failed(tooManyPagesText)},
+        CommandCase{"thickAdvised", Setup::Thick, booklet({"@doc.pdf"}), 0, "@doc-opuscolo.pdf\n",
+                    "Consiglio: 150 fogli piegati insieme non stanno piatti"},
         CommandCase{"outputIsInput", Setup::Numbered, booklet({"@doc.pdf", "-o", "@./doc.pdf"}), 1,
                     "", failed(outputIsInputMessage)},
         CommandCase{"emptyOutput", Setup::Numbered, booklet({"@doc.pdf", "-o", ""}), 2, "",
@@ -339,7 +347,7 @@ INSTANTIATE_TEST_SUITE_P(
                     2, "", "plicora: --scorrimento vuole i millimetri da 0 a 5"},
         CommandCase{"creepEightUp",
                     Setup::Numbered,
-                    {"opuscolo", "--modo", "8", "@doc.pdf", "--scorrimento", "0"},
+                    {"opuscolo", "--modo", "8", "@doc.pdf", "--scorrimento", "1"},
                     2,
                     "",
                     "plicora: --scorrimento vale solo per l'opuscolo a 4 pagine per foglio"},
@@ -409,6 +417,36 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{
             "styleWithoutDisplay", Setup::Nothing, {"-style", "fusion"}, 1, "", noDisplayMessage}),
     caseName<CommandCase>);
+
+// The rules of a job, as the command line words them: the engine runs (and finds no document)
+// only when the judge lets the job through.
+TEST(JobRules, areTheJudgesInTheCommandLinesWords) {
+    using engine::JobFault;
+    for (const JobRuleCase& c : jobRuleCases()) {
+        std::vector<std::string> arguments{"opuscolo", "--modo", c.mode == Mode::FourUp ? "4" : "8",
+                                           "/manca/doc.pdf"};
+        if (c.signatures)
+            arguments.insert(arguments.end(), {"--fascicoli", c.signatures});
+        if (c.creep)
+            arguments.insert(arguments.end(), {"--scorrimento", c.creep});
+        if (c.separate)
+            arguments.emplace_back("--separati");
+        if (c.reversedBacks)
+            arguments.emplace_back("--retro-inverso");
+        std::string message = cannotOpenDocumentMessage;
+        if (c.fault == JobFault::SignaturesOutOfRange)
+            message = signaturesValueMessage(c.signatures);
+        else if (c.fault == JobFault::CreepOutOfRange)
+            message = creepValueMessage(c.creep);
+        else if (c.fault == JobFault::CreepEightUp)
+            message = creepFourUpOnlyMessage();
+        else if (c.fault == JobFault::BacksWithoutSeparate)
+            message = backsNeedSeparateMessage;
+        const ChildRun run = runPlicora(arguments);
+        EXPECT_EQ(run.status, c.fault ? 2 : 1) << c.name;
+        EXPECT_TRUE(run.err.starts_with(failed(message))) << c.name << ": " << run.err;
+    }
+}
 
 // Only the program's own commands make it a command; Qt's options and a session manager's
 // restart open the windows.
