@@ -66,8 +66,11 @@ void FoldDrawing::paintEvent(QPaintEvent*) {
     const QColor ink = palette().color(QPalette::WindowText);
     const QColor paper = palette().color(QPalette::Base);
     const qreal width = this->width(), height = this->height();
-    const qreal sheetWidth = width * 0.6, sheetHeight = sheetWidth / 1.414;
-    const qreal left = (width - sheetWidth) / 2, gap = height * 0.1;
+    const qreal gap = height * 0.12;
+    // Two sheets one above the other, the arrow and the stack's depth between them.
+    const qreal sheetHeight =
+        std::min(width * 0.6 / 1.414, (height - gap - stackDrawnMax * stackStep - 4) / 2);
+    const qreal sheetWidth = sheetHeight * 1.414, left = (width - sheetWidth) / 2;
 
     // Above: the sheet, front up, and the left half going under the right along the middle.
     const QRectF sheet(left, 2, sheetWidth, sheetHeight);
