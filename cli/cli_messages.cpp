@@ -11,6 +11,19 @@ std::string unexpectedArgumentMessage(std::string_view argument) {
     return "Argomento inatteso: " + std::string(argument);
 }
 
+std::string unknownOptionMessage(std::string_view option) {
+    return "Opzione sconosciuta: '" + std::string(option) + "'.";
+}
+
+std::string optionWithoutCommandMessage(std::string_view option) {
+    return "L'opzione " + std::string(option) +
+           " va dopo un comando: plicora sequenza, plicora opuscolo o plicora prova";
+}
+
+std::string missingFileMessage(std::string_view path) {
+    return "Il file non esiste: " + std::string(path);
+}
+
 std::string modeValueMessage(std::string_view value) {
     return "--modo vuole 4 oppure 8, non '" + std::string(value) + "'";
 }

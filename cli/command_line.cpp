@@ -56,9 +56,7 @@ int run(const QStringList& arguments) {
     try {
         return commandNamed(argumentBytes(arguments.value(1)))->run(arguments);
     } catch (const UsageError& error) {
-        printError(error.what());
-        printErrorLine(helpHint);
-        return exitUsage;
+        return reportUsageError(error);
     } catch (const UserError& error) {
         printError(errorText(error));
     } catch (const std::exception& error) {
@@ -69,6 +67,12 @@ int run(const QStringList& arguments) {
 }
 
 } // namespace
+
+int reportUsageError(const std::exception& error) {
+    printError(error.what());
+    printErrorLine(helpHint);
+    return exitUsage;
+}
 
 bool isCommand(const char* firstArgument) {
     return firstArgument && commandNamed(firstArgument);

@@ -2,6 +2,7 @@
 
 #include "cli/cli_messages.h"
 #include "cli/command_line.h"
+#include "cli/usage_error.h"
 #include "cli/window_route.h"
 #include "core/core_messages.h"
 #include "files/file_writer.h"
@@ -415,7 +416,26 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{
             "chooserWithoutDisplay", Setup::Nothing, {"--scegli-pdf"}, 1, "", noDisplayMessage},
         CommandCase{
-            "styleWithoutDisplay", Setup::Nothing, {"-style", "fusion"}, 1, "", noDisplayMessage}),
+            "styleWithoutDisplay", Setup::Nothing, {"-style", "fusion"}, 1, "", noDisplayMessage},
+        // Arguments the windows don't take: a usage error, before any display is looked for.
+        CommandCase{"modeWithoutCommand",
+                    Setup::Nothing,
+                    {"--modo", "9"},
+                    2,
+                    "",
+                    "plicora: L'opzione --modo va dopo un comando"},
+        CommandCase{"unknownAfterQtOptions",
+                    Setup::Nothing,
+                    {"-style", "fusion", "-reverse", "--qualsiasi"},
+                    2,
+                    "",
+                    "plicora: Opzione sconosciuta: '--qualsiasi'.\nPer l'aiuto: plicora --help"},
+        CommandCase{"missingDocument",
+                    Setup::Nothing,
+                    {"@manca.pdf"},
+                    2,
+                    "",
+                    "plicora: Il file non esiste"}),
     caseName<CommandCase>);
 
 // The rules of a job, as the command line words them: the engine runs (and finds no document)
@@ -459,7 +479,8 @@ TEST(IsCommand, takesOnlyTheProgramsOwnCommands) {
     EXPECT_FALSE(isCommand(nullptr));
 }
 
-// Which window the arguments open: a file manager passes the one file it opens with Plicora.
+// Which window the arguments open once Qt's options are set aside: a file manager passes the one
+// file it opens with Plicora; anything else is a usage error.
 TEST(WindowRoute, opensTheBookletWindowForOneExistingFile) {
     const TemporaryDirectory dir;
     const std::string document = dir.path() / "doc.pdf", folder = dir.path();
@@ -467,22 +488,34 @@ TEST(WindowRoute, opensTheBookletWindowForOneExistingFile) {
     using Window = WindowRoute::Window;
     const struct {
         std::vector<std::string> arguments;
-        Window window;
+        std::optional<Window> window; // nothing: a usage error
     } cases[] = {
         {{}, Window::Main},
         {{document}, Window::Booklet},
-        {{dir.path() / "manca.pdf"}, Window::Main},
-        {{folder}, Window::Main},
-        {{document, "-style", "fusion"}, Window::Main},
+        {{document, "-style", "fusion"}, Window::Booklet},
+        {{"--style=fusion", "-reverse", document}, Window::Booklet},
         {{"-session", document}, Window::Main},
-        {{"--scegli-pdf"}, Window::ChoosePdf},
+        {{"-platform", "offscreen", "--scegli-pdf"}, Window::ChoosePdf},
+        {{dir.path() / "manca.pdf"}, std::nullopt},
+        {{folder}, std::nullopt},
+        {{document, document}, std::nullopt},
+        {{"--modo", "9"}, std::nullopt},
+        {{"-o", "b.pdf"}, std::nullopt},
+        {{"--qualsiasi"}, std::nullopt},
+        {{"-"}, std::nullopt},
+        {{"-style", "fusion", "-x"}, std::nullopt},
     };
     for (const auto& c : cases) {
         std::vector<const char*> argv{"plicora"};
         for (const std::string& argument : c.arguments)
             argv.push_back(argument.c_str());
+        if (!c.window) {
+            EXPECT_THROW(windowRoute(static_cast<int>(argv.size()), argv.data()), UsageError)
+                << argv.back();
+            continue;
+        }
         const WindowRoute route = windowRoute(static_cast<int>(argv.size()), argv.data());
-        EXPECT_EQ(route.window, c.window) << argv.back();
+        EXPECT_EQ(route.window, *c.window) << argv.back();
         EXPECT_EQ(route.document, c.window == Window::Booklet ? document : "");
     }
 }
