@@ -35,8 +35,9 @@ namespace {
 constexpr int progressDelayMs = 400;
 // The test sheet's files are named after it, beside the document.
 constexpr const char* testSheetName = "prova.pdf";
-// A side of the sheet in the preview: A4 landscape, large enough to read the page numbers.
-constexpr QSize sideSize(240, 170);
+// A side of the sheet in the preview, large enough to read the page numbers: a little taller
+// than A4 landscape, so that the sheet fills its width, pixel for pixel.
+constexpr QSize sideSize(240, 172);
 // Wide enough for a few digits.
 constexpr int numberFieldWidth = 64;
 // The desktop's opener, which exits with an error when no program takes the file.
@@ -68,6 +69,7 @@ template <typename T> T* named(T* control, const char* name) {
 // the sheet will print.
 QLabel* paperSide(const char* name, const char* accessibleName) {
     auto* side = named(new QLabel, name);
+    setAccessibleRole(side, QAccessible::Graphic); // before anything makes Qt's interface
     side->setAccessibleName(QString::fromUtf8(accessibleName));
     side->setFixedSize(sideSize);
     side->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -79,7 +81,6 @@ QLabel* paperSide(const char* name, const char* accessibleName) {
     palette.setColor(QPalette::WindowText, Qt::black);
     side->setPalette(palette);
     side->setAutoFillBackground(true);
-    setAccessibleRole(side, QAccessible::Graphic);
     return side;
 }
 
@@ -238,9 +239,9 @@ QGroupBox* BookletForm::createSheetGroup() {
     front_ = paperSide("Fronte", "Anteprima del foglio 1, fronte");
     back_ = paperSide("Retro", "Anteprima del foglio 1, retro");
     drawing_ = named(new FoldDrawing(group), "Piegatura");
-    drawing_->setAccessibleName(QStringLiteral("Come piegare i fogli"));
-    drawing_->setFixedSize(sideSize.width(), sideSize.height());
     setAccessibleRole(drawing_, QAccessible::Graphic);
+    drawing_->setAccessibleName(QStringLiteral("Come piegare i fogli"));
+    drawing_->setFixedSize(sideSize);
     instructions_ = wrappingLabel("Istruzioni");
     auto* sides = new QGridLayout;
     sides->addWidget(named(new QLabel(QStringLiteral("Fronte")), "FronteTitolo"), 0, 0);
@@ -248,7 +249,8 @@ QGroupBox* BookletForm::createSheetGroup() {
     sides->addWidget(front_, 1, 0);
     sides->addWidget(back_, 1, 1);
     sides->addWidget(drawing_, 2, 0);
-    sides->addWidget(instructions_, 2, 1, Qt::AlignTop);
+    instructions_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    sides->addWidget(instructions_, 2, 1);
     sides->setColumnStretch(2, 1);
     auto* layout = new QVBoxLayout(group);
     layout->addLayout(sides);

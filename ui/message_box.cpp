@@ -1,6 +1,5 @@
 #include "message_box.h"
 
-
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMessageBox>
