@@ -327,7 +327,8 @@ engine::BookletJob BookletForm::readJob() const {
             .separate = separate,
             .progress = true,
             .sheetsPerSignature = engine::readSheetsPerSignature(signatures_->text().toStdString()),
-            .creep = creep_->isEnabled() ? engine::readCreep(creep_->text().toStdString()) : 0,
+            .creep =
+                creep_->isEnabledTo(this) ? engine::readCreep(creep_->text().toStdString()) : 0,
             .reversedBacks = separate && reversed_->isChecked(),
             .turnedBacks = separate && turned_->isChecked()};
 }
