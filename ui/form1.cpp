@@ -127,7 +127,8 @@ void Form1::createPdfLink(QWidget* previous) {
     link->setGeometry(pdfLinkRect);
     link->setFlat(true);
     link->setCursor(Qt::PointingHandCursor);
-    QFont font = link->font();
+    // The buttons' font, underlined: another face would cost start-up its loading.
+    QFont font = windowFont("Times New Roman", 11.25, true);
     font.setUnderline(true);
     link->setFont(font);
     QPalette palette = link->palette();
