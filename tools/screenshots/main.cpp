@@ -68,19 +68,6 @@ template <typename Done> void waitFor(const char* what, Done done) {
     }
 }
 
-// A dark desktop's colours.
-QPalette darkPalette() {
-    QPalette palette;
-    for (auto [role, colour] : {std::pair{QPalette::Window, QColor(45, 45, 45)},
-                                {QPalette::WindowText, QColor(238, 238, 236)},
-                                {QPalette::Base, QColor(30, 30, 30)},
-                                {QPalette::Text, QColor(238, 238, 236)},
-                                {QPalette::Button, QColor(53, 53, 53)},
-                                {QPalette::ButtonText, QColor(238, 238, 236)}})
-        palette.setColor(role, colour);
-    return palette;
-}
-
 QByteArray pictureName(const char* stem, const QString& suffix) {
     return (QString::fromLatin1(stem) + suffix + QStringLiteral(".png")).toLatin1();
 }
@@ -97,7 +84,8 @@ void saveBookletWindow(const QString& suffix) {
     {
         const QPalette light = QApplication::palette();
         for (const bool dark : {false, true}) {
-            QApplication::setPalette(dark ? darkPalette() : light);
+            // A dark desktop: Qt derives every colour, light text included, from a dark button.
+            QApplication::setPalette(dark ? QPalette(QColor(53, 53, 53)) : light);
             plicora::BookletForm booklet(document, plicora::Mode::FourUp,
                                          QStringLiteral(PLICORA_ENGINE));
             booklet.show();
