@@ -58,7 +58,7 @@ enum class JobFault {
     TestSheetWithOptions,       // nor a booklet's options: it is always its own pair of files
     SignaturesOutOfRange,       // sheets per signature beyond 0 (one booklet)..signatureMaxSheets
     CreepOutOfRange,            // creep beyond 0..creepMaxMillimetres
-    CreepEightUp,               // creep moves pages of sheets folded one in another: four-up
+    CreepEightUp,               // the engine shifts four-up pages only
     BacksWithoutSeparate,       // the backs' options are about the backs' own file
     TwoFilesToStandardOutput,   // two files can't both be standard output
     StandardInputWithoutOutput, // no document name to build the output's on
@@ -86,8 +86,8 @@ int readCreep(std::string_view text);
 // The most sheets folded together that still lie flat: 20 sheets of 80 g/m² paper are about
 // 2 mm thick, and past that the inner sheets stick out by more than a page's margin can take.
 inline constexpr int thickStackSheets = 20;
-// The most sheets of a proposed signature: 8 sheets fold as crisply as a single one nearly, and
-// are the usual size of a bookbinder's signature.
+// The most sheets of a proposed signature: 8 sheets still fold crisply, and are a bookbinder's
+// usual signature.
 inline constexpr int proposedSignatureMaxSheets = 8;
 
 // The sheets per signature to propose for a document of `pageCount` pages asking for

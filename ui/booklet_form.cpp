@@ -360,7 +360,7 @@ bool BookletForm::showFaults(const engine::BookletJob& job, bool focus) {
 }
 
 void BookletForm::showOptionsThatApply() {
-    // Creep moves the pages of sheets folded one in another, which four-up sheets are only.
+    // The engine shifts four-up pages only.
     creepLabel_->setEnabled(mode() == Mode::FourUp);
     creep_->setEnabled(mode() == Mode::FourUp);
     backs_->setVisible(twoFiles_->isChecked());
