@@ -52,8 +52,8 @@ void setLabel(QLabel* label, const QString& text) {
 }
 
 // A label of text that wraps, for messages and explanations.
-QLabel* wrappingLabel(const char* name, QWidget* parent = nullptr) {
-    auto* label = new QLabel(parent);
+QLabel* wrappingLabel(const char* name) {
+    auto* label = new QLabel;
     label->setObjectName(QString::fromLatin1(name));
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
