@@ -21,12 +21,17 @@ int main(int argc, char* argv[]) {
         QCoreApplication::setApplicationVersion(QStringLiteral(PLICORA_VERSION));
         return plicora::runCommandLine(plicora::rawArguments(argc, argv));
     }
+    // Read before Qt takes its own options out of argv, and refused before any display is needed.
+    plicora::WindowRoute route;
+    try {
+        route = plicora::windowRoute(argc, argv);
+    } catch (const plicora::UsageError& error) {
+        return plicora::reportUsageError(error);
+    }
     if (!plicora::displayAvailable(argc, argv)) {
         plicora::printErrorLine(plicora::noDisplayMessage);
         return plicora::exitFailure;
     }
-    // Read before Qt takes its own options out of argv.
-    const plicora::WindowRoute route = plicora::windowRoute(argc, argv);
     QApplication app(argc, argv);
     plicora::setUpApplication();
     switch (route.window) {

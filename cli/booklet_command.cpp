@@ -7,7 +7,7 @@
 #include "signature_option.h"
 
 #include <filesystem>
-#include <optional>
+#include <string_view>
 
 #include <unistd.h>
 
@@ -28,76 +28,102 @@ int handOver(const engine::BookletJob& job) {
     return exitFailure;
 }
 
-// The output `-o` names, checked: never empty, and not standard output when it stands for two
-// files, which `twoFilesMessage` (when set) says.
-std::string checkedOutput(const CommandOptions& options, const QString& output,
-                          const char* twoFilesMessage) {
-    const std::string path = options.value(output);
-    if (options.isSet(output) && path.empty())
+// The output `-o` names; never empty when given.
+std::string output(const CommandOptions& options, const QString& name) {
+    const std::string path = options.value(name);
+    if (options.isSet(name) && path.empty())
         throw UsageError(emptyOutputMessage);
-    if (twoFilesMessage && path == engine::standardOutput)
-        throw UsageError(twoFilesMessage);
     return path;
+}
+
+// The number `read` makes of option `name`'s text, 0 when it isn't given. An option given blank
+// is a mistake, where a blank field in the window means "none".
+int optionNumber(const CommandOptions& options, const QString& name,
+                 int (*read)(std::string_view)) {
+    if (!options.isSet(name))
+        return 0;
+    const std::string text = options.value(name);
+    return text.empty() ? engine::unreadableNumber : read(text);
+}
+
+// The command line's words for what is wrong with `job`, with the options as `options` hold them.
+std::string faultMessage(engine::JobFault fault, const engine::BookletJob& job,
+                         const CommandOptions& options) {
+    using engine::JobFault;
+    switch (fault) {
+    case JobFault::NoDocument:
+        return noDocumentMessage;
+    case JobFault::TestSheetWithDocument:
+    case JobFault::TestSheetWithOptions:
+        return unexpectedArgumentMessage(job.document);
+    case JobFault::SignaturesOutOfRange:
+        return signaturesValueMessage(options.value(signatureOption().names().front()));
+    case JobFault::CreepOutOfRange:
+        return creepValueMessage(options.value(QStringLiteral("scorrimento")));
+    case JobFault::CreepEightUp:
+        return creepFourUpOnlyMessage();
+    case JobFault::BacksWithoutSeparate:
+        return backsNeedSeparateMessage;
+    case JobFault::TwoFilesToStandardOutput:
+        return job.testSheet ? testSheetToStandardOutputMessage : separateToStandardOutputMessage;
+    case JobFault::StandardInputWithoutOutput:
+        return standardInputNeedsOutputMessage;
+    }
+    return {};
+}
+
+// Hands `job` over to the engine, unless the engine's rules refuse it: a usage error then.
+int judgedHandOver(const engine::BookletJob& job, const CommandOptions& options) {
+    if (const std::vector<engine::JobFault> faults = engine::jobFaults(job); !faults.empty())
+        throw UsageError(faultMessage(faults.front(), job, options));
+    return handOver(job);
 }
 
 } // namespace
 
 int runBookletCommand(const QStringList& arguments) {
-    const QString output = QStringLiteral("o");
+    const QString outputName = QStringLiteral("o");
     const QString separate = QStringLiteral("separati");
+    const QString signatures = signatureOption().names().front();
     const QString creep = QStringLiteral("scorrimento");
     const QString reversedBacks = QStringLiteral("retro-inverso");
     const QString turnedBacks = QStringLiteral("retro-capovolti");
-    CommandOptions options({{{output, QStringLiteral("uscita")}, {}, QStringLiteral("USCITA.pdf")},
-                            {separate, {}},
-                            signatureOption(),
-                            {creep, {}, QStringLiteral("MM")},
-                            {reversedBacks, {}},
-                            {turnedBacks, {}}});
+    CommandOptions options(
+        {{{outputName, QStringLiteral("uscita")}, {}, QStringLiteral("USCITA.pdf")},
+         {separate, {}},
+         signatureOption(),
+         {creep, {}, QStringLiteral("MM")},
+         {reversedBacks, {}},
+         {turnedBacks, {}}});
     if (!options.parse(arguments))
         return exitSuccess;
     const std::vector<std::string> documents = options.positionalArguments();
-    if (documents.size() != 1)
-        throw UsageError(documents.empty() ? noDocumentMessage : oneDocumentMessage);
-    const std::string outputPath = checkedOutput(
-        options, output, options.isSet(separate) ? separateToStandardOutputMessage : nullptr);
-    // There is no name to build the booklet's own on.
-    if (documents.front() == engine::standardInput && !options.isSet(output))
-        throw UsageError(standardInputNeedsOutputMessage);
-    const int sheets = sheetsPerSignature(options);
-    int creepHundredths = 0;
-    if (options.isSet(creep)) {
-        if (options.mode() != Mode::FourUp)
-            throw UsageError(creepFourUpOnlyMessage());
-        const std::optional<int> read = engine::readMillimetres(options.value(creep));
-        if (!read)
-            throw UsageError(creepValueMessage(options.value(creep)));
-        creepHundredths = *read;
-    }
-    // Feeding the backs by hand is a matter of the backs' own file.
-    if ((options.isSet(reversedBacks) || options.isSet(turnedBacks)) && !options.isSet(separate))
-        throw UsageError(backsNeedSeparateMessage);
-    return handOver({.mode = options.mode(),
-                     .document = documents.front(),
-                     .output = outputPath,
-                     .separate = options.isSet(separate),
-                     .sheetsPerSignature = sheets,
-                     .creep = creepHundredths,
-                     .reversedBacks = options.isSet(reversedBacks),
-                     .turnedBacks = options.isSet(turnedBacks)});
+    if (documents.size() > 1)
+        throw UsageError(oneDocumentMessage);
+    return judgedHandOver(
+        {.mode = options.mode(),
+         .document = documents.empty() ? std::string() : documents.front(),
+         .output = output(options, outputName),
+         .separate = options.isSet(separate),
+         .sheetsPerSignature = optionNumber(options, signatures, engine::readSheetsPerSignature),
+         .creep = optionNumber(options, creep, engine::readCreep),
+         .reversedBacks = options.isSet(reversedBacks),
+         .turnedBacks = options.isSet(turnedBacks)},
+        options);
 }
 
 int runTestSheetCommand(const QStringList& arguments) {
-    const QString output = QStringLiteral("o");
-    CommandOptions options({{{output, QStringLiteral("uscita")}, {}, QStringLiteral("PROVA.pdf")}});
+    const QString outputName = QStringLiteral("o");
+    CommandOptions options(
+        {{{outputName, QStringLiteral("uscita")}, {}, QStringLiteral("PROVA.pdf")}});
     if (!options.parse(arguments))
         return exitSuccess;
-    if (const auto extra = options.positionalArguments(); !extra.empty())
-        throw UsageError(unexpectedArgumentMessage(extra.front()));
-    // The test is a pair of files, fronts and backs.
-    return handOver({.mode = options.mode(),
-                     .output = checkedOutput(options, output, testSheetToStandardOutputMessage),
-                     .testSheet = true});
+    const std::vector<std::string> documents = options.positionalArguments();
+    return judgedHandOver({.mode = options.mode(),
+                           .document = documents.empty() ? std::string() : documents.front(),
+                           .output = output(options, outputName),
+                           .testSheet = true},
+                          options);
 }
 
 } // namespace plicora

@@ -12,6 +12,19 @@ std::string unexpectedArgumentMessage(std::string_view argument) {
     return "Argomento inatteso: " + echoed(argument);
 }
 
+std::string unknownOptionMessage(std::string_view option) {
+    return "Opzione sconosciuta: '" + std::string(option) + "'.";
+}
+
+std::string optionWithoutCommandMessage(std::string_view option) {
+    return "L'opzione " + std::string(option) +
+           " va dopo un comando: plicora sequenza, plicora opuscolo o plicora prova";
+}
+
+std::string missingFileMessage(std::string_view path) {
+    return "Il file non esiste: " + std::string(path);
+}
+
 std::string modeValueMessage(std::string_view value) {
     return "--modo vuole 4 oppure 8, non '" + echoed(value) + "'";
 }
@@ -35,8 +48,7 @@ std::string creepValueMessage(std::string_view value) {
 std::string creepFourUpOnlyMessage() {
     const std::string fourUp = decimalText(pagesPerSheet(Mode::FourUp));
     return "--scorrimento vale solo per l'opuscolo a " + fourUp + " pagine per foglio (--modo " +
-           fourUp + "): i fogli a " + decimalText(pagesPerSheet(Mode::EightUp)) +
-           " pagine non si piegano uno dentro l'altro";
+           fourUp + ")";
 }
 
 } // namespace plicora

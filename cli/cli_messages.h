@@ -29,6 +29,12 @@ inline constexpr const char* noDisplayMessage =
 
 // An argument a command doesn't take.
 std::string unexpectedArgumentMessage(std::string_view argument);
+// An option that is neither the program's nor Qt's.
+std::string unknownOptionMessage(std::string_view option);
+// A command's option given without a command.
+std::string optionWithoutCommandMessage(std::string_view option);
+// A file to open that isn't there.
+std::string missingFileMessage(std::string_view path);
 // A --modo that is neither 4 nor 8.
 std::string modeValueMessage(std::string_view value);
 // A separator longer than the window's field takes.

@@ -49,6 +49,12 @@ const Command* commandNamed(std::string_view name) {
 
 } // namespace
 
+int reportUsageError(const std::exception& error) {
+    printError(error.what());
+    printErrorLine(helpHint);
+    return exitUsage;
+}
+
 bool isCommand(const char* firstArgument) {
     return firstArgument && commandNamed(firstArgument);
 }

@@ -13,4 +13,8 @@ bool isCommand(const char* firstArgument);
 // standard error in Italian.
 int runCommandLine(const QStringList& arguments);
 
+// Tells the user on standard error that the command line was not understood, and why, as every
+// command does; returns the exit status for it.
+int reportUsageError(const std::exception& error);
+
 } // namespace plicora

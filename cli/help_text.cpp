@@ -47,8 +47,14 @@ foglio 2 fronte e così via; va stampato in fronte-retro girando sul lato corto.
 Se le pagine non riempiono l'ultimo foglio, in fondo si aggiungono pagine bianche.
 Con --fascicoli ogni fascicolo è un opuscolo delle sue pagine: fascicolo 1 fronte e retro,
 poi il fascicolo 2 e così via; si piega ogni fascicolo, poi si mettono in ordine uno sull'altro.
+Oltre 20 fogli piegati insieme non stanno piatti: allora opuscolo consiglia --fascicoli.
 
-Le finestre hanno bisogno di uno schermo; i comandi sequenza e opuscolo no.
+Per piegare: con i fronti in su e il foglio 1 sopra, si piega la pila (o ogni fascicolo) a
+metà portando la metà sinistra sotto la destra; a 8 pagine per foglio allo stesso modo, senza
+tagliare: ogni facciata porta due pagine, da leggere dall'alto in basso.
+
+Le finestre hanno bisogno di uno schermo; i comandi sequenza e opuscolo no. Senza comando si
+accettano solo le opzioni di Qt (-style, -platform, -session, -reverse...).
 
 Stato di uscita: 0 riuscito, 1 errore nel calcolo o in un file, 2 comando sbagliato.
 )";

@@ -2,9 +2,7 @@
 
 #include "cli_messages.h"
 #include "console/console.h"
-#include "core/sheet_sides.h"
-
-#include <charconv>
+#include "engine/engine_interface.h"
 
 namespace plicora {
 namespace {
@@ -21,10 +19,8 @@ int sheetsPerSignature(const CommandOptions& options) {
     if (!options.isSet(name))
         return 0;
     const std::string text = options.value(name);
-    int sheets = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), sheets);
-    if (error != std::errc() || end != text.data() + text.size() || sheets < 1 ||
-        sheets > signatureMaxSheets)
+    const int sheets = engine::readSheetsPerSignature(text);
+    if (sheets == 0 || !engine::signaturesInRange(sheets)) // given, so not blank
         throw UsageError(signaturesValueMessage(text));
     return sheets;
 }

@@ -14,9 +14,11 @@ struct WindowRoute {
     std::string document = {}; // the PDF of the booklet window, as given
 };
 
-// The window `argv` asks for: one argument naming an existing file (what a file manager runs)
-// opens the booklet window for it, choosePdfArgument the file chooser, anything else the main
-// window with the arguments left to Qt.
+// The window `argv` asks for, once Qt's own options (-style, -platform, -session, -reverse...)
+// are set aside for Qt: none opens the main window, one argument naming an existing file (what a
+// file manager runs) the booklet window for it, choosePdfArgument the file chooser. Throws
+// UsageError for anything else: an unknown option, a command's option without its command, a
+// file that isn't there.
 WindowRoute windowRoute(int argc, const char* const argv[]);
 
 // Whether a window system can be reached: on Linux a display in the environment, a platform

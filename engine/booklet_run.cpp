@@ -2,6 +2,7 @@
 
 #include "console/console.h"
 #include "core/core_messages.h"
+#include "core/page_count.h"
 #include "core/user_error.h"
 #include "files/file_writer.h"
 #include "imposition/booklet.h"
@@ -16,6 +17,16 @@
 
 namespace plicora::engine {
 namespace {
+
+// Advice for a booklet too thick to fold as one: `sheets` sheets, and the signatures' size that
+// folds well.
+std::string signaturesAdviceNotice(int sheets, int proposed) {
+    return "Consiglio: " + std::to_string(sheets) +
+           " fogli piegati insieme non stanno piatti e i fogli interni sporgono (oltre " +
+           std::to_string(thickStackSheets) + " fogli); con --fascicoli " +
+           std::to_string(proposed) + " si piegano a gruppi di " + std::to_string(proposed) +
+           " fogli";
+}
 
 // The repairs made to the document's pages, one line each naming its page. Notices go to
 // standard error, since standard output may be the booklet itself.
@@ -55,6 +66,9 @@ void runBooklet(const BookletJob& job) {
     const PageCountCheck& check = booklet.check();
     if (check.adjusted)
         printErrorLine(roundingNotice(booklet.documentPages(), check.pageCount));
+    if (const auto proposed =
+            signaturesAdvice(job.mode, booklet.documentPages(), job.sheetsPerSignature))
+        printErrorLine(signaturesAdviceNotice(sheetCount(check.pageCount, job.mode), *proposed));
     if (check.adjusted && signatureCount(check.pageCount, job.mode, job.sheetsPerSignature) > 1)
         printErrorLine(blanksInLastSignatureMessage);
     Booklet::Progress progress;

@@ -41,57 +41,118 @@ std::optional<int> readInt(std::string_view text) {
     return value;
 }
 
-// Hundredths of a millimetre as readMillimetres reads them back.
+// Hundredths of a millimetre as readCreep reads them back.
 std::string millimetresText(int hundredths) {
     const std::string fraction = std::to_string(hundredths % 100);
     return std::to_string(hundredths / 100) + (fraction.size() == 1 ? ".0" : ".") + fraction;
 }
 
-// Why `job` can't be made, or nothing when it can.
-std::optional<std::string_view> inconsistency(const BookletJob& job) {
-    if (job.testSheet && (!job.document.empty() || job.separate || job.sheetsPerSignature != 0 ||
-                          job.creep != 0 || job.reversedBacks || job.turnedBacks))
-        return testSheetOption;
-    if (job.sheetsPerSignature < 0 || job.sheetsPerSignature > signatureMaxSheets)
-        return signaturesOption;
-    if (job.creep < 0 || job.creep > creepMaxMillimetres * 100 ||
-        (job.creep > 0 && job.mode != Mode::FourUp))
-        return creepOption;
-    if ((job.reversedBacks || job.turnedBacks) && !job.separate)
-        return job.reversedBacks ? reversedBacksOption : turnedBacksOption;
-    if ((job.separate || job.testSheet) && job.output == standardOutput)
-        return outputOption; // two files can't both be standard output
-    if (!job.testSheet && job.document == standardInput && job.output.empty())
-        return outputOption;
-    return std::nullopt;
+// One rule of a job, and the engine option it is about, named when the engine refuses it.
+struct JobRule {
+    JobFault fault;
+    std::string_view option;
+    bool (*breaks)(const BookletJob&);
+};
+
+bool hasBookletOptions(const BookletJob& job) {
+    return job.separate || job.sheetsPerSignature != 0 || job.creep != 0 || job.reversedBacks ||
+           job.turnedBacks;
 }
+
+// In JobFault's order.
+constexpr JobRule rules[] = {
+    {JobFault::NoDocument, "manca il documento",
+     [](const BookletJob& job) { return !job.testSheet && job.document.empty(); }},
+    {JobFault::TestSheetWithDocument, testSheetOption,
+     [](const BookletJob& job) { return job.testSheet && !job.document.empty(); }},
+    {JobFault::TestSheetWithOptions, testSheetOption,
+     [](const BookletJob& job) { return job.testSheet && hasBookletOptions(job); }},
+    {JobFault::SignaturesOutOfRange, signaturesOption,
+     [](const BookletJob& job) { return !signaturesInRange(job.sheetsPerSignature); }},
+    {JobFault::CreepOutOfRange, creepOption,
+     [](const BookletJob& job) { return job.creep < 0 || job.creep > creepMaxMillimetres * 100; }},
+    {JobFault::CreepEightUp, creepOption,
+     [](const BookletJob& job) { return job.creep != 0 && job.mode != Mode::FourUp; }},
+    {JobFault::BacksWithoutSeparate, reversedBacksOption,
+     [](const BookletJob& job) { return (job.reversedBacks || job.turnedBacks) && !job.separate; }},
+    {JobFault::TwoFilesToStandardOutput, outputOption,
+     [](const BookletJob& job) {
+         return (job.separate || job.testSheet) && job.output == standardOutput;
+     }},
+    {JobFault::StandardInputWithoutOutput, outputOption,
+     [](const BookletJob& job) {
+         return !job.testSheet && job.document == standardInput && job.output.empty();
+     }},
+};
+
+// A number of at most `digits` decimal digits, when `text` is one.
+std::optional<int> readDigits(std::string_view text, std::size_t digits) {
+    if (text.empty() || text.size() > digits)
+        return std::nullopt;
+    int value = 0;
+    for (const char digit : text) {
+        if (digit < '0' || digit > '9')
+            return std::nullopt;
+        value = value * 10 + (digit - '0');
+    }
+    return value;
+}
+
+std::string_view trimmed(std::string_view text) {
+    constexpr std::string_view blanks = " \t";
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+// Enough digits for any value a range can take, few enough never to overflow an int.
+constexpr std::size_t maxDigits = 6;
 
 } // namespace
 
-std::optional<int> readMillimetres(std::string_view text) {
+bool signaturesInRange(int sheets) {
+    return sheets >= 0 && sheets <= signatureMaxSheets;
+}
+
+std::vector<JobFault> jobFaults(const BookletJob& job) {
+    std::vector<JobFault> faults;
+    for (const JobRule& rule : rules)
+        if (rule.breaks(job))
+            faults.push_back(rule.fault);
+    return faults;
+}
+
+int readSheetsPerSignature(std::string_view text) {
+    text = trimmed(text);
+    if (text.empty())
+        return 0;
+    const std::optional<int> sheets = readDigits(text, maxDigits);
+    return sheets && *sheets > 0 ? *sheets : unreadableNumber;
+}
+
+int readCreep(std::string_view text) {
+    text = trimmed(text);
+    if (text.empty())
+        return 0;
     const std::size_t mark = text.find_first_of(".,");
     const std::string_view whole = text.substr(0, mark);
     const std::string_view fraction =
         mark == std::string_view::npos ? std::string_view() : text.substr(mark + 1);
-    if ((whole.empty() && fraction.empty()) || fraction.size() > 2 ||
+    const std::optional<int> units = whole.empty() ? 0 : readDigits(whole, maxDigits);
+    const std::optional<int> hundredths = fraction.empty() ? 0 : readDigits(fraction, 2);
+    if (!units || !hundredths || (whole.empty() && fraction.empty()) ||
         (mark != std::string_view::npos && fraction.empty()))
+        return unreadableNumber;
+    return *units * 100 + *hundredths * (fraction.size() == 1 ? 10 : 1);
+}
+
+std::optional<int> signaturesAdvice(Mode mode, int pageCount, int sheetsPerSignature) {
+    const int sheets = (pageCount + pagesPerSheet(mode) - 1) / pagesPerSheet(mode);
+    if (sheetsPerSignature != 0 || sheets <= thickStackSheets)
         return std::nullopt;
-    int hundredths = 0;
-    for (const char digit : whole) {
-        if (digit < '0' || digit > '9' || hundredths > creepMaxMillimetres * 100)
-            return std::nullopt;
-        hundredths = hundredths * 10 + (digit - '0') * 100;
-    }
-    int scale = 10;
-    for (const char digit : fraction) {
-        if (digit < '0' || digit > '9')
-            return std::nullopt;
-        hundredths += (digit - '0') * scale;
-        scale /= 10;
-    }
-    if (hundredths > creepMaxMillimetres * 100)
-        return std::nullopt;
-    return hundredths;
+    const int signatures = (sheets + proposedSignatureMaxSheets - 1) / proposedSignatureMaxSheets;
+    return (sheets + signatures - 1) / signatures;
 }
 
 std::vector<std::string> arguments(const BookletJob& job) {
@@ -153,10 +214,10 @@ BookletJob readArguments(std::span<const std::string_view> args) {
             job.separate = true;
         } else if (arg == progressOption) {
             job.progress = true;
-        } else if (arg == signaturesOption && readInt(args[i + 1]).value_or(0) > 0) {
-            job.sheetsPerSignature = *readInt(args[++i]);
-        } else if (arg == creepOption && readMillimetres(args[i + 1])) {
-            job.creep = *readMillimetres(args[++i]);
+        } else if (arg == signaturesOption) {
+            job.sheetsPerSignature = readSheetsPerSignature(args[++i]);
+        } else if (arg == creepOption) {
+            job.creep = readCreep(args[++i]);
         } else if (arg == reversedBacksOption) {
             job.reversedBacks = true;
         } else if (arg == turnedBacksOption) {
@@ -169,12 +230,13 @@ BookletJob readArguments(std::span<const std::string_view> args) {
             refuse(arg);
         }
     }
-    if (!modeGiven || documentGiven == job.testSheet)
-        refuse(!modeGiven      ? "manca --modo"
-               : job.testSheet ? "la prova non vuole un documento"
-                               : "manca il documento");
-    if (const auto option = inconsistency(job))
-        refuse(*option);
+    if (!modeGiven)
+        refuse("manca --modo");
+    if (documentGiven && job.document.empty())
+        refuse("documento vuoto");
+    for (const JobRule& rule : rules)
+        if (rule.breaks(job))
+            refuse(rule.option);
     return job;
 }
 

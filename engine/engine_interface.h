@@ -49,15 +49,55 @@ struct BookletJob {
     friend bool operator==(const BookletJob&, const BookletJob&) = default;
 };
 
+// What can be wrong with a job as a value, one rule each; jobFaults() gives them in this order.
+enum class JobFault {
+    NoDocument,                 // neither a document nor the test sheet
+    TestSheetWithDocument,      // the test sheet takes no document
+    TestSheetWithOptions,       // nor a booklet's options: it is always its own pair of files
+    SignaturesOutOfRange,       // sheets per signature beyond 0 (one booklet)..signatureMaxSheets
+    CreepOutOfRange,            // creep beyond 0..creepMaxMillimetres
+    CreepEightUp,               // the engine shifts four-up pages only
+    BacksWithoutSeparate,       // the backs' options are about the backs' own file
+    TwoFilesToStandardOutput,   // two files can't both be standard output
+    StandardInputWithoutOutput, // no document name to build the output's on
+};
+
+// Whether `sheets` per signature is a count the engine takes: 0 (one booklet) to
+// signatureMaxSheets.
+bool signaturesInRange(int sheets);
+
+// Every fault of `job`, in JobFault's order; none when the engine can make it.
+std::vector<JobFault> jobFaults(const BookletJob& job);
+
+// What text readers give for a text that is no number: a value every range refuses, so that
+// jobFaults() reports it as out of range.
+inline constexpr int unreadableNumber = -1;
+
+// The sheets per signature `text` asks for: 0 when blank (one booklet), a whole number of sheets
+// from 1 up as written, else unreadableNumber.
+int readSheetsPerSignature(std::string_view text);
+
+// The creep `text` asks for, in hundredths of a millimetre: 0 when blank, millimetres written
+// with "." or "," as the decimal mark and at most two decimals, else unreadableNumber.
+int readCreep(std::string_view text);
+
+// The most sheets folded together that still lie flat: 20 sheets of 80 g/m² paper are about
+// 2 mm thick, and past that the inner sheets stick out by more than a page's margin can take.
+inline constexpr int thickStackSheets = 20;
+// The most sheets of a proposed signature: 8 sheets still fold crisply, and are a bookbinder's
+// usual signature.
+inline constexpr int proposedSignatureMaxSheets = 8;
+
+// The sheets per signature to propose for a document of `pageCount` pages asking for
+// `sheetsPerSignature` (0: one booklet): when one booklet would be thicker than thickStackSheets,
+// signatures of at most proposedSignatureMaxSheets, as even as can be; else nothing.
+std::optional<int> signaturesAdvice(Mode mode, int pageCount, int sheetsPerSignature);
+
 // The engine's arguments for `job`, after the program's name.
 std::vector<std::string> arguments(const BookletJob& job);
 
 // The job that `args` (after the program's name) ask for; throws UsageError.
 BookletJob readArguments(std::span<const std::string_view> args);
-
-// Millimetres written with "." or "," as the decimal mark and at most two decimals, as
-// hundredths of a millimetre; nothing when `text` is anything else or above creepMaxMillimetres.
-std::optional<int> readMillimetres(std::string_view text);
 
 // The files `job` writes: the booklet, or the fronts then the backs.
 std::vector<std::string> outputPaths(const BookletJob& job);

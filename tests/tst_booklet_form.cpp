@@ -5,6 +5,7 @@
 
 #include "engine/engine_interface.h"
 #include "imposition/imposition_messages.h"
+#include "job_rules.h"
 #include "tools/numbered_pdf/numbered_pdf.h"
 #include "ui/booklet_form.h"
 #include "ui/calculator_form.h"
@@ -69,6 +70,10 @@ bool previewShown(const BookletForm& form) {
            !child<QLabel>(&form, "Retro")->pixmap().isNull();
 }
 
+void type(BookletForm& form, const char* field, const char* text) {
+    child<QLineEdit>(&form, field)->setText(QString::fromUtf8(text));
+}
+
 // What the window says of a document and a layout.
 struct ChoiceCase {
     const char* name;
@@ -124,6 +129,103 @@ TEST(Preview, showsTheFirstSheetsTwoSidesFromTheEngine) {
     child<QRadioButton>(&form, "Otto")->click();
     EXPECT_TRUE(front->pixmap().isNull()); // the four-up sheet is not shown as eight-up
     ASSERT_TRUE(waitUntil([&] { return previewShown(form); }));
+}
+
+// The window on a screen of 1024 x 720 logical pixels, whatever QT_SCALE_FACTOR the run sets:
+// its title bar and frame take the rest.
+TEST(Screen, theWindowFitsSmallScreensAndGrows) {
+    constexpr QSize screen(1024, 720), frame(16, 48);
+    const TemporaryDirectory dir;
+    BookletForm form(qt(numberedPdf(dir.path(), 600)), Mode::FourUp, engineProgram);
+    form.show();
+    const QSize minimum = form.minimumSizeHint().expandedTo(form.minimumSize());
+    EXPECT_LE(minimum.width(), screen.width() - frame.width()) << minimum.width();
+    EXPECT_LE(minimum.height(), screen.height() - frame.height()) << minimum.height();
+    child<QRadioButton>(&form, "DueFile")->click(); // the tallest the choices get
+    EXPECT_LE(form.minimumSizeHint().height(), screen.height() - frame.height());
+    form.resize(1400, 900);
+    EXPECT_EQ(form.size(), QSize(1400, 900));
+}
+
+// Every control the keyboard reaches has its own Alt letter.
+TEST(Screen, everyButtonAndFieldHasItsOwnMnemonic) {
+    const TemporaryDirectory dir;
+    BookletForm form(qt(numberedPdf(dir.path(), 8)), Mode::FourUp, engineProgram);
+    std::set<QChar> letters;
+    const auto take = [&](const QString& text) {
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        ASSERT_TRUE(at >= 0 && at + 1 < text.size()) << text.toStdString();
+        EXPECT_TRUE(letters.insert(text.at(at + 1).toLower()).second) << text.toStdString();
+    };
+    for (const QAbstractButton* button : form.findChildren<QAbstractButton*>())
+        take(button->text());
+    for (const QLineEdit* field : form.findChildren<QLineEdit*>()) {
+        const auto labels = form.findChildren<QLabel*>();
+        const auto buddy = std::find_if(labels.begin(), labels.end(),
+                                        [&](const QLabel* l) { return l->buddy() == field; });
+        ASSERT_NE(buddy, labels.end()) << field->objectName().toStdString();
+        take((*buddy)->text());
+    }
+}
+
+// The preview is paper: white with a dark frame, under a dark desktop palette too.
+TEST(Screen, thePreviewIsWhitePaperUnderADarkPalette) {
+    const QPalette original = QApplication::palette();
+    QApplication::setPalette(QPalette(QColor(53, 53, 53))); // every colour dark, text light
+    const TemporaryDirectory dir;
+    BookletForm form(qt(numberedPdf(dir.path(), 8)), Mode::FourUp, engineProgram);
+    form.show();
+    for (const char* name : {"Fronte", "Retro"}) {
+        const QImage side = child<QLabel>(&form, name)->grab().toImage();
+        EXPECT_EQ(side.pixelColor(side.width() / 2, 3), QColor(Qt::white)) << name;
+        EXPECT_LT(side.pixelColor(0, side.height() / 2).lightness(), 60) << name; // the frame
+    }
+    ASSERT_TRUE(waitUntil([&] { return previewShown(form); }));
+    const QImage front = child<QLabel>(&form, "Fronte")->grab().toImage();
+    EXPECT_EQ(front.pixelColor(front.width() / 2, 3), QColor(Qt::white));
+    QApplication::setPalette(original);
+}
+
+// A document too thick for one booklet: signatures proposed, and why, in one line.
+TEST(Advice, proposesSignaturesForAThickDocument) {
+    const TemporaryDirectory dir;
+    BookletForm form(qt(numberedPdf(dir.path(), 600)), Mode::FourUp, engineProgram);
+    form.show();
+    EXPECT_EQ(child<QLineEdit>(&form, "FogliFascicolo")->text(), "8");
+    EXPECT_EQ(child<QLabel>(&form, "Consiglio")->text(),
+              "Un solo opuscolo avrebbe 150 fogli: oltre 20 non si piega bene, quindi si "
+              "propongono fascicoli di 8 (vuoto: un solo opuscolo).");
+    EXPECT_TRUE(child<QLabel>(&form, "Istruzioni")->text().contains("fascicoli di 8 fogli"));
+    child<QRadioButton>(&form, "Otto")->click(); // the proposal follows the layout: 75 sheets
+    EXPECT_EQ(child<QLineEdit>(&form, "FogliFascicolo")->text(), "8");
+    type(form, "FogliFascicolo", ""); // one booklet, as the user wants
+    EXPECT_TRUE(child<QLabel>(&form, "Consiglio")->isVisible());
+    EXPECT_FALSE(child<QLabel>(&form, "ErroreCampi")->isVisible());
+
+    BookletForm thin(qt(numberedPdf(dir.path(), 80)), Mode::FourUp, engineProgram);
+    EXPECT_EQ(child<QLineEdit>(&thin, "FogliFascicolo")->text(), "");
+}
+
+// "Apri" and "Apri la cartella" when the desktop has no program for them: a message.
+TEST(Open, saysSoWhenNothingOpensTheFile) {
+    const TemporaryDirectory dir;
+    BookletForm form(qt(numberedPdf(dir.path(), 4)), Mode::FourUp, engineProgram);
+    form.show();
+    child<QPushButton>(&form, "Crea")->click();
+    ASSERT_TRUE(waitUntil([&] { return child<QPushButton>(&form, "Apri")->isVisible(); }));
+    // The desktop's opener finds no program, as xdg-open does without a PDF viewer.
+    fakeEngine(dir.path(), "exit 3");
+    fs::rename(dir.path() / "motore", dir.path() / "xdg-open");
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(dir.path().string()) + ":" + path);
+    for (const char* button : {"Apri", "ApriCartella"}) {
+        const MessageSeen seen = answerMessageBox([&] {
+            child<QPushButton>(&form, button)->click();
+            waitUntil([&] { return !form.findChild<QObject*>(QStringLiteral("Apritore")); });
+        });
+        EXPECT_TRUE(seen.text.startsWith("Impossibile aprire")) << button;
+    }
+    qputenv("PATH", path);
 }
 
 // A booklet made with the real engine, beside the document.
@@ -258,10 +360,6 @@ TEST_P(Options, reachTheEngineAndThePreview) {
               joined(engine::arguments(job)));
 }
 
-void type(BookletForm& form, const char* field, const char* text) {
-    child<QLineEdit>(&form, field)->setText(QString::fromUtf8(text));
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Jobs, Options,
     ::testing::Values(
@@ -311,48 +409,39 @@ TEST(Options, showOnlyWhereTheyApply) {
     EXPECT_FALSE(creep->isEnabled()); // eight-up sheets are folded one by one
     child<QRadioButton>(&form, "Quattro")->click();
     type(form, "FogliFascicolo", "4");
-    EXPECT_TRUE(child<QLabel>(&form, "Istruzioni")->text().contains("ogni fascicolo di 4 fogli"));
+    EXPECT_TRUE(child<QLabel>(&form, "Istruzioni")->text().contains("fascicoli di 4 fogli"));
 }
 
-// A field the engine can't take: the message sits under the fields, and nothing runs.
-struct RefusedCase {
-    const char* name;
-    const char* field;
-    const char* text;
-    const char* message;
-};
-
-class Refused : public ::testing::TestWithParam<RefusedCase> {};
-
-TEST_P(Refused, withAMessageUnderTheFields) {
-    const RefusedCase& c = GetParam();
+// The rules of a job, as the window words them: a field the engine can't take has its message
+// under the fields, the keyboard goes there on "Crea", and nothing runs.
+TEST(JobRules, areTheJudgesInTheWindowsWords) {
     const TemporaryDirectory dir;
-    BookletForm form(qt(numberedPdf(dir.path(), 8)), Mode::FourUp, engineProgram);
-    form.show();
-    type(form, c.field, c.text);
-    auto* error = child<QLabel>(&form, "ErroreCampi");
-    EXPECT_TRUE(error->isVisible());
-    EXPECT_EQ(error->text(), QString::fromUtf8(c.message));
-    EXPECT_TRUE(captionFits(error));
-    child<QPushButton>(&form, "Crea")->click();
-    EXPECT_EQ(form.focusWidget(), child(&form, c.field));        // the keyboard is where to mend it
-    EXPECT_TRUE(child<QPushButton>(&form, "Crea")->isEnabled()); // no run started
-    type(form, c.field, "");
-    EXPECT_FALSE(error->isVisible());
+    const fs::path document = numberedPdf(dir.path(), 8);
+    for (const JobRuleCase& c : jobRuleCases()) {
+        if (!c.inWindow)
+            continue;
+        BookletForm form(qt(document), c.mode, engineProgram);
+        form.show();
+        type(form, "FogliFascicolo", c.signatures ? c.signatures : "");
+        type(form, "Scorrimento", c.creep ? c.creep : "");
+        if (c.separate)
+            child<QRadioButton>(&form, "DueFile")->click();
+        if (c.reversedBacks)
+            child<QCheckBox>(&form, "RetriInversi")->click();
+        auto* error = child<QLabel>(&form, "ErroreCampi");
+        EXPECT_EQ(error->isVisible(), c.fault.has_value()) << c.name;
+        if (!c.fault)
+            continue;
+        const bool signatures = c.fault == engine::JobFault::SignaturesOutOfRange;
+        EXPECT_EQ(error->text(), signatures ? "Fogli per fascicolo: un numero da 1 a 500, o vuoto"
+                                            : "Scorrimento: da 0 a 5 mm, come 0,5")
+            << c.name;
+        child<QPushButton>(&form, "Crea")->click();
+        EXPECT_EQ(form.focusWidget(), child(&form, signatures ? "FogliFascicolo" : "Scorrimento"))
+            << c.name;
+        EXPECT_TRUE(child<QPushButton>(&form, "Crea")->isEnabled()) << c.name; // no run started
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Fields, Refused,
-    ::testing::Values(
-        RefusedCase{"creepAboveTheLimit", "Scorrimento", "5,01",
-                    "Scorrimento: da 0 a 5 mm, come 0,5"},
-        RefusedCase{"creepInWords", "Scorrimento", "mezzo", "Scorrimento: da 0 a 5 mm, come 0,5"},
-        RefusedCase{"creepNegative", "Scorrimento", "-1", "Scorrimento: da 0 a 5 mm, come 0,5"},
-        RefusedCase{"signaturesAboveTheLimit", "FogliFascicolo", "501",
-                    "Fogli per fascicolo: un numero da 1 a 500, o vuoto"},
-        RefusedCase{"signaturesFraction", "FogliFascicolo", "2,5",
-                    "Fogli per fascicolo: un numero da 1 a 500, o vuoto"}),
-    caseName<RefusedCase>);
 
 // How the test sheet's back came out, and the options the window then sets.
 struct AnswerCase {

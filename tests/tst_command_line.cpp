@@ -3,9 +3,11 @@
 #include "cli/cli_messages.h"
 #include "cli/command_line.h"
 #include "cli/window_route.h"
+#include "console/console.h"
 #include "core/core_messages.h"
 #include "files/file_writer.h"
 #include "imposition/imposition_messages.h"
+#include "job_rules.h"
 #include "output/calculation.h"
 #include "tools/numbered_pdf/numbered_pdf.h"
 
@@ -105,6 +107,7 @@ enum class Setup {
     Nothing,
     Numbered,
     Long,
+    Thick,
     Text,
     Truncated,
     Repairable,
@@ -118,7 +121,9 @@ void prepare(Setup setup, const fs::path& d) {
     const fs::path doc = d / "doc.pdf";
     if (setup != Setup::Nothing && setup != Setup::Text && setup != Setup::Truncated &&
         setup != Setup::NoPages)
-        writeNumberedPdf(doc, std::vector<NumberedPage>(setup == Setup::Long ? 2001 : 8));
+        writeNumberedPdf(doc, std::vector<NumberedPage>(setup == Setup::Long    ? 2001
+                                                        : setup == Setup::Thick ? 600
+                                                                                : 8));
     if (setup == Setup::Text)
         writeText(doc, "Caro diario,\n");
     if (setup == Setup::Truncated)
@@ -224,6 +229,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Said once the pages are counted, before any is read or the count rounded.
         CommandCase{"tooManyPages", Setup::Long, booklet({"@doc.pdf"}), 1, "",
                     failed(documentTooLongMessage(2000))},
+        CommandCase{"thickAdvised", Setup::Thick, booklet({"@doc.pdf"}), 0, "@doc-opuscolo.pdf\n",
+                    "Consiglio: 150 fogli piegati insieme non stanno piatti"},
         CommandCase{"outputIsInput", Setup::Numbered, booklet({"@doc.pdf", "-o", "@./doc.pdf"}), 1,
                     "", failed(outputIsInputMessage)},
         CommandCase{"emptyOutput", Setup::Numbered, booklet({"@doc.pdf", "-o", ""}), 2, "",
@@ -268,7 +275,7 @@ INSTANTIATE_TEST_SUITE_P(
                     2, "", "plicora: --scorrimento vuole i millimetri da 0 a 5"},
         CommandCase{"creepEightUp",
                     Setup::Numbered,
-                    {"opuscolo", "--modo", "8", "@doc.pdf", "--scorrimento", "0"},
+                    {"opuscolo", "--modo", "8", "@doc.pdf", "--scorrimento", "1"},
                     2,
                     "",
                     "plicora: --scorrimento vale solo per l'opuscolo a 4 pagine per foglio"},
@@ -355,8 +362,57 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{
             "chooserWithoutDisplay", Setup::Nothing, {"--scegli-pdf"}, 1, "", noDisplayMessage},
         CommandCase{
-            "styleWithoutDisplay", Setup::Nothing, {"-style", "fusion"}, 1, "", noDisplayMessage}),
+            "styleWithoutDisplay", Setup::Nothing, {"-style", "fusion"}, 1, "", noDisplayMessage},
+        // Arguments the windows don't take: a usage error, before any display is looked for.
+        CommandCase{"modeWithoutCommand",
+                    Setup::Nothing,
+                    {"--modo", "9"},
+                    2,
+                    "",
+                    "plicora: L'opzione --modo va dopo un comando"},
+        CommandCase{"unknownAfterQtOptions",
+                    Setup::Nothing,
+                    {"-style", "fusion", "-reverse", "--qualsiasi"},
+                    2,
+                    "",
+                    "plicora: Opzione sconosciuta: '--qualsiasi'.\nPer l'aiuto: plicora --help"},
+        CommandCase{"missingDocument",
+                    Setup::Nothing,
+                    {"@manca.pdf"},
+                    2,
+                    "",
+                    "plicora: Il file non esiste"}),
     caseName<CommandCase>);
+
+// The rules of a job, as the command line words them: the engine runs (and finds no document)
+// only when the judge lets the job through.
+TEST(JobRules, areTheJudgesInTheCommandLinesWords) {
+    using engine::JobFault;
+    for (const JobRuleCase& c : jobRuleCases()) {
+        std::vector<std::string> arguments{"opuscolo", "--modo", c.mode == Mode::FourUp ? "4" : "8",
+                                           "/manca/doc.pdf"};
+        if (c.signatures)
+            arguments.insert(arguments.end(), {"--fascicoli", c.signatures});
+        if (c.creep)
+            arguments.insert(arguments.end(), {"--scorrimento", c.creep});
+        if (c.separate)
+            arguments.emplace_back("--separati");
+        if (c.reversedBacks)
+            arguments.emplace_back("--retro-inverso");
+        std::string message = cannotOpenDocumentMessage;
+        if (c.fault == JobFault::SignaturesOutOfRange)
+            message = signaturesValueMessage(c.signatures);
+        else if (c.fault == JobFault::CreepOutOfRange)
+            message = creepValueMessage(c.creep);
+        else if (c.fault == JobFault::CreepEightUp)
+            message = creepFourUpOnlyMessage();
+        else if (c.fault == JobFault::BacksWithoutSeparate)
+            message = backsNeedSeparateMessage;
+        const ChildRun run = runPlicora(arguments);
+        EXPECT_EQ(run.status, c.fault ? 2 : 1) << c.name;
+        EXPECT_TRUE(run.err.starts_with(failed(message))) << c.name << ": " << run.err;
+    }
+}
 
 // Only the program's own commands make it a command; Qt's options and a session manager's
 // restart open the windows.
@@ -369,7 +425,8 @@ TEST(IsCommand, takesOnlyTheProgramsOwnCommands) {
     EXPECT_FALSE(isCommand(nullptr));
 }
 
-// Which window the arguments open: a file manager passes the one file it opens with Plicora.
+// Which window the arguments open once Qt's options are set aside: a file manager passes the one
+// file it opens with Plicora; anything else is a usage error.
 TEST(WindowRoute, opensTheBookletWindowForOneExistingFile) {
     const TemporaryDirectory dir;
     const std::string document = dir.path() / "doc.pdf", folder = dir.path();
@@ -377,22 +434,34 @@ TEST(WindowRoute, opensTheBookletWindowForOneExistingFile) {
     using Window = WindowRoute::Window;
     const struct {
         std::vector<std::string> arguments;
-        Window window;
+        std::optional<Window> window; // nothing: a usage error
     } cases[] = {
         {{}, Window::Main},
         {{document}, Window::Booklet},
-        {{dir.path() / "manca.pdf"}, Window::Main},
-        {{folder}, Window::Main},
-        {{document, "-style", "fusion"}, Window::Main},
+        {{document, "-style", "fusion"}, Window::Booklet},
+        {{"--style=fusion", "-reverse", document}, Window::Booklet},
         {{"-session", document}, Window::Main},
-        {{"--scegli-pdf"}, Window::ChoosePdf},
+        {{"-platform", "offscreen", "--scegli-pdf"}, Window::ChoosePdf},
+        {{dir.path() / "manca.pdf"}, std::nullopt},
+        {{folder}, std::nullopt},
+        {{document, document}, std::nullopt},
+        {{"--modo", "9"}, std::nullopt},
+        {{"-o", "b.pdf"}, std::nullopt},
+        {{"--qualsiasi"}, std::nullopt},
+        {{"-"}, std::nullopt},
+        {{"-style", "fusion", "-x"}, std::nullopt},
     };
     for (const auto& c : cases) {
         std::vector<const char*> argv{"plicora"};
         for (const std::string& argument : c.arguments)
             argv.push_back(argument.c_str());
+        if (!c.window) {
+            EXPECT_THROW(windowRoute(static_cast<int>(argv.size()), argv.data()), UsageError)
+                << argv.back();
+            continue;
+        }
         const WindowRoute route = windowRoute(static_cast<int>(argv.size()), argv.data());
-        EXPECT_EQ(route.window, c.window) << argv.back();
+        EXPECT_EQ(route.window, *c.window) << argv.back();
         EXPECT_EQ(route.document, c.window == Window::Booklet ? document : "");
     }
 }

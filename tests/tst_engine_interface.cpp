@@ -1,6 +1,7 @@
 #include "test_support.h"
 
 #include "engine/engine_interface.h"
+#include "job_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -80,29 +81,81 @@ TEST(Job, refusesWhatNoCallerSends) {
                                                {"--modo", "4", "--retro-capovolti", "a.pdf"},
                                                {"--modo", "4", "--prova", "a.pdf"},
                                                {"--modo", "4", "--prova", "--separati"},
-                                               {"--modo", "4", "--fascicoli"}})
+                                               {"--modo", "4", "--fascicoli"},
+                                               {"--modo", "4", "--fascicoli", "x", "a.pdf"}})
         EXPECT_THROW(read(args), UsageError) << args.size();
 }
 
-TEST(Millimetres, takeEitherDecimalMarkAndNoMoreThanFive) {
-    const std::pair<const char*, std::optional<int>> rows[] = {{"0", 0},
-                                                               {"5", 500},
-                                                               {"1,5", 150},
-                                                               {"1.5", 150},
-                                                               {"0,05", 5},
-                                                               {".5", 50},
-                                                               {"005.00", 500},
-                                                               {"5,01", std::nullopt},
-                                                               {"6", std::nullopt},
-                                                               {"1.", std::nullopt},
-                                                               {"1,234", std::nullopt},
-                                                               {"", std::nullopt},
-                                                               {"-1", std::nullopt},
-                                                               {"1 ", std::nullopt},
-                                                               {"1,5,", std::nullopt},
-                                                               {"99999999999", std::nullopt}};
+TEST(Creep, takesEitherDecimalMarkAndAtMostTwoDecimals) {
+    const std::pair<const char*, int> rows[] = {{"", 0},
+                                                {" ", 0},
+                                                {"0", 0},
+                                                {"5", 500},
+                                                {"1,5", 150},
+                                                {"1.5", 150},
+                                                {"0,05", 5},
+                                                {".5", 50},
+                                                {"005.00", 500},
+                                                {" 1 ", 100},
+                                                {"6", 600},
+                                                {"1.", unreadableNumber},
+                                                {"1,234", unreadableNumber},
+                                                {"-1", unreadableNumber},
+                                                {"1,5,", unreadableNumber},
+                                                {"99999999999", unreadableNumber}};
     for (const auto& [text, hundredths] : rows)
-        EXPECT_EQ(readMillimetres(text), hundredths) << text;
+        EXPECT_EQ(readCreep(text), hundredths) << text;
+}
+
+// The rules the command line and the window share, judged on the job their texts make.
+TEST(Judge, givesTheFirstFaultOfEachSharedRule) {
+    for (const plicora::testing::JobRuleCase& c : plicora::testing::jobRuleCases()) {
+        const BookletJob job{.mode = c.mode,
+                             .document = "doc.pdf",
+                             .separate = c.separate,
+                             .sheetsPerSignature =
+                                 c.signatures ? readSheetsPerSignature(c.signatures) : 0,
+                             .creep = c.creep ? readCreep(c.creep) : 0,
+                             .reversedBacks = c.reversedBacks};
+        const std::vector<JobFault> faults = jobFaults(job);
+        EXPECT_EQ(faults.empty() ? std::nullopt : std::optional(faults.front()), c.fault) << c.name;
+    }
+}
+
+// The rules only a program's own jobs meet: the test sheet, standard input and output.
+TEST(Judge, refusesWhatCantBeMadeAsAValue) {
+    const std::pair<BookletJob, std::vector<JobFault>> rows[] = {
+        {{}, {JobFault::NoDocument}},
+        {{.document = "-"}, {JobFault::StandardInputWithoutOutput}},
+        {{.document = "-", .output = "b.pdf"}, {}},
+        {{.document = "a.pdf", .output = "-", .separate = true},
+         {JobFault::TwoFilesToStandardOutput}},
+        {{.output = "-", .testSheet = true}, {JobFault::TwoFilesToStandardOutput}},
+        {{.document = "a.pdf", .testSheet = true}, {JobFault::TestSheetWithDocument}},
+        {{.separate = true, .sheetsPerSignature = 600, .testSheet = true},
+         {JobFault::TestSheetWithOptions, JobFault::SignaturesOutOfRange}},
+        {{.mode = Mode::EightUp, .document = "a.pdf", .creep = 600, .turnedBacks = true},
+         {JobFault::CreepOutOfRange, JobFault::CreepEightUp, JobFault::BacksWithoutSeparate}},
+    };
+    for (const auto& [job, faults] : rows)
+        EXPECT_EQ(jobFaults(job), faults) << arguments(job).size();
+}
+
+// A thick document is advised signatures as even as can be, none above eight sheets.
+TEST(Advice, proposesSignaturesOnlyAboveTwentySheets) {
+    const struct {
+        Mode mode;
+        int pages;
+        int asked;
+        std::optional<int> proposed;
+    } rows[] = {{Mode::FourUp, 80, 0, std::nullopt},
+                {Mode::FourUp, 81, 0, 7},
+                {Mode::FourUp, 601, 0, 8},
+                {Mode::FourUp, 601, 4, std::nullopt},
+                {Mode::EightUp, 160, 0, std::nullopt},
+                {Mode::EightUp, 200, 0, 7}};
+    for (const auto& row : rows)
+        EXPECT_EQ(signaturesAdvice(row.mode, row.pages, row.asked), row.proposed) << row.pages;
 }
 
 TEST(Progress, isReadBackFromItsLine) {

@@ -7,6 +7,7 @@
 #include "ui/wrapping_button.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QIcon>
 #include <QImage>
 #include <QKeyEvent>
@@ -19,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <vector>
 
 using namespace plicora;
@@ -86,12 +88,33 @@ TEST_F(MainWindow, paintsThePictureTheYellowTitleAndFlatOrangeButtons) {
 
 TEST_F(MainWindow, tabsThroughTheButtonsInOrder) {
     QStringList order;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 6; ++i) {
         order << QApplication::focusWidget()->objectName();
         QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
         QApplication::sendEvent(QApplication::focusWidget(), &tab);
     }
-    EXPECT_EQ(order, QStringList({"Command1", "Command2", "Command3", "Command4", "Command1"}));
+    // The way to the booklet comes after the designed buttons.
+    EXPECT_EQ(order,
+              QStringList({"Command1", "Command2", "Command3", "Command4", "ApriPdf", "Command1"}));
+}
+
+// The link beside the designed buttons asks for a PDF, then opens the booklet window for it.
+TEST_F(MainWindow, theLinkLeadsToTheBookletOfAPdf) {
+    const TemporaryDirectory dir;
+    const QString document = QString::fromStdString((dir.path() / "doc.pdf").string());
+    std::ofstream(document.toStdString()) << "%PDF-1.4\n";
+    QTimer choose;
+    QObject::connect(&choose, &QTimer::timeout, &choose, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            dialog->selectFile(document);
+            QMetaObject::invokeMethod(dialog, "accept");
+        }
+    });
+    choose.start(10);
+    button("ApriPdf")->click();
+    QWidget* booklet = visibleWindow(QStringLiteral("BookletForm"));
+    ASSERT_NE(booklet, nullptr);
+    EXPECT_EQ(child<QLabel>(booklet, "Documento")->text(), "Documento: doc.pdf");
 }
 
 // Exactly one window is visible at any time, and Form1 comes back where it was.

@@ -1,5 +1,8 @@
 #include "accessibility.h"
 
+#include "output_box.h"
+#include "output_box_accessible.h"
+
 #include <QAccessibleWidget>
 #include <QVariant>
 #include <QWidget>
@@ -10,6 +13,8 @@ namespace {
 const char* const roleProperty = "plicoraAccessibleRole";
 
 QAccessibleInterface* interfaceWithRole(const QString&, QObject* object) {
+    if (auto* box = qobject_cast<OutputBox*>(object))
+        return new OutputBoxAccessible(box);
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;

@@ -10,8 +10,9 @@ namespace plicora {
 // class would get; it takes effect once installAccessibleRoles() has run.
 void setAccessibleRole(QWidget* widget, QAccessible::Role role);
 
-// Lets the roles given with setAccessibleRole() replace Qt's; call once, after the application
-// object exists and before any window is shown.
+// Lets the roles given with setAccessibleRole() replace Qt's, and output boxes report where each
+// character stands; call once, after the application object exists and before any window is
+// shown.
 void installAccessibleRoles();
 
 } // namespace plicora

@@ -1,6 +1,5 @@
 #include "back_answer_dialog.h"
 
-#include "fonts.h"
 #include "ui_messages.h"
 
 #include <QFileInfo>
@@ -62,7 +61,6 @@ BackAnswerDialog::BackAnswerDialog(const QString& fronts, const QString& backs, 
     : QDialog(parent) {
     setObjectName(QStringLiteral("RispostaProva"));
     setWindowTitle(QStringLiteral("Plicora"));
-    setFont(windowFont("MS Sans Serif", 10));
     auto* layout = new QVBoxLayout(this);
     auto* question = new QLabel(QString::fromUtf8(testSheetQuestion)
                                     .arg(QFileInfo(fronts).fileName(), QFileInfo(backs).fileName()),

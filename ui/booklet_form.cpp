@@ -3,161 +3,45 @@
 #include "accessibility.h"
 #include "back_answer_dialog.h"
 #include "booklet_process.h"
-#include "caption_fit.h"
 #include "centre.h"
 #include "core/page_count.h"
 #include "core/sheet_sides.h"
 #include "core/user_error.h"
 #include "file_path.h"
 #include "fold_drawing.h"
-#include "fonts.h"
 #include "message_box.h"
 #include "pdf_pages.h"
 #include "sheet_preview.h"
 #include "ui_messages.h"
-#include "wrapping_button.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-#include <QUrl>
 
 namespace plicora {
 namespace {
 
-// Choices, captions, fields, options and alerts sit in the group created before them.
-enum class Kind {
-    Title,
-    Label,
-    Group,
-    Choice,
-    Caption,
-    Field,
-    Option,
-    Alert,
-    Side,
-    Drawing,
-    Button,
-    Progress
-};
-
-// One control of the window, in creation order.
-struct ControlRow {
-    const char* name;
-    Kind kind;
-    const char* text;    // caption, or the accessible name of a picture or a field
-    QRect geometry;      // in pixels, within the window or the control's group
-    bool hidden = false; // at opening
-};
-
-constexpr QSize clientSize(720, 728);
 constexpr int progressDelayMs = 400;
 // The test sheet's files are named after it, beside the document.
 constexpr const char* testSheetName = "prova.pdf";
-
-const ControlRow controls[] = {
-    {"Documento", Kind::Title, "", {16, 10, 688, 24}},
-    {"Pagine", Kind::Label, "", {16, 38, 688, 22}},
-    {"Bianche", Kind::Label, "", {16, 60, 688, 22}},
-    {"PagineFoglio", Kind::Group, "Pagine per foglio", {16, 90, 340, 86}},
-    {"Quattro", Kind::Choice, "4 pagine (opuscolo A5)", {12, 26, 316, 24}},
-    {"Otto", Kind::Choice, "8 pagine", {12, 54, 316, 24}},
-    {"Stampante", Kind::Group, "Stampante", {364, 90, 340, 86}},
-    {"UnFile", Kind::Choice, "Un file, per il fronte-retro", {12, 26, 316, 24}},
-    {"DueFile", Kind::Choice, "Due file: fronti e retri", {12, 54, 316, 24}},
-    {"Spessi", Kind::Group, "Documenti spessi", {16, 184, 340, 120}},
-    {"FascicoliDi", Kind::Caption, "Fascicoli di", {12, 26, 100, 24}},
-    {"FogliFascicolo",
-     Kind::Field,
-     "Fogli per fascicolo (vuoto: un solo opuscolo)",
-     {116, 26, 60, 24}},
-    {"Fogli", Kind::Caption, "fogli (vuoto: uno solo)", {184, 26, 144, 24}},
-    {"ScorrimentoDi", Kind::Caption, "Scorrimento", {12, 56, 100, 24}},
-    {"Scorrimento", Kind::Field, "Scorrimento in millimetri", {116, 56, 60, 24}},
-    {"Millimetri", Kind::Caption, "mm (vuoto: nessuno)", {184, 56, 144, 24}},
-    {"ErroreCampi", Kind::Alert, "", {12, 84, 316, 34}, true},
-    {"Prova", Kind::Button, "Foglio di prova", {364, 186, 200, 32}},
-    {"Retri", Kind::Group, "Retri, stampando senza fronte-retro", {364, 224, 340, 80}, true},
-    {"RetriInversi", Kind::Option, "Retri in ordine inverso", {12, 24, 316, 24}},
-    {"RetriCapovolti", Kind::Option, "Retri capovolti (girati di 180°)", {12, 50, 316, 24}},
-    {"FronteTitolo", Kind::Label, "Foglio 1, fronte", {16, 316, 250, 20}},
-    {"RetroTitolo", Kind::Label, "Foglio 1, retro", {276, 316, 250, 20}},
-    {"PiegaTitolo", Kind::Label, "Girare e piegare", {536, 316, 168, 20}},
-    {"Fronte", Kind::Side, "Anteprima del foglio 1, fronte", {16, 338, 250, 179}},
-    {"Retro", Kind::Side, "Anteprima del foglio 1, retro", {276, 338, 250, 179}},
-    {"Piegatura", Kind::Drawing, "Come girare e piegare il foglio", {536, 338, 168, 179}},
-    {"Istruzioni", Kind::Label, "", {16, 524, 688, 62}},
-    {"Crea", Kind::Button, "Crea l'opuscolo", {16, 594, 200, 32}},
-    {"Avanzamento", Kind::Progress, "Avanzamento", {228, 598, 360, 24}, true},
-    {"Annulla", Kind::Button, "Annulla", {596, 594, 108, 32}, true},
-    {"Risultato", Kind::Label, "", {16, 634, 688, 46}, true},
-    {"Apri", Kind::Button, "Apri", {16, 686, 140, 32}, true},
-    {"ApriCartella", Kind::Button, "Apri la cartella", {166, 686, 180, 32}, true},
-};
-
-bool inGroup(Kind kind) {
-    return kind == Kind::Choice || kind == Kind::Caption || kind == Kind::Field ||
-           kind == Kind::Option || kind == Kind::Alert;
-}
-
-QWidget* createControl(const ControlRow& row, QWidget* parent) {
-    const QString text = QString::fromUtf8(row.text);
-    switch (row.kind) {
-    case Kind::Title:
-    case Kind::Label:
-    case Kind::Caption:
-    case Kind::Alert: {
-        auto* label = new QLabel(text, parent);
-        // A caption stands level with the field beside it.
-        label->setAlignment(Qt::AlignLeft |
-                            (row.kind == Kind::Caption ? Qt::AlignVCenter : Qt::AlignTop));
-        label->setWordWrap(row.kind == Kind::Label || row.kind == Kind::Alert);
-        label->setTextFormat(Qt::PlainText);
-        if (row.kind == Kind::Alert)
-            setAccessibleRole(label, QAccessible::AlertMessage);
-        return label;
-    }
-    case Kind::Group:
-        return new QGroupBox(text, parent);
-    case Kind::Choice:
-        return new QRadioButton(text, parent);
-    case Kind::Field:
-        return new QLineEdit(parent);
-    case Kind::Option:
-        return new QCheckBox(text, parent);
-    case Kind::Side: {
-        auto* side = new QLabel(parent);
-        side->setFrameShape(QFrame::Box);
-        side->setAlignment(Qt::AlignCenter);
-        side->setWordWrap(true);
-        setAccessibleRole(side, QAccessible::Graphic);
-        return side;
-    }
-    case Kind::Drawing: {
-        auto* drawing = new FoldDrawing(parent);
-        setAccessibleRole(drawing, QAccessible::Graphic);
-        return drawing;
-    }
-    case Kind::Button:
-        return new WrappingButton(text, parent);
-    case Kind::Progress:
-        return new QProgressBar(parent);
-    }
-    return nullptr;
-}
-
-template <typename T> T* named(const QWidget* window, const char* name) {
-    return window->findChild<T*>(QString::fromLatin1(name));
-}
+// A side of the sheet in the preview, large enough to read the page numbers: a little taller
+// than A4 landscape, so that the sheet fills its width, pixel for pixel.
+constexpr QSize sideSize(240, 172);
+// Wide enough for a few digits.
+constexpr int numberFieldWidth = 64;
+// The desktop's opener, which exits with an error when no program takes the file.
+const char* const desktopOpener = "xdg-open";
 
 // Sets a label's text and the name screen readers hear for it; an empty label is hidden, so
 // that they meet nothing nameless.
@@ -165,6 +49,39 @@ void setLabel(QLabel* label, const QString& text) {
     label->setText(text);
     label->setAccessibleName(text);
     label->setVisible(!text.isEmpty());
+}
+
+// A label of text that wraps, for messages and explanations.
+QLabel* wrappingLabel(const char* name) {
+    auto* label = new QLabel;
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+template <typename T> T* named(T* control, const char* name) {
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
+// A side of the sheet: white paper with a thin black frame whatever the desktop's colours, as
+// the sheet will print.
+QLabel* paperSide(const char* name, const char* accessibleName) {
+    auto* side = named(new QLabel, name);
+    setAccessibleRole(side, QAccessible::Graphic); // before anything makes Qt's interface
+    side->setAccessibleName(QString::fromUtf8(accessibleName));
+    side->setFixedSize(sideSize);
+    side->setFrameStyle(QFrame::Box | QFrame::Plain);
+    side->setLineWidth(1);
+    side->setAlignment(Qt::AlignCenter);
+    side->setWordWrap(true);
+    QPalette palette = side->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    side->setPalette(palette);
+    side->setAutoFillBackground(true);
+    return side;
 }
 
 QString blanksText(int pageCount, Mode mode) {
@@ -177,28 +94,6 @@ QString blanksText(int pageCount, Mode mode) {
     } catch (const UserError& error) {
         return QString::fromUtf8(error.what()); // the engine will refuse it with this message
     }
-}
-
-// The sheets per signature the field asks for, 0 for one booklet; throws UserError.
-int readSheetsPerSignature(const QString& text) {
-    if (text.trimmed().isEmpty())
-        return 0;
-    bool whole = false;
-    const int sheets = text.trimmed().toInt(&whole);
-    if (!whole || sheets < 0 || sheets > signatureMaxSheets)
-        throw UserError(
-            QString::fromUtf8(signaturesRefusedMessage).arg(signatureMaxSheets).toStdString());
-    return sheets;
-}
-
-// The creep the field asks for, in hundredths of a millimetre; throws UserError.
-int readCreep(const QString& text) {
-    if (text.trimmed().isEmpty())
-        return 0;
-    if (const auto hundredths = engine::readMillimetres(text.trimmed().toStdString()))
-        return *hundredths;
-    throw UserError(
-        QString::fromUtf8(creepRefusedMessage).arg(engine::creepMaxMillimetres).toStdString());
 }
 
 // The sheets folded together first: the first signature's, or the whole booklet's.
@@ -220,69 +115,177 @@ BookletForm::BookletForm(const QString& document, Mode mode, const QString& engi
       preview_(new SheetPreview(engine, this)), progressDelay_(new QTimer(this)) {
     setObjectName(QStringLiteral("BookletForm"));
     setWindowTitle(QStringLiteral("Plicora"));
-    setFixedSize(clientSize);
     setAccessibleRole(this, QAccessible::Window);
 
-    QWidget* group = nullptr;
-    for (const ControlRow& row : controls) {
-        QWidget* control = createControl(row, inGroup(row.kind) ? group : this);
-        control->setObjectName(QString::fromLatin1(row.name));
-        control->setGeometry(row.geometry);
-        control->setFont(windowFont("MS Sans Serif", 10, row.kind == Kind::Title));
-        control->setAccessibleName(QString::fromUtf8(row.text));
-        control->setVisible(!row.hidden);
-        if (row.kind == Kind::Group)
-            group = control;
-    }
-    auto* title = named<QLabel>(this, "Documento");
-    const QString name = QFileInfo(document_).fileName();
-    // A long name is shortened in the middle on screen; screen readers hear it whole.
-    title->setText(title->fontMetrics().elidedText(QStringLiteral("Documento: %1").arg(name),
-                                                   Qt::ElideMiddle, title->width()));
-    title->setAccessibleName(QStringLiteral("Documento: %1").arg(name));
-    title->setToolTip(document_);
-    setLabel(named<QLabel>(this, "Pagine"),
-             pageCount_ < 0 ? QString::fromUtf8(pageCountUnreadableText)
-                            : QStringLiteral("Pagine del documento: %1").arg(pageCount_));
-    blanks_ = named<QLabel>(this, "Bianche");
-    fourUp_ = named<QRadioButton>(this, "Quattro");
-    auto* eightUp = named<QRadioButton>(this, "Otto");
-    auto* oneFile = named<QRadioButton>(this, "UnFile");
-    twoFiles_ = named<QRadioButton>(this, "DueFile");
-    signatures_ = named<QLineEdit>(this, "FogliFascicolo");
-    creep_ = named<QLineEdit>(this, "Scorrimento");
-    fieldError_ = named<QLabel>(this, "ErroreCampi");
-    testSheet_ = named<QPushButton>(this, "Prova");
-    reversed_ = named<QCheckBox>(this, "RetriInversi");
-    turned_ = named<QCheckBox>(this, "RetriCapovolti");
-    front_ = named<QLabel>(this, "Fronte");
-    back_ = named<QLabel>(this, "Retro");
-    drawing_ = named<FoldDrawing>(this, "Piegatura");
-    instructions_ = named<QLabel>(this, "Istruzioni");
-    create_ = named<QPushButton>(this, "Crea");
-    progress_ = named<QProgressBar>(this, "Avanzamento");
-    cancel_ = named<QPushButton>(this, "Annulla");
-    result_ = named<QLabel>(this, "Risultato");
-    open_ = named<QPushButton>(this, "Apri");
-    openFolder_ = named<QPushButton>(this, "ApriCartella");
-    for (QWidget* control : findChildren<QWidget*>())
-        if (qobject_cast<QLabel*>(control) || qobject_cast<QPushButton*>(control) ||
-            qobject_cast<QCheckBox*>(control))
-            fitCaption(control);
+    auto* choices = new QVBoxLayout;
+    choices->addWidget(createLayoutGroup());
+    choices->addWidget(createPrinterGroup());
+    choices->addWidget(createThickGroup());
+    choices->addStretch();
+    auto* middle = new QHBoxLayout;
+    middle->addLayout(choices);
+    middle->addWidget(createSheetGroup(), 1);
+    auto* window = new QVBoxLayout(this);
+    window->addLayout(createDocumentHeader());
+    window->addLayout(middle, 1);
+    window->addLayout(createRunRow());
 
-    (mode == Mode::FourUp ? fourUp_ : eightUp)->setChecked(true);
-    oneFile->setChecked(true);
-    QWidget* const focusOrder[] = {fourUp_, eightUp,    oneFile,    twoFiles_, signatures_,
-                                   creep_,  testSheet_, reversed_,  turned_,   create_,
-                                   cancel_, open_,      openFolder_};
+    (mode == Mode::FourUp ? fourUp_ : eightUp_)->setChecked(true);
+    oneFile_->setChecked(true);
+    backs_->hide();
+    progress_->hide();
+    cancel_->hide();
+    result_->hide();
+    open_->hide();
+    openFolder_->hide();
+    // The choices in reading order, then the run; the radio buttons of a group are one stop.
+    QWidget* const focusOrder[] = {fourUp_,   eightUp_, oneFile_,    twoFiles_, testSheet_,
+                                   reversed_, turned_,  signatures_, creep_,    create_,
+                                   cancel_,   open_,    openFolder_};
     for (std::size_t i = 1; i < std::size(focusOrder); ++i)
         QWidget::setTabOrder(focusOrder[i - 1], focusOrder[i]);
     create_->setFocus();
+    connectControls();
 
+    if (pageCount_ >= 0)
+        if (const auto proposed = engine::signaturesAdvice(this->mode(), pageCount_, 0)) {
+            proposed_ = QString::number(*proposed);
+            signatures_->setText(proposed_);
+        }
+    onLayoutChanged();
+    centreOnScreen(this);
+}
+
+QLayout* BookletForm::createDocumentHeader() {
+    title_ = named(new QLabel, "Documento");
+    title_->setTextFormat(Qt::PlainText);
+    QFont bold = title_->font();
+    bold.setBold(true);
+    title_->setFont(bold);
+    const QString name = QStringLiteral("Documento: %1").arg(QFileInfo(document_).fileName());
+    // A long name is shortened in the middle on screen; screen readers hear it whole.
+    title_->setText(title_->fontMetrics().elidedText(name, Qt::ElideMiddle, sideSize.width() * 3));
+    title_->setAccessibleName(name);
+    title_->setToolTip(document_);
+    pages_ = wrappingLabel("Pagine");
+    setLabel(pages_, pageCount_ < 0 ? QString::fromUtf8(pageCountUnreadableText)
+                                    : QStringLiteral("Pagine del documento: %1").arg(pageCount_));
+    blanks_ = wrappingLabel("Bianche");
+    auto* header = new QVBoxLayout;
+    header->addWidget(title_);
+    header->addWidget(pages_);
+    header->addWidget(blanks_);
+    return header;
+}
+
+QGroupBox* BookletForm::createLayoutGroup() {
+    layoutGroup_ = named(new QGroupBox(QStringLiteral("Pagine per foglio")), "PagineFoglio");
+    fourUp_ = named(new QRadioButton(QStringLiteral("&4 pagine (opuscolo A5)")), "Quattro");
+    eightUp_ = named(new QRadioButton(QStringLiteral("&8 pagine")), "Otto");
+    auto* layout = new QVBoxLayout(layoutGroup_);
+    layout->addWidget(fourUp_);
+    layout->addWidget(eightUp_);
+    return layoutGroup_;
+}
+
+QGroupBox* BookletForm::createPrinterGroup() {
+    printerGroup_ = named(new QGroupBox(QStringLiteral("Stampante")), "Stampante");
+    oneFile_ = named(new QRadioButton(QStringLiteral("&Un file, per il fronte-retro")), "UnFile");
+    twoFiles_ = named(new QRadioButton(QStringLiteral("&Due file: fronti e retri")), "DueFile");
+    testSheet_ = named(new QPushButton(QStringLiteral("Foglio di &prova")), "Prova");
+    backs_ = named(new QGroupBox(QStringLiteral("Retri, stampando senza fronte-retro")), "Retri");
+    reversed_ = named(new QCheckBox(QStringLiteral("Retri in ordine &inverso")), "RetriInversi");
+    turned_ = named(new QCheckBox(QStringLiteral("Retri capo&volti (girati di 180\u00b0)")),
+                    "RetriCapovolti");
+    auto* backsLayout = new QVBoxLayout(backs_);
+    backsLayout->addWidget(reversed_);
+    backsLayout->addWidget(turned_);
+    auto* layout = new QVBoxLayout(printerGroup_);
+    layout->addWidget(oneFile_);
+    layout->addWidget(twoFiles_);
+    layout->addWidget(testSheet_, 0, Qt::AlignLeft);
+    layout->addWidget(backs_);
+    return printerGroup_;
+}
+
+QGroupBox* BookletForm::createThickGroup() {
+    thickGroup_ = named(new QGroupBox(QStringLiteral("Documenti spessi")), "Spessi");
+    signatures_ = named(new QLineEdit, "FogliFascicolo");
+    signatures_->setAccessibleName(QStringLiteral("Fogli per fascicolo (vuoto: un solo opuscolo)"));
+    signatures_->setMaximumWidth(numberFieldWidth);
+    creep_ = named(new QLineEdit, "Scorrimento");
+    creep_->setAccessibleName(QStringLiteral("Scorrimento in millimetri"));
+    creep_->setMaximumWidth(numberFieldWidth);
+    auto* signaturesLabel =
+        named(new QLabel(QStringLiteral("Fogli per &fascicolo:")), "FascicoliDi");
+    signaturesLabel->setBuddy(signatures_);
+    signaturesLabel->setToolTip(QStringLiteral("Vuoto: un solo opuscolo"));
+    creepLabel_ = named(new QLabel(QStringLiteral("&Scorrimento (mm):")), "ScorrimentoDi");
+    creepLabel_->setBuddy(creep_);
+    creepLabel_->setToolTip(QStringLiteral("Vuoto: nessuno"));
+    advice_ = wrappingLabel("Consiglio");
+    fieldError_ = wrappingLabel("ErroreCampi");
+    setAccessibleRole(fieldError_, QAccessible::AlertMessage);
+    auto* form = new QFormLayout(thickGroup_);
+    form->addRow(signaturesLabel, signatures_);
+    form->addRow(creepLabel_, creep_);
+    form->addRow(advice_);
+    form->addRow(fieldError_);
+    return thickGroup_;
+}
+
+QGroupBox* BookletForm::createSheetGroup() {
+    auto* group = named(new QGroupBox(QStringLiteral("Il primo foglio, come si stampa")), "Foglio");
+    front_ = paperSide("Fronte", "Anteprima del foglio 1, fronte");
+    back_ = paperSide("Retro", "Anteprima del foglio 1, retro");
+    drawing_ = named(new FoldDrawing(group), "Piegatura");
+    setAccessibleRole(drawing_, QAccessible::Graphic);
+    drawing_->setAccessibleName(QStringLiteral("Come piegare i fogli"));
+    drawing_->setFixedSize(sideSize);
+    instructions_ = wrappingLabel("Istruzioni");
+    auto* sides = new QGridLayout;
+    sides->addWidget(named(new QLabel(QStringLiteral("Fronte")), "FronteTitolo"), 0, 0);
+    sides->addWidget(named(new QLabel(QStringLiteral("Retro")), "RetroTitolo"), 0, 1);
+    sides->addWidget(front_, 1, 0);
+    sides->addWidget(back_, 1, 1);
+    sides->addWidget(drawing_, 2, 0);
+    instructions_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    sides->addWidget(instructions_, 2, 1);
+    sides->setColumnStretch(2, 1);
+    auto* layout = new QVBoxLayout(group);
+    layout->addLayout(sides);
+    layout->addStretch();
+    return group;
+}
+
+QLayout* BookletForm::createRunRow() {
+    create_ = named(new QPushButton(QStringLiteral("&Crea l'opuscolo")), "Crea");
+    create_->setDefault(true);
+    progress_ = named(new QProgressBar, "Avanzamento");
+    progress_->setAccessibleName(QStringLiteral("Avanzamento"));
+    cancel_ = named(new QPushButton(QStringLiteral("A&nnulla")), "Annulla");
+    result_ = wrappingLabel("Risultato");
+    result_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    open_ = named(new QPushButton(QStringLiteral("&Apri")), "Apri");
+    openFolder_ = named(new QPushButton(QStringLiteral("Apri la ca&rtella")), "ApriCartella");
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(create_);
+    buttons->addWidget(progress_, 1);
+    buttons->addWidget(cancel_);
+    buttons->addStretch();
+    buttons->addWidget(open_);
+    buttons->addWidget(openFolder_);
+    auto* row = new QVBoxLayout;
+    row->addLayout(buttons);
+    row->addWidget(result_);
+    return row;
+}
+
+void BookletForm::connectControls() {
     connect(fourUp_, &QRadioButton::toggled, this, &BookletForm::onLayoutChanged);
-    connect(twoFiles_, &QRadioButton::toggled, this, &BookletForm::showChoices);
     for (QLineEdit* field : {signatures_, creep_})
         connect(field, &QLineEdit::textChanged, this, &BookletForm::onLayoutChanged);
+    connect(twoFiles_, &QRadioButton::toggled, this, &BookletForm::onChoicesChanged);
     connect(create_, &QPushButton::clicked, this, &BookletForm::onCreateClicked);
     connect(testSheet_, &QPushButton::clicked, this, &BookletForm::onTestSheetClicked);
     connect(cancel_, &QPushButton::clicked, this, &BookletForm::onCancelClicked);
@@ -310,85 +313,124 @@ BookletForm::BookletForm(const QString& document, Mode mode, const QString& engi
         cancel_->show();
         cancel_->setFocus(); // the keyboard's way out of a long run
     });
-
-    showChoices();
-    requestPreview();
-    centreOnScreen(this);
 }
 
 Mode BookletForm::mode() const {
     return fourUp_->isChecked() ? Mode::FourUp : Mode::EightUp;
 }
 
-void BookletForm::onLayoutChanged() {
-    showChoices();
-    requestPreview();
-}
-
-void BookletForm::showChoices() {
-    const Mode mode = this->mode();
-    setLabel(blanks_, pageCount_ < 0 ? QString() : blanksText(pageCount_, mode));
-    for (const char* name : {"ScorrimentoDi", "Scorrimento", "Millimetri"})
-        named<QWidget>(this, name)->setEnabled(mode == Mode::FourUp); // folded one in another
-    reversed_->parentWidget()->setVisible(twoFiles_->isChecked());
-    const std::optional<engine::BookletJob> job = readJob();
-    const int perSignature = job ? job->sheetsPerSignature : 0;
-    drawing_->setMode(mode);
-    drawing_->setSheets(firstSignatureSheets(pageCount_, mode, perSignature));
-    const char* turn = twoFiles_->isChecked() ? separateTurnText : duplexTurnText;
-    QString fold = QString::fromUtf8(mode == Mode::FourUp ? fourUpFoldText : eightUpFoldText);
-    if (perSignature > 0 && mode == Mode::FourUp)
-        fold = QString::fromUtf8(fourUpSignatureFoldText).arg(perSignature);
-    else if (perSignature > 0)
-        fold += QLatin1Char(' ') + QString::fromUtf8(eightUpSignatureText).arg(perSignature);
-    setLabel(instructions_, QString::fromUtf8(turn) + QLatin1Char(' ') + fold);
-    drawing_->setAccessibleDescription(instructions_->text());
-}
-
-std::optional<engine::BookletJob> BookletForm::readJob(bool focusFault) {
+engine::BookletJob BookletForm::readJob() const {
     const bool separate = twoFiles_->isChecked();
-    QLineEdit* field = signatures_;
-    try {
-        const int sheetsPerSignature = readSheetsPerSignature(signatures_->text());
-        field = creep_;
-        const engine::BookletJob job{.mode = mode(),
-                                     .document = fileSystemPath(document_),
-                                     .separate = separate,
-                                     .progress = true,
-                                     .sheetsPerSignature = sheetsPerSignature,
-                                     .creep =
-                                         mode() == Mode::FourUp ? readCreep(creep_->text()) : 0,
-                                     .reversedBacks = separate && reversed_->isChecked(),
-                                     .turnedBacks = separate && turned_->isChecked()};
-        setLabel(fieldError_, QString());
-        return job;
-    } catch (const UserError& error) {
-        setLabel(fieldError_, QString::fromUtf8(error.what()));
-        fitCaption(fieldError_);
-        if (focusFault)
-            field->setFocus();
-        return std::nullopt;
-    }
+    // Options that don't apply are disabled or hidden, and not read.
+    return {.mode = mode(),
+            .document = fileSystemPath(document_),
+            .separate = separate,
+            .progress = true,
+            .sheetsPerSignature = engine::readSheetsPerSignature(signatures_->text().toStdString()),
+            .creep =
+                creep_->isEnabledTo(this) ? engine::readCreep(creep_->text().toStdString()) : 0,
+            .reversedBacks = separate && reversed_->isChecked(),
+            .turnedBacks = separate && turned_->isChecked()};
 }
 
-void BookletForm::requestPreview() {
-    const std::optional<engine::BookletJob> job = readJob();
-    if (!job)
-        return; // the field says why; the last sheet shown stays
+bool BookletForm::showFaults(const engine::BookletJob& job, bool focus) {
+    const std::vector<engine::JobFault> faults = engine::jobFaults(job);
+    QString message;
+    QWidget* field = nullptr;
+    if (!faults.empty()) {
+        switch (faults.front()) {
+        case engine::JobFault::SignaturesOutOfRange:
+            message = QString::fromUtf8(signaturesRefusedMessage).arg(signatureMaxSheets);
+            field = signatures_;
+            break;
+        case engine::JobFault::CreepOutOfRange:
+        case engine::JobFault::CreepEightUp:
+            message = QString::fromUtf8(creepRefusedMessage).arg(engine::creepMaxMillimetres);
+            field = creep_;
+            break;
+        default: // the window never asks for the others
+            message = QString::fromUtf8(jobRefusedMessage);
+            break;
+        }
+    }
+    setLabel(fieldError_, message);
+    if (focus && field)
+        field->setFocus();
+    return faults.empty();
+}
+
+void BookletForm::showOptionsThatApply() {
+    // The engine shifts four-up pages only.
+    creepLabel_->setEnabled(mode() == Mode::FourUp);
+    creep_->setEnabled(mode() == Mode::FourUp);
+    backs_->setVisible(twoFiles_->isChecked());
+}
+
+void BookletForm::showBlanks() {
+    setLabel(blanks_, pageCount_ < 0 ? QString() : blanksText(pageCount_, mode()));
+}
+
+void BookletForm::showAdvice() {
+    const std::optional<int> proposed =
+        pageCount_ < 0 ? std::nullopt : engine::signaturesAdvice(mode(), pageCount_, 0);
+    setLabel(advice_, proposed ? QString::fromUtf8(signaturesAdviceText)
+                                     .arg(firstSignatureSheets(pageCount_, mode(), 0))
+                                     .arg(engine::thickStackSheets)
+                                     .arg(*proposed)
+                               : QString());
+}
+
+void BookletForm::showInstructions(const engine::BookletJob& job) {
+    const int perSignature = std::max(job.sheetsPerSignature, 0);
+    drawing_->setMode(job.mode);
+    drawing_->setSheets(firstSignatureSheets(pageCount_, job.mode, perSignature));
+    QString text = QString::fromUtf8(job.separate ? separateTurnText : duplexTurnText);
+    text += QLatin1Char(' ') + (perSignature > 0
+                                    ? QString::fromUtf8(foldSignaturesText).arg(perSignature)
+                                    : QString::fromUtf8(foldStackText));
+    if (job.mode == Mode::EightUp)
+        text += QLatin1Char(' ') + QString::fromUtf8(eightUpReadingText);
+    setLabel(instructions_, text);
+    drawing_->setAccessibleDescription(text);
+}
+
+void BookletForm::onLayoutChanged() {
+    // A size the window proposed follows the layout; one the user typed stays.
+    if (!proposed_.isEmpty() && signatures_->text() == proposed_) {
+        const auto proposed = engine::signaturesAdvice(mode(), pageCount_, 0);
+        proposed_ = proposed ? QString::number(*proposed) : QString();
+        const QSignalBlocker quiet(signatures_);
+        signatures_->setText(proposed_);
+    }
+    onChoicesChanged();
+    const engine::BookletJob job = readJob();
+    if (engine::jobFaults(job).empty())
+        requestPreview(job); // else the field says why; the last sheet shown stays
+}
+
+void BookletForm::onChoicesChanged() {
+    const engine::BookletJob job = readJob();
+    showOptionsThatApply();
+    showFaults(job, false);
+    showBlanks();
+    showAdvice();
+    showInstructions(job);
+}
+
+void BookletForm::requestPreview(const engine::BookletJob& job) {
     for (QLabel* side : {front_, back_})
         side->setText(QString::fromUtf8(previewWaitingText));
     // Rendered at the screen's own pixel density, so that it stays sharp when scaled.
-    const qreal ratio = devicePixelRatioF();
-    preview_->request(*job, front_->contentsRect().size() * ratio);
+    preview_->request(job, front_->contentsRect().size() * devicePixelRatioF());
 }
 
 void BookletForm::onCreateClicked() {
-    const std::optional<engine::BookletJob> job = readJob(true);
-    if (!job)
+    const engine::BookletJob job = readJob();
+    if (!showFaults(job, true))
         return;
     // Two files are named after the name chosen, as they are after the document.
-    const std::string name = job->separate ? job->document : engine::outputPaths(*job).front();
-    run(*job, QFileInfo(qtPath(name)).fileName(), saveTitle);
+    const std::string name = job.separate ? job.document : engine::outputPaths(job).front();
+    run(job, QFileInfo(qtPath(name)).fileName(), saveTitle);
 }
 
 void BookletForm::onTestSheetClicked() {
@@ -470,21 +512,40 @@ void BookletForm::endRun() {
 }
 
 void BookletForm::setChoicesEnabled(bool enabled) {
-    for (QWidget* choice : {fourUp_->parentWidget(), twoFiles_->parentWidget(),
-                            signatures_->parentWidget(), reversed_->parentWidget(),
-                            static_cast<QWidget*>(testSheet_), static_cast<QWidget*>(create_)})
+    for (QWidget* choice :
+         {static_cast<QWidget*>(layoutGroup_), static_cast<QWidget*>(printerGroup_),
+          static_cast<QWidget*>(thickGroup_), static_cast<QWidget*>(create_)})
         choice->setEnabled(enabled);
 }
 
+void BookletForm::openWithDesktop(const QString& target, const char* failure) {
+    // QDesktopServices reports success once the opener starts, even when it then finds no
+    // program for the file: its exit status tells.
+    auto* opener = named(new QProcess(this), "Apritore");
+    const auto fail = [this, opener, failure] {
+        opener->deleteLater();
+        showMessage(this, QString::fromUtf8(failure));
+    };
+    connect(opener, &QProcess::errorOccurred, this, [fail](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            fail();
+    });
+    connect(opener, &QProcess::finished, this,
+            [opener, fail](int status, QProcess::ExitStatus exit) {
+                if (exit != QProcess::NormalExit || status != 0)
+                    fail();
+                else
+                    opener->deleteLater();
+            });
+    opener->start(QString::fromLatin1(desktopOpener), {target});
+}
+
 void BookletForm::onOpenClicked() {
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(written_.value(0))))
-        showMessage(this, QString::fromUtf8(cannotOpenFileMessage));
+    openWithDesktop(written_.value(0), cannotOpenFileMessage);
 }
 
 void BookletForm::onOpenFolderClicked() {
-    const QString folder = QFileInfo(written_.value(0)).absolutePath();
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
-        showMessage(this, QString::fromUtf8(cannotOpenFolderMessage));
+    openWithDesktop(QFileInfo(written_.value(0)).absolutePath(), cannotOpenFolderMessage);
 }
 
 void BookletForm::closeEvent(QCloseEvent* event) {

@@ -7,9 +7,8 @@
 #include <QStringList>
 #include <QWidget>
 
-#include <optional>
-
 class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -26,8 +25,8 @@ class SheetPreview;
 
 // The booklet window: one PDF, its page count and the blanks the booklet adds, the choice of
 // layout, of one or two files, of signatures and creep and of how the backs are fed by hand, the
-// first sheet as it will print and how to turn and fold it, the engine run that writes the
-// booklet beside the document, and the test sheet that finds out how a printer feeds the backs.
+// first sheet as it will print and how to fold it, the engine run that writes the booklet beside
+// the document, and the test sheet that finds out how a printer feeds the backs.
 class BookletForm : public QWidget {
     Q_OBJECT
 
@@ -39,13 +38,27 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QLayout* createDocumentHeader();
+    QGroupBox* createLayoutGroup();
+    QGroupBox* createPrinterGroup();
+    QGroupBox* createThickGroup();
+    QGroupBox* createSheetGroup();
+    QLayout* createRunRow();
+    void connectControls();
+
     Mode mode() const;
+    // The job the controls ask for, as they stand; jobFaults() judges it.
+    engine::BookletJob readJob() const;
+    // Shows what is wrong with the fields, or hides the message; with `focus`, the keyboard
+    // goes to the field at fault. Returns whether the job can be made.
+    bool showFaults(const engine::BookletJob& job, bool focus);
+    void showOptionsThatApply();
+    void showBlanks();
+    void showAdvice();
+    void showInstructions(const engine::BookletJob& job);
     void onLayoutChanged();
-    void showChoices();
-    // The job the controls ask for; nothing, and a message under the fields (and the keyboard
-    // on the field when `focusFault`), when a field holds what the engine can't take.
-    std::optional<engine::BookletJob> readJob(bool focusFault = false);
-    void requestPreview();
+    void onChoicesChanged();
+    void requestPreview(const engine::BookletJob& job);
     void onCreateClicked();
     void onTestSheetClicked();
     // Runs `job`, beside the document unless its folder can't take the files: then a save
@@ -60,30 +73,44 @@ private:
     void endRun();
     void onOpenClicked();
     void onOpenFolderClicked();
+    // Opens `target` with the desktop's program for it, or says that none could.
+    void openWithDesktop(const QString& target, const char* failure);
 
     QString document_;
-    int pageCount_ = -1; // -1: Qt PDF can't read it
+    int pageCount_ = -1; // -1: the document can't be read
+    QString proposed_;   // the signatures' size the window proposed, while the field holds it
     QStringList written_;
     BookletProcess* process_;
     SheetPreview* preview_;
-    QLabel* blanks_ = nullptr;
-    QRadioButton* fourUp_ = nullptr;
-    QRadioButton* twoFiles_ = nullptr;
-    QLineEdit* signatures_ = nullptr;
-    QLineEdit* creep_ = nullptr;
-    QLabel* fieldError_ = nullptr;
-    QPushButton* testSheet_ = nullptr;
-    QCheckBox* reversed_ = nullptr;
-    QCheckBox* turned_ = nullptr;
+    QTimer* progressDelay_; // shows the bar once a run takes longer than a moment
     QPointer<BackAnswerDialog> answer_;
     bool testRun_ = false; // the run going, or the last one, wrote the test sheet
+
+    QLabel* title_ = nullptr;
+    QLabel* pages_ = nullptr;
+    QLabel* blanks_ = nullptr;
+    QGroupBox* layoutGroup_ = nullptr;
+    QRadioButton* fourUp_ = nullptr;
+    QRadioButton* eightUp_ = nullptr;
+    QGroupBox* printerGroup_ = nullptr;
+    QRadioButton* oneFile_ = nullptr;
+    QRadioButton* twoFiles_ = nullptr;
+    QPushButton* testSheet_ = nullptr;
+    QGroupBox* backs_ = nullptr;
+    QCheckBox* reversed_ = nullptr;
+    QCheckBox* turned_ = nullptr;
+    QGroupBox* thickGroup_ = nullptr;
+    QLineEdit* signatures_ = nullptr;
+    QLabel* creepLabel_ = nullptr;
+    QLineEdit* creep_ = nullptr;
+    QLabel* advice_ = nullptr;
+    QLabel* fieldError_ = nullptr;
     QLabel* front_ = nullptr;
     QLabel* back_ = nullptr;
     FoldDrawing* drawing_ = nullptr;
     QLabel* instructions_ = nullptr;
     QPushButton* create_ = nullptr;
     QProgressBar* progress_ = nullptr;
-    QTimer* progressDelay_ = nullptr; // shows the bar once a run takes longer than a moment
     QPushButton* cancel_ = nullptr;
     QLabel* result_ = nullptr;
     QPushButton* open_ = nullptr;

@@ -17,9 +17,9 @@ QWidget* openBookletWindow(const QString& document, Mode mode) {
     return window;
 }
 
-bool chooseBookletDocument() {
+bool chooseBookletDocument(QWidget* parent) {
     const QString document = QFileDialog::getOpenFileName(
-        nullptr, QString::fromUtf8(chooseTitle), QDir::homePath(), QString::fromUtf8(pdfFilter));
+        parent, QString::fromUtf8(chooseTitle), QDir::homePath(), QString::fromUtf8(pdfFilter));
     if (document.isEmpty())
         return false;
     openBookletWindow(document, Mode::FourUp);

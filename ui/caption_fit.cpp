@@ -28,7 +28,9 @@ bool checkBoxFits(const QCheckBox* box) {
     option.initFrom(box);
     option.text = box->text();
     const QRect text = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
-    return QFontMetricsF(box->font(), box).horizontalAdvance(box->text()) <= text.width();
+    // An Alt letter's "&" takes no room: it underlines the letter after it.
+    return QFontMetricsF(box->font(), box).size(Qt::TextShowMnemonic, box->text()).width() <=
+           text.width();
 }
 
 // The button's caption wraps at word boundaries within the style's contents rectangle.
@@ -38,7 +40,7 @@ bool buttonFits(const QPushButton* button) {
     const QRect room =
         button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
     const QRect needed = button->fontMetrics().boundingRect(
-        room, Qt::AlignCenter | Qt::TextWordWrap, button->text());
+        room, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, button->text());
     return room.contains(needed);
 }
 
@@ -46,7 +48,7 @@ bool labelFits(const QLabel* label) {
     if (label->wordWrap())
         return label->heightForWidth(label->width()) <= label->height();
     const QRect room = label->contentsRect();
-    const QSize needed = label->fontMetrics().size(0, label->text());
+    const QSize needed = label->fontMetrics().size(Qt::TextShowMnemonic, label->text());
     return needed.width() <= room.width() && needed.height() <= room.height();
 }
 

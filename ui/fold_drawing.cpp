@@ -41,48 +41,60 @@ void FoldDrawing::setSheets(int sheets) {
     update();
 }
 
+namespace {
+
+// The page numbers on the right half of the sheet: the cover once folded.
+void drawCover(QPainter& painter, const QRectF& half, Mode mode) {
+    if (mode == Mode::FourUp) {
+        painter.drawText(half, Qt::AlignCenter, QStringLiteral("1"));
+        return;
+    }
+    const qreal middle = half.center().y();
+    painter.drawText(QRectF(half.left(), half.top(), half.width(), middle - half.top()),
+                     Qt::AlignCenter, QStringLiteral("1"));
+    painter.drawText(QRectF(half.left(), middle, half.width(), half.bottom() - middle),
+                     Qt::AlignCenter, QStringLiteral("2"));
+    painter.setPen(QPen(painter.pen().color(), 0.75, Qt::DotLine));
+    painter.drawLine(QPointF(half.left(), middle), QPointF(half.right(), middle));
+}
+
+} // namespace
+
 void FoldDrawing::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QColor ink = palette().color(QPalette::WindowText);
     const QColor paper = palette().color(QPalette::Base);
     const qreal width = this->width(), height = this->height();
-    const qreal sheetWidth = width * 0.55, sheetHeight = sheetWidth / 1.414;
-    const qreal left = (width - sheetWidth) / 2, headroom = height * 0.12;
+    const qreal gap = height * 0.12;
+    // Two sheets one above the other, the arrow and the stack's depth between them.
+    const qreal sheetHeight =
+        std::min(width * 0.6 / 1.414, (height - gap - stackDrawnMax * stackStep - 4) / 2);
+    const qreal sheetWidth = sheetHeight * 1.414, left = (width - sheetWidth) / 2;
 
-    // Above: the sheet turned over around the axis between its short edges, the top staying the
-    // top.
-    const QRectF turned(left, headroom, sheetWidth, sheetHeight);
+    // Above: the sheet, front up, and the left half going under the right along the middle.
+    const QRectF sheet(left, 2, sheetWidth, sheetHeight);
     painter.setPen(QPen(ink, 1.5));
     painter.setBrush(paper);
-    painter.drawRect(turned);
-    painter.setBrush(Qt::NoBrush);
-    drawArrow(painter, turned.topLeft() + QPointF(6, -2), turned.topRight() + QPointF(-6, -2),
-              headroom * 0.8);
+    painter.drawRect(sheet);
+    drawCover(painter, QRectF(sheet.center().x(), sheet.top(), sheetWidth / 2, sheetHeight), mode_);
     painter.setPen(QPen(ink, 1, Qt::DashLine));
-    painter.drawLine(QPointF(turned.center().x(), turned.top() - headroom * 0.5),
-                     QPointF(turned.center().x(), turned.bottom() + headroom * 0.5));
+    painter.drawLine(QPointF(sheet.center().x(), sheet.top()),
+                     QPointF(sheet.center().x(), sheet.bottom()));
+    painter.setPen(QPen(ink, 1.5));
+    drawArrow(painter, sheet.bottomLeft() + QPointF(sheetWidth * 0.15, 3),
+              sheet.bottomRight() - QPointF(sheetWidth * 0.15, -3), -gap * 0.8);
 
-    // Below: the fold down the middle, the right half laid over the left; four-up, the sheets
-    // folded together show as a stack behind it.
-    const int stacked = mode_ == Mode::FourUp ? std::clamp(sheets_, 1, stackDrawnMax) : 1;
-    const QRectF folded(left, height - sheetHeight - 4 - (stacked - 1) * stackStep, sheetWidth,
-                        sheetHeight);
-    painter.setPen(QPen(ink, 1.5));
-    painter.setBrush(paper);
-    for (int sheet = stacked - 1; sheet >= 0; --sheet)
-        painter.drawRect(folded.translated(sheet * stackStep, sheet * stackStep));
-    painter.setPen(QPen(ink, 1.5, Qt::DashLine));
-    painter.drawLine(QPointF(folded.center().x(), folded.top()),
-                     QPointF(folded.center().x(), folded.bottom()));
-    if (mode_ == Mode::EightUp) {
-        painter.setPen(QPen(ink, 0.75, Qt::DotLine));
-        painter.drawLine(QPointF(folded.left(), folded.center().y()),
-                         QPointF(folded.right(), folded.center().y()));
+    // Below: the folded stack, page 1 on top, the fold on the left.
+    const int stacked = std::clamp(sheets_, 1, stackDrawnMax);
+    const QRectF folded(left + sheetWidth / 4, height - sheetHeight - 2 - (stacked - 1) * stackStep,
+                        sheetWidth / 2, sheetHeight);
+    for (int layer = stacked - 1; layer >= 0; --layer) {
+        painter.setPen(QPen(ink, 1.5));
+        painter.setBrush(paper);
+        painter.drawRect(folded.translated(layer * stackStep, layer * stackStep));
     }
-    painter.setPen(QPen(ink, 1.5));
-    drawArrow(painter, QPointF(folded.right() - 6, folded.top() - 2),
-              QPointF(folded.left() + 6, folded.top() - 2), headroom * 0.8);
+    drawCover(painter, folded, mode_);
 }
 
 } // namespace plicora

@@ -6,9 +6,10 @@
 
 namespace plicora {
 
-// A small drawing of the printed sheet: turned over on its short edge, then folded in the middle,
-// with each half holding one page (four-up) or two, one above the other (eight-up). Drawn in the
-// palette's colours, so it reads on dark themes too.
+// A small drawing of how the printed stack folds: fronts up, the left half folded under the right,
+// page 1 (four-up) or pages 1 and 2, one above the other (eight-up), ending on the cover; below,
+// the folded stack as thick as the sheets folded together. Drawn in the palette's colours, so it
+// reads on dark themes too.
 class FoldDrawing : public QWidget {
     Q_OBJECT
 
@@ -16,7 +17,7 @@ public:
     explicit FoldDrawing(QWidget* parent);
 
     void setMode(Mode mode);
-    // How many sheets are folded together, four-up: the first signature's, or the whole stack's.
+    // How many sheets are folded together: the first signature's, or the whole stack's.
     void setSheets(int sheets);
 
 protected:

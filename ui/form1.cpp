@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "accessibility.h"
+#include "booklet_window.h"
 #include "calculator_form.h"
 #include "caption_fit.h"
 #include "centre.h"
@@ -35,6 +36,11 @@ struct ButtonRow {
 };
 
 constexpr int pictureWidth = 652, pictureHeight = 357;
+
+// The way to the booklet from a PDF, a link on the free strip of the picture's ground above the
+// stack of sheets, in a blue that reads on the teal whatever the desktop's colours.
+const QRect pdfLinkRect(312, 8, 330, 26);
+const QColor linkBlue(0, 0, 139);
 
 // The picture is kept in the resources as runs of equal pixels and drawn from there: decoding an
 // image file took a sixth of the start-up time, and raw pixels added a megabyte to its memory.
@@ -108,9 +114,32 @@ Form1::Form1() {
             button->setFocus();
         previous = button;
     }
+    createPdfLink(previous);
     new PdfDropTarget(this, Mode::FourUp);
 
     centreOnScreen(this);
+}
+
+void Form1::createPdfLink(QWidget* previous) {
+    auto* link =
+        new QPushButton(QStringLiteral("Hai il PDF del documento? Crea l'&opuscolo\u2026"), this);
+    link->setObjectName(QStringLiteral("ApriPdf"));
+    link->setGeometry(pdfLinkRect);
+    link->setFlat(true);
+    link->setCursor(Qt::PointingHandCursor);
+    // The buttons' font, underlined: another face would cost start-up its loading.
+    QFont font = windowFont("Times New Roman", 11.25, true);
+    font.setUnderline(true);
+    link->setFont(font);
+    QPalette palette = link->palette();
+    palette.setColor(QPalette::ButtonText, linkBlue);
+    link->setPalette(palette);
+    setTabOrder(previous, link); // after the designed buttons
+    connect(link, &QPushButton::clicked, this, &Form1::onPdfLinkClicked);
+}
+
+void Form1::onPdfLinkClicked() {
+    chooseBookletDocument(this);
 }
 
 void Form1::paintEvent(QPaintEvent*) {

@@ -27,6 +27,9 @@ private:
     void onCommand3Clicked();
     void onCommand4Clicked();
     void openCalculator(const CalculatorVariant& variant);
+    // The link beside the designed buttons, after `previous` in the tab order.
+    void createPdfLink(QWidget* previous);
+    void onPdfLinkClicked();
 
     QImage sharpPicture_; // for high-DPI screens, drawn on first need
 };

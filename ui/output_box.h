@@ -13,6 +13,10 @@ class OutputBox : public QPlainTextEdit {
 public:
     using QPlainTextEdit::QPlainTextEdit;
 
+    // The rectangle of the character at `offset` in the box's text, in screen coordinates, as the
+    // box draws it; empty for an offset outside the text.
+    QRect characterRect(int offset) const;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 };

@@ -6,10 +6,10 @@ namespace plicora {
 inline constexpr const char* previewFolderMessage =
     "Anteprima non disponibile: impossibile creare una cartella temporanea";
 inline constexpr const char* previewUnreadableMessage =
-    "Anteprima non disponibile: Qt PDF non legge l'opuscolo";
+    "Anteprima non disponibile: l'opuscolo non si lascia leggere";
 inline constexpr const char* previewWaitingText = "Anteprima in preparazione\u2026";
 inline constexpr const char* pageCountUnreadableText =
-    "Pagine: non lette (Qt PDF non legge il documento)";
+    "Pagine: il loro numero non si legge dal documento";
 inline constexpr const char* noBlanksText = "Nessuna pagina bianca da aggiungere";
 inline constexpr const char* cancelledText = "Annullato: nessun file scritto.";
 inline constexpr const char* createdText = "Opuscolo creato:";
@@ -26,20 +26,29 @@ inline constexpr const char* pdfFilter = "Documenti PDF (*.pdf *.PDF)";
 inline constexpr const char* duplexTurnText = "Stampa in fronte-retro girando sul lato corto.";
 inline constexpr const char* separateTurnText =
     "Stampa i fronti, rimetti la pila nel vassoio girandola sul lato corto, poi stampa i retri.";
-inline constexpr const char* fourUpFoldText = "Poi piega la pila dei fogli a met\u00e0.";
-inline constexpr const char* eightUpFoldText =
-    "Poi piega ogni foglio a met\u00e0: ogni facciata dell'opuscolo porta due pagine, una sopra "
-    "l'altra.";
+// How to fold the printed stack: the sheets nest, the first outside, in both layouts.
+inline constexpr const char* foldStackText =
+    "Poi, con i fronti in su e il foglio 1 sopra, piega la pila a met\u00e0 portando la met\u00e0 "
+    "sinistra sotto la destra: la pagina 1 fa da copertina.";
+// The same in signatures of %1 sheets.
+inline constexpr const char* foldSignaturesText =
+    "Poi dividi la pila, nell'ordine di stampa, in fascicoli di %1 fogli; piega ogni fascicolo, "
+    "con i fronti in su e il suo primo foglio sopra, a met\u00e0 portando la met\u00e0 sinistra "
+    "sotto la destra, e metti i fascicoli piegati uno dopo l'altro, il primo davanti.";
+inline constexpr const char* eightUpReadingText =
+    "Non si taglia: ogni facciata porta due pagine, da leggere dall'alto in basso.";
 
 // The fields for thick documents; %1 is the limit.
 inline constexpr const char* signaturesRefusedMessage =
     "Fogli per fascicolo: un numero da 1 a %1, o vuoto";
 inline constexpr const char* creepRefusedMessage = "Scorrimento: da 0 a %1 mm, come 0,5";
-// How to fold when the booklet is cut into signatures of %1 sheets.
-inline constexpr const char* fourUpSignatureFoldText =
-    "Poi piega a met\u00e0 ogni fascicolo di %1 fogli, uno per volta, e impila i fascicoli in "
-    "ordine.";
-inline constexpr const char* eightUpSignatureText = "Impila i fascicoli di %1 fogli in ordine.";
+// A job the engine would refuse that no field explains.
+inline constexpr const char* jobRefusedMessage = "Scelte che non vanno insieme";
+// Advice for a thick document: %1 sheets in one booklet, %2 the most that fold flat, %3 the
+// proposed signatures' size.
+inline constexpr const char* signaturesAdviceText =
+    "Un solo opuscolo avrebbe %1 fogli: oltre %2 non si piega bene, quindi si propongono "
+    "fascicoli di %3 (vuoto: un solo opuscolo).";
 
 // The question after the test sheet; %1 and %2 are the fronts' and the backs' files.
 inline constexpr const char* testSheetQuestion =

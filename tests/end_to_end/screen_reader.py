@@ -1,8 +1,8 @@
 """Reads the real program as a screen reader does, through AT-SPI: opens the four-up calculator,
 types 41 pages and presses the button, all through AT-SPI actions, then checks that the warning
 appeared as an alert that announced itself and that its name is its own words, that the output
-box reads as the listing `plicora sequenza` writes, a line feed at each line end, and that text
-sizes are reported in points. Runs on the
+box reads as the listing `plicora sequenza` writes, a line feed at each line end, that its
+characters stand line by line, and that text sizes are reported in points. Runs on the
 display in $DISPLAY and the D-Bus session in $DBUS_SESSION_BUS_ADDRESS.
 
 Usage: screen_reader.py PATH_TO_PLICORA
@@ -86,6 +86,14 @@ def main():
         if heard != expected:
             sys.exit("FAIL: the output box reads\n%r\ninstead of the listing\n%r"
                      % (heard, expected))
+        # Magnifiers and mouse review find each character where it is drawn: after each line end
+        # the next line starts a line's height below it.
+        for end in (i for i, c in enumerate(heard[:-1]) if c == "\n"):
+            here, after = (listing.getCharacterExtents(o, pyatspi.DESKTOP_COORDS)
+                           for o in (end, end + 1))
+            if here[3] <= 0 or abs(after[1] - here[1] - here[3]) > 1:
+                sys.exit("FAIL: line end %d at %s, the next line's start at %s"
+                         % (end, here, after))
         attributes = listing.getAttributes(0)[0]
         if "size:12" not in attributes.split(";"):  # AT-SPI gives sizes in points
             sys.exit("FAIL: the listing's font size is not reported as 12 points: " + attributes)

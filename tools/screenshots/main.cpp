@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPixmap>
 #include <QStyleHints>
 #include <QTimer>
@@ -67,20 +68,39 @@ template <typename Done> void waitFor(const char* what, Done done) {
     }
 }
 
-// The booklet window on a ten-page thesis, its sheet previewed, then with the booklet made in two
-// files and signatures.
-void saveBookletWindow() {
+QByteArray pictureName(const char* stem, const QString& suffix) {
+    return (QString::fromLatin1(stem) + suffix + QStringLiteral(".png")).toLatin1();
+}
+
+// The booklet window on a ten-page thesis, its sheet previewed, under light and dark colours;
+// then, unless `suffix` names the pictures of another scale, with the booklet made in two files
+// and signatures.
+void saveBookletWindow(const QString& suffix) {
     QDir folder(QDir::temp().filePath(QStringLiteral("Documenti")));
     folder.removeRecursively();
     folder.mkpath(QStringLiteral("."));
     const QString document = folder.filePath(QStringLiteral("tesi.pdf"));
     plicora::writeNumberedPdf(document.toStdString(), std::vector<plicora::NumberedPage>(10), 30);
     {
+        const QPalette light = QApplication::palette();
+        for (const bool dark : {false, true}) {
+            // A dark desktop: Qt derives every colour, light text included, from a dark button.
+            QApplication::setPalette(dark ? QPalette(QColor(53, 53, 53)) : light);
+            plicora::BookletForm booklet(document, plicora::Mode::FourUp,
+                                         QStringLiteral(PLICORA_ENGINE));
+            booklet.show();
+            waitFor("the preview",
+                    [&] { return !child<QLabel>(booklet, "Retro")->pixmap().isNull(); });
+            save(booklet, pictureName(dark ? "booklet-dark" : "booklet", suffix).constData());
+        }
+        QApplication::setPalette(light);
+        if (!suffix.isEmpty()) {
+            folder.removeRecursively();
+            return;
+        }
         plicora::BookletForm booklet(document, plicora::Mode::FourUp,
                                      QStringLiteral(PLICORA_ENGINE));
         booklet.show();
-        waitFor("the preview", [&] { return !child<QLabel>(booklet, "Retro")->pixmap().isNull(); });
-        save(booklet, "booklet.png");
         // Then as a printer without duplex makes it, in signatures of two sheets.
         child<QAbstractButton>(booklet, "DueFile")->click();
         child<QAbstractButton>(booklet, "RetriInversi")->click();
@@ -92,6 +112,26 @@ void saveBookletWindow() {
         save(booklet, "booklet-done.png");
     }
     folder.removeRecursively();
+}
+
+// The windows as designed: Form1, and each calculator after a press.
+void saveDesignedWindows() {
+    {
+        plicora::Form1 form1;
+        save(form1, "form1.png");
+    }
+    {
+        // 41 pages do not fill whole sheets: the count is raised to 44 and the warning shown.
+        plicora::CalculatorForm form2(plicora::fourUpCalculator());
+        form2.show();
+        child<QLineEdit>(form2, "Text1")->setText(QStringLiteral("41"));
+        press(form2);
+        save(form2, "form2.png");
+    }
+    plicora::CalculatorForm form3(plicora::eightUpCalculator());
+    form3.show();
+    press(form3);
+    save(form3, "form3.png");
 }
 
 } // namespace
@@ -125,24 +165,10 @@ int main(int argc, char* argv[]) {
     });
     modalWatch.start(50);
 
-    {
-        plicora::Form1 form1;
-        save(form1, "form1.png");
-    }
-    {
-        // 41 pages do not fill whole sheets: the count is raised to 44 and the warning shown.
-        plicora::CalculatorForm form2(plicora::fourUpCalculator());
-        form2.show();
-        child<QLineEdit>(form2, "Text1")->setText(QStringLiteral("41"));
-        press(form2);
-        save(form2, "form2.png");
-    }
-    {
-        plicora::CalculatorForm form3(plicora::eightUpCalculator());
-        form3.show();
-        press(form3);
-        save(form3, "form3.png");
-    }
-    saveBookletWindow();
+    // A suffix asks for the booklet window's pictures alone, at the scale QT_SCALE_FACTOR sets.
+    const QString suffix = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    if (suffix.isEmpty())
+        saveDesignedWindows();
+    saveBookletWindow(suffix);
     return failed ? 1 : 0;
 }
