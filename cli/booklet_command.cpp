@@ -4,6 +4,7 @@
 #include "command_options.h"
 #include "console.h"
 #include "engine/engine_interface.h"
+#include "paper_option.h"
 #include "signature_option.h"
 #include "usage_error.h"
 
@@ -65,12 +66,17 @@ int runBookletCommand(const QStringList& arguments) {
     const QString creep = QStringLiteral("scorrimento");
     const QString reversedBacks = QStringLiteral("retro-inverso");
     const QString turnedBacks = QStringLiteral("retro-capovolti");
+    const QString rightToLeft = QStringLiteral("da-destra");
+    const QString backCoverLast = QStringLiteral("quarta-di-copertina");
     CommandOptions options({{{output, QStringLiteral("uscita")}, {}, QStringLiteral("USCITA.pdf")},
                             {separate, {}},
                             signatureOption(),
                             {creep, {}, QStringLiteral("MM")},
                             {reversedBacks, {}},
-                            {turnedBacks, {}}});
+                            {turnedBacks, {}},
+                            paperOption(),
+                            {rightToLeft, {}},
+                            {backCoverLast, {}}});
     if (!options.parse(arguments))
         return exitSuccess;
     const std::vector<std::string> documents = options.positionalArguments();
@@ -100,12 +106,16 @@ int runBookletCommand(const QStringList& arguments) {
                      .sheetsPerSignature = sheets,
                      .creep = creepHundredths,
                      .reversedBacks = options.isSet(reversedBacks),
-                     .turnedBacks = options.isSet(turnedBacks)});
+                     .turnedBacks = options.isSet(turnedBacks),
+                     .paper = chosenPaper(options),
+                     .binding = {.rightToLeft = options.isSet(rightToLeft),
+                                 .backCoverLast = options.isSet(backCoverLast)}});
 }
 
 int runTestSheetCommand(const QStringList& arguments) {
     const QString output = QStringLiteral("o");
-    CommandOptions options({{{output, QStringLiteral("uscita")}, {}, QStringLiteral("PROVA.pdf")}});
+    CommandOptions options(
+        {{{output, QStringLiteral("uscita")}, {}, QStringLiteral("PROVA.pdf")}, paperOption()});
     if (!options.parse(arguments))
         return exitSuccess;
     if (const auto extra = options.positionalArguments(); !extra.empty())
@@ -113,7 +123,8 @@ int runTestSheetCommand(const QStringList& arguments) {
     // The test is a pair of files, fronts and backs.
     return handOver({.mode = options.mode(),
                      .output = checkedOutput(options, output, true),
-                     .testSheet = true});
+                     .testSheet = true,
+                     .paper = chosenPaper(options)});
 }
 
 } // namespace plicora

@@ -34,7 +34,7 @@ void printWarnings(const Booklet& booklet) {
 void runBooklet(const BookletJob& job) {
     const std::vector<std::string> paths = outputPaths(job);
     if (job.testSheet) {
-        writeTestSheet(job.mode, paths[0], paths[1]);
+        writeTestSheet(job.mode, sideSize(job.paper), paths[0], paths[1]);
         for (const std::string& path : paths)
             printOut(path + "\n");
         std::_Exit(exitSuccess);
@@ -43,12 +43,17 @@ void runBooklet(const BookletJob& job) {
                     {.sheetsPerSignature = job.sheetsPerSignature,
                      .creep = job.creep,
                      .reversedBacks = job.reversedBacks,
-                     .turnedBacks = job.turnedBacks});
+                     .turnedBacks = job.turnedBacks,
+                     .paper = job.paper,
+                     .binding = job.binding});
     const PageCountCheck& check = booklet.check();
+    const bool beforeBackCover =
+        blanksBeforeBackCover(job.binding, booklet.documentPages(), check.pageCount);
     if (check.adjusted)
-        printNotice(roundingNotice(booklet.documentPages(), check.pageCount));
+        printNotice(roundingNotice(booklet.documentPages(), check.pageCount, beforeBackCover));
     if (check.adjusted && signatureCount(check.pageCount, job.mode, job.sheetsPerSignature) > 1)
-        printNotice(blanksInLastSignatureMessage);
+        printNotice(beforeBackCover ? blanksBeforeBackCoverInLastSignatureMessage
+                                    : blanksInLastSignatureMessage);
     Booklet::Progress progress;
     if (job.progress)
         progress = [total = int{check.pageCount}, last = -1](int percent) mutable {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/page.h"
+#include "core/paper.h"
+#include "core/sheet_sides.h"
 
 #include <filesystem>
 #include <optional>
@@ -48,6 +50,8 @@ struct BookletJob {
     bool reversedBacks = false; // separate only: the backs last sheet first
     bool turnedBacks = false;   // separate only: every back turned by 180 degrees
     bool testSheet = false;     // the test sheet, always in two files, instead of a document
+    Paper paper = {};           // each sheet side is this paper in landscape
+    Binding binding = {};       // a document only: which way it opens, where the blanks go
     friend bool operator==(const BookletJob&, const BookletJob&) = default;
 };
 
@@ -66,6 +70,18 @@ BookletJob readArguments(std::span<const std::string_view> args);
 // Millimetres written with "." or "," as the decimal mark and at most two decimals, as
 // hundredths of a millimetre; nothing when `text` is anything else or above creepMaxMillimetres.
 std::optional<int> readMillimetres(std::string_view text);
+
+// The paper `text` names: A3, A4, A5, letter, legal or tabloid in any case, or WIDTHxHEIGHT in
+// whole millimetres (an "x" or "X" between them); nothing for anything else or a custom side out
+// of range.
+std::optional<Paper> readPaper(std::string_view text);
+
+// The name readPaper reads `paper` back from.
+std::string paperText(const Paper& paper);
+
+// Whether a booklet can be printed on `paper`: a named paper, or whole millimetres from
+// paperMinMillimetres to paperMaxMillimetres a side.
+bool acceptedPaper(const Paper& paper);
 
 // The files `job` writes: the booklet, or the fronts then the backs.
 std::vector<std::string> outputPaths(const BookletJob& job);

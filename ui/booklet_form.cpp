@@ -5,6 +5,7 @@
 #include "booklet_process.h"
 #include "caption_fit.h"
 #include "centre.h"
+#include "core/core_messages.h"
 #include "core/page_count.h"
 #include "core/sheet_sides.h"
 #include "core/user_error.h"
@@ -12,6 +13,7 @@
 #include "fonts.h"
 #include "message_box.h"
 #include "pdf_pages.h"
+#include "sheet_choices.h"
 #include "sheet_preview.h"
 #include "ui_messages.h"
 #include "wrapping_button.h"
@@ -59,7 +61,9 @@ struct ControlRow {
     bool hidden = false; // at opening
 };
 
-constexpr QSize clientSize(720, 728);
+constexpr QSize clientSize(720, 878);
+// The paper and binding choices, below the rest.
+constexpr QRect sheetChoicesGeometry(16, 724, 688, 148);
 constexpr int progressDelayMs = 400;
 // The test sheet's files are named after it, beside the document.
 constexpr const char* testSheetName = "prova.pdf";
@@ -167,13 +171,17 @@ void setLabel(QLabel* label, const QString& text) {
     label->setVisible(!text.isEmpty());
 }
 
-QString blanksText(int pageCount, Mode mode) {
+QString blanksText(int pageCount, Mode mode, const Binding& binding) {
     try {
-        const int blanks = checkPageCount(checkedPage(pageCount), mode).pageCount - pageCount;
+        const int rounded = checkPageCount(checkedPage(pageCount), mode).pageCount;
+        const int blanks = rounded - pageCount;
         if (blanks == 0)
             return QString::fromUtf8(noBlanksText);
-        return blanks == 1 ? QStringLiteral("Si aggiunge 1 pagina bianca in fondo")
-                           : QStringLiteral("Si aggiungono %1 pagine bianche in fondo").arg(blanks);
+        const QString where = QString::fromUtf8(blanksBeforeBackCover(binding, pageCount, rounded)
+                                                    ? blanksBeforeBackCoverText
+                                                    : blanksAtEndText);
+        return blanks == 1 ? QStringLiteral("Si aggiunge 1 pagina bianca %1").arg(where)
+                           : QStringLiteral("Si aggiungono %1 pagine bianche %2").arg(blanks).arg(where);
     } catch (const UserError& error) {
         return QString::fromUtf8(error.what()); // the engine will refuse it with this message
     }
@@ -265,6 +273,8 @@ BookletForm::BookletForm(const QString& document, Mode mode, const QString& engi
     result_ = named<QLabel>(this, "Risultato");
     open_ = named<QPushButton>(this, "Apri");
     openFolder_ = named<QPushButton>(this, "ApriCartella");
+    sheetChoices_ = new SheetChoices(pdfFirstPageSize(engine, document_), this);
+    sheetChoices_->setGeometry(sheetChoicesGeometry);
     for (QWidget* control : findChildren<QWidget*>())
         if (qobject_cast<QLabel*>(control) || qobject_cast<QPushButton*>(control) ||
             qobject_cast<QCheckBox*>(control))
@@ -272,15 +282,16 @@ BookletForm::BookletForm(const QString& document, Mode mode, const QString& engi
 
     (mode == Mode::FourUp ? fourUp_ : eightUp)->setChecked(true);
     oneFile->setChecked(true);
-    QWidget* const focusOrder[] = {fourUp_, eightUp,    oneFile,    twoFiles_, signatures_,
-                                   creep_,  testSheet_, reversed_,  turned_,   create_,
-                                   cancel_, open_,      openFolder_};
+    QWidget* const focusOrder[] = {fourUp_,    eightUp,   oneFile,   twoFiles_, signatures_,
+                                   creep_,     sheetChoices_, testSheet_, reversed_, turned_,
+                                   create_,    cancel_,   open_,     openFolder_};
     for (std::size_t i = 1; i < std::size(focusOrder); ++i)
         QWidget::setTabOrder(focusOrder[i - 1], focusOrder[i]);
     create_->setFocus();
 
     connect(fourUp_, &QRadioButton::toggled, this, &BookletForm::onLayoutChanged);
     connect(twoFiles_, &QRadioButton::toggled, this, &BookletForm::showChoices);
+    connect(sheetChoices_, &SheetChoices::changed, this, &BookletForm::onLayoutChanged);
     for (QLineEdit* field : {signatures_, creep_})
         connect(field, &QLineEdit::textChanged, this, &BookletForm::onLayoutChanged);
     connect(create_, &QPushButton::clicked, this, &BookletForm::onCreateClicked);
@@ -327,12 +338,15 @@ void BookletForm::onLayoutChanged() {
 
 void BookletForm::showChoices() {
     const Mode mode = this->mode();
-    setLabel(blanks_, pageCount_ < 0 ? QString() : blanksText(pageCount_, mode));
     for (const char* name : {"ScorrimentoDi", "Scorrimento", "Millimetri"})
         named<QWidget>(this, name)->setEnabled(mode == Mode::FourUp); // folded one in another
     reversed_->parentWidget()->setVisible(twoFiles_->isChecked());
     const std::optional<engine::BookletJob> job = readJob();
     const int perSignature = job ? job->sheetsPerSignature : 0;
+    const Binding binding = job ? job->binding : Binding{};
+    setLabel(blanks_, pageCount_ < 0 ? QString() : blanksText(pageCount_, mode, binding));
+    sheetChoices_->showPageNote(mode);
+    drawing_->setRightToLeft(binding.rightToLeft);
     drawing_->setMode(mode);
     drawing_->setSheets(firstSignatureSheets(pageCount_, mode, perSignature));
     const char* turn = twoFiles_->isChecked() ? separateTurnText : duplexTurnText;
@@ -351,7 +365,7 @@ std::optional<engine::BookletJob> BookletForm::readJob(bool focusFault) {
     try {
         const int sheetsPerSignature = readSheetsPerSignature(signatures_->text());
         field = creep_;
-        const engine::BookletJob job{.mode = mode(),
+        engine::BookletJob job{.mode = mode(),
                                      .document = QFile::encodeName(document_).toStdString(),
                                      .separate = separate,
                                      .progress = true,
@@ -361,6 +375,12 @@ std::optional<engine::BookletJob> BookletForm::readJob(bool focusFault) {
                                      .reversedBacks = separate && reversed_->isChecked(),
                                      .turnedBacks = separate && turned_->isChecked()};
         setLabel(fieldError_, QString());
+        if (QWidget* refused = sheetChoices_->refusedField()) { // told under its field
+            if (focusFault)
+                refused->setFocus();
+            return std::nullopt;
+        }
+        sheetChoices_->apply(job);
         return job;
     } catch (const UserError& error) {
         setLabel(fieldError_, QString::fromUtf8(error.what()));
@@ -392,8 +412,11 @@ void BookletForm::onCreateClicked() {
 }
 
 void BookletForm::onTestSheetClicked() {
-    run({.mode = mode(), .progress = true, .testSheet = true}, QString::fromLatin1(testSheetName),
-        saveTestSheetTitle);
+    engine::BookletJob job{.mode = mode(), .progress = true, .testSheet = true};
+    if (sheetChoices_->refusedField())
+        return sheetChoices_->refusedField()->setFocus();
+    sheetChoices_->apply(job);
+    run(job, QString::fromLatin1(testSheetName), saveTestSheetTitle);
 }
 
 void BookletForm::run(engine::BookletJob job, const QString& name, const char* saveCaption) {
@@ -472,6 +495,7 @@ void BookletForm::endRun() {
 void BookletForm::setChoicesEnabled(bool enabled) {
     for (QWidget* choice : {fourUp_->parentWidget(), twoFiles_->parentWidget(),
                             signatures_->parentWidget(), reversed_->parentWidget(),
+                            static_cast<QWidget*>(sheetChoices_),
                             static_cast<QWidget*>(testSheet_), static_cast<QWidget*>(create_)})
         choice->setEnabled(enabled);
 }

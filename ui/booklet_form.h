@@ -22,6 +22,7 @@ namespace plicora {
 class BackAnswerDialog;
 class BookletProcess;
 class FoldDrawing;
+class SheetChoices;
 class SheetPreview;
 
 // The booklet window: one PDF, its page count and the blanks the booklet adds, the choice of
@@ -88,6 +89,7 @@ private:
     QLabel* result_ = nullptr;
     QPushButton* open_ = nullptr;
     QPushButton* openFolder_ = nullptr;
+    SheetChoices* sheetChoices_ = nullptr;
 };
 
 } // namespace plicora

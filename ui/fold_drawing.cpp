@@ -36,6 +36,11 @@ void FoldDrawing::setMode(Mode mode) {
     update();
 }
 
+void FoldDrawing::setRightToLeft(bool rightToLeft) {
+    rightToLeft_ = rightToLeft;
+    update();
+}
+
 void FoldDrawing::setSheets(int sheets) {
     sheets_ = sheets;
     update();
@@ -63,7 +68,7 @@ void FoldDrawing::paintEvent(QPaintEvent*) {
     painter.drawLine(QPointF(turned.center().x(), turned.top() - headroom * 0.5),
                      QPointF(turned.center().x(), turned.bottom() + headroom * 0.5));
 
-    // Below: the fold down the middle, the right half laid over the left; four-up, the sheets
+    // Below: the fold down the middle, one half laid over the other; four-up, the sheets
     // folded together show as a stack behind it.
     const int stacked = mode_ == Mode::FourUp ? std::clamp(sheets_, 1, stackDrawnMax) : 1;
     const QRectF folded(left, height - sheetHeight - 4 - (stacked - 1) * stackStep, sheetWidth,
@@ -81,8 +86,10 @@ void FoldDrawing::paintEvent(QPaintEvent*) {
                          QPointF(folded.right(), folded.center().y()));
     }
     painter.setPen(QPen(ink, 1.5));
-    drawArrow(painter, QPointF(folded.right() - 6, folded.top() - 2),
-              QPointF(folded.left() + 6, folded.top() - 2), headroom * 0.8);
+    const QPointF rightEdge(folded.right() - 6, folded.top() - 2);
+    const QPointF leftEdge(folded.left() + 6, folded.top() - 2);
+    drawArrow(painter, rightToLeft_ ? leftEdge : rightEdge, rightToLeft_ ? rightEdge : leftEdge,
+              headroom * 0.8);
 }
 
 } // namespace plicora
