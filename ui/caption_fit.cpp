@@ -46,7 +46,9 @@ bool labelFits(const QLabel* label) {
     if (label->wordWrap())
         return label->heightForWidth(label->width()) <= label->height();
     const QRect room = label->contentsRect();
-    const QSize needed = label->fontMetrics().size(0, label->text());
+    // A label with a buddy shows its "&" as the underlined mnemonic.
+    const QSize needed =
+        label->fontMetrics().size(label->buddy() ? Qt::TextShowMnemonic : 0, label->text());
     return needed.width() <= room.width() && needed.height() <= room.height();
 }
 

@@ -47,11 +47,13 @@ SheetChoices::SheetChoices(QSizeF pageSize, QWidget* parent)
     paper_->addItem(QString::fromUtf8(customText));
     paper_->setCurrentText(QStringLiteral("A4"));
     auto* paperLabel = new QLabel(QStringLiteral("&Carta"), this);
+    paperLabel->setObjectName(QStringLiteral("CartaDi"));
     paperLabel->setBuddy(paper_);
     customSize_->setPlaceholderText(QStringLiteral("320x450"));
     customSize_->setAccessibleName(
         QStringLiteral("Carta su misura, larghezza per altezza in millimetri"));
     auto* millimetres = new QLabel(QStringLiteral("mm"), this);
+    millimetres->setObjectName(QStringLiteral("MillimetriCarta"));
     setAccessibleRole(refused_, QAccessible::AlertMessage);
     for (QLabel* label : {refused_, note_}) {
         label->setTextFormat(Qt::PlainText);
