@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -287,6 +288,19 @@ INSTANTIATE_TEST_SUITE_P(
                         child<QCheckBox>(&form, "RetriCapovolti")->click();
                     },
                     {.separate = true, .reversedBacks = true, .turnedBacks = true}},
+        OptionsCase{"paperAndBinding",
+                    [](BookletForm& form) {
+                        child<QComboBox>(&form, "Carta")->setCurrentText("A3");
+                        child<QCheckBox>(&form, "DaDestra")->click();
+                        child<QCheckBox>(&form, "QuartaDiCopertina")->click();
+                    },
+                    {.paper = {29700, 42000}, .binding = {true, true}}},
+        OptionsCase{"customPaper",
+                    [](BookletForm& form) {
+                        child<QComboBox>(&form, "Carta")->setCurrentText("Su misura");
+                        type(form, "CartaSuMisura", "320x450");
+                    },
+                    {.paper = {32000, 45000}}},
         OptionsCase{"backsOnlyWithTwoFiles",
                     [](BookletForm& form) {
                         child<QRadioButton>(&form, "DueFile")->click();
@@ -352,6 +366,37 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"signaturesFraction", "FogliFascicolo", "2,5",
                     "Fogli per fascicolo: un numero da 1 a 500, o vuoto"}),
     caseName<RefusedCase>);
+
+// The paper and binding choices: a custom size refused under its field, what the pages become,
+// and where the blanks go.
+TEST(SheetChoices, refuseACustomSizeAndSayWhatThePagesBecome) {
+    const TemporaryDirectory dir;
+    BookletForm form(qt(numberedPdf(dir.path(), 7)), Mode::FourUp, engineProgram);
+    form.show();
+    auto* note = child<QLabel>(&form, "NotaPagine");
+    EXPECT_EQ(note->text(), "Pagine A4 ridotte al 71 %"); // A4 pages in A5 cells
+    child<QComboBox>(&form, "Carta")->setCurrentText("A3");
+    EXPECT_FALSE(note->isVisible()); // A4 pages in A4 cells
+    child<QRadioButton>(&form, "Otto")->click(); // a quarter of A3 across, an eighth down
+    EXPECT_EQ(note->text(), "Pagine A4 ridotte al 50 %");
+
+    child<QComboBox>(&form, "Carta")->setCurrentText("Su misura");
+    type(form, "CartaSuMisura", "99x450");
+    auto* error = child<QLabel>(&form, "ErroreCarta");
+    EXPECT_TRUE(error->isVisible());
+    EXPECT_EQ(error->text(), "Carta su misura: LARGHEZZAxALTEZZA in millimetri interi, da 100 a "
+                             "1000 per lato, come 320x450");
+    child<QPushButton>(&form, "Crea")->click();
+    EXPECT_EQ(form.focusWidget(), child(&form, "CartaSuMisura"));
+    EXPECT_TRUE(child<QPushButton>(&form, "Crea")->isEnabled()); // no run started
+    type(form, "CartaSuMisura", "1000x1000");
+    EXPECT_FALSE(error->isVisible());
+
+    child<QCheckBox>(&form, "QuartaDiCopertina")->click();
+    EXPECT_EQ(child<QLabel>(&form, "Bianche")->text(),
+              "Si aggiunge 1 pagina bianca prima dell'ultima pagina, che resta la quarta di "
+              "copertina");
+}
 
 // How the test sheet's back came out, and the options the window then sets.
 struct AnswerCase {
