@@ -273,12 +273,13 @@ BookletForm::BookletForm(const QString& document, Mode mode, const QString& engi
     result_ = named<QLabel>(this, "Risultato");
     open_ = named<QPushButton>(this, "Apri");
     openFolder_ = named<QPushButton>(this, "ApriCartella");
-    sheetChoices_ = new SheetChoices(pdfFirstPageSize(engine, document_), this);
-    sheetChoices_->setGeometry(sheetChoicesGeometry);
     for (QWidget* control : findChildren<QWidget*>())
         if (qobject_cast<QLabel*>(control) || qobject_cast<QPushButton*>(control) ||
             qobject_cast<QCheckBox*>(control))
             fitCaption(control);
+    // Laid out by its own layout, which gives its captions their room.
+    sheetChoices_ = new SheetChoices(pdfFirstPageSize(engine, document_), this);
+    sheetChoices_->setGeometry(sheetChoicesGeometry);
 
     (mode == Mode::FourUp ? fourUp_ : eightUp)->setChecked(true);
     oneFile->setChecked(true);

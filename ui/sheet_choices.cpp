@@ -2,6 +2,7 @@
 
 #include "accessibility.h"
 #include "core/paper.h"
+#include "fonts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,6 +36,7 @@ SheetChoices::SheetChoices(QSizeF pageSize, QWidget* parent)
       backCoverLast_(new QCheckBox(QStringLiteral("&Quarta di copertina sempre ultima"), this)),
       note_(new QLabel(this)) {
     setObjectName(QStringLiteral("CartaRilegatura"));
+    setFont(windowFont("MS Sans Serif", 10)); // the booklet window's own, for every control
     paper_->setObjectName(QStringLiteral("Carta"));
     customSize_->setObjectName(QStringLiteral("CartaSuMisura"));
     refused_->setObjectName(QStringLiteral("ErroreCarta"));
