@@ -96,10 +96,10 @@ SheetSides sheetSides(Mode mode, Page pageCount, Page firstPageOffset, int docum
         // pages whose numbers start after the pages of the signatures before it.
         const int count = std::min(perSignature, sheets - first);
         const int before = first * pagesPerSheet(mode), n = count * pagesPerSheet(mode);
-        const SideBuilder side(firstPageOffset, before,
-                               {documentPages, pageCount,
-                                blanksBeforeBackCover(binding, documentPages, pageCount)},
-                               binding.rightToLeft);
+        const SideBuilder side(
+            firstPageOffset, before,
+            {documentPages, pageCount, blanksBeforeBackCover(binding, documentPages, pageCount)},
+            binding.rightToLeft);
         const int signature = static_cast<int>(result.signatures.size());
         result.signatures.push_back({.firstSheet = first,
                                      .sheets = count,

@@ -52,7 +52,7 @@ struct Signature {
 
 // Which way a booklet opens, and where the blank pages that fill its last sheet go.
 struct Binding {
-    bool rightToLeft = false; // opens from the right: each side mirrored, left and right swapped
+    bool rightToLeft = false;   // opens from the right: each side mirrored, left and right swapped
     bool backCoverLast = false; // the document's last page stays last, the blanks just before it
     friend bool operator==(const Binding&, const Binding&) = default;
 };

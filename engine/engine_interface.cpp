@@ -186,8 +186,7 @@ BookletJob readArguments(std::span<const std::string_view> args) {
         const std::string_view arg = args[i];
         const bool option = !optionsEnded && arg.starts_with("-");
         const bool takesValue = arg == modeOption || arg == outputOption ||
-                                arg == signaturesOption || arg == creepOption ||
-                                arg == paperOption;
+                                arg == signaturesOption || arg == creepOption || arg == paperOption;
         if (option && takesValue && i + 1 == args.size())
             refuse(arg);
         if (!option && documentGiven)

@@ -30,8 +30,8 @@ struct BookletOptions {
 class Booklet {
 public:
     // Opens the document and rounds its page count up to whole sheets of `mode` (blank pages at
-    // the end, or before the back cover), to be cut, fed and bound as `options` ask. Throws UserError as SourcePdf does and when
-    // the count leaves 16 bits.
+    // the end, or before the back cover), to be cut, fed and bound as `options` ask. Throws
+    // UserError as SourcePdf does and when the count leaves 16 bits.
     Booklet(const std::string& inputPath, Mode mode, const BookletOptions& options = {});
 
     // The document's own page count, before rounding.

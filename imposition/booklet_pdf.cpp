@@ -51,9 +51,9 @@ BookletPdf::BookletPdf(SourcePdf& source, Mode mode, SideSize size, const std::s
 
 void BookletPdf::addSide(const SheetSide& side, const SidePlacement& placement) {
     QPDF& pdf = source_.pdf();
-    QPDFObjectHandle page = pdf.makeIndirectObject(QPDFObjectHandle::parse(
-        "<< /Type /Page /MediaBox [0 0 " + decimalText(size_.width) + " " +
-        decimalText(size_.height) + "] >>"));
+    QPDFObjectHandle page = pdf.makeIndirectObject(
+        QPDFObjectHandle::parse("<< /Type /Page /MediaBox [0 0 " + decimalText(size_.width) + " " +
+                                decimalText(size_.height) + "] >>"));
     QPDFObjectHandle forms = QPDFObjectHandle::newDictionary();
     std::string content;
     auto& pages = source_.pages();
@@ -74,8 +74,8 @@ void BookletPdf::addSide(const SheetSide& side, const SidePlacement& placement) 
         content += shifted(placed, cells_[cell], leftOfFold ? placement.creep : -placement.creep);
     }
     if (placement.turned)
-        content = "q -1 0 0 -1 " + pdfNumber(size_.width) + " " + pdfNumber(size_.height) + " cm\n" +
-                  content + "Q\n";
+        content = "q -1 0 0 -1 " + pdfNumber(size_.width) + " " + pdfNumber(size_.height) +
+                  " cm\n" + content + "Q\n";
     QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
     resources.replaceKey("/XObject", forms);
     page.replaceKey("/Resources", resources);

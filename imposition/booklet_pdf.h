@@ -33,9 +33,9 @@ public:
     BookletPdf(SourcePdf& source, Mode mode, SideSize size, const std::string& duplex,
                std::vector<std::string>& warnings);
 
-    // Appends a side as a page of the booklet's size: each page scaled into its cell, proportions kept,
-    // centred, shown as a viewer shows it, then placed as `placement` asks. A blank page leaves
-    // its cell empty. Throws UserError naming a page that qpdf could not read.
+    // Appends a side as a page of the booklet's size: each page scaled into its cell, proportions
+    // kept, centred, shown as a viewer shows it, then placed as `placement` asks. A blank page
+    // leaves its cell empty. Throws UserError naming a page that qpdf could not read.
     void addSide(const SheetSide& side, const SidePlacement& placement = {});
     // Writes the PDF to `file`, the same bytes for the same sides of the same document, telling
     // `progress` (when set) how far it is in per cent. Throws UserError when writing fails or the

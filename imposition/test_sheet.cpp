@@ -104,8 +104,8 @@ public:
             QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
             resources.replaceKey("/Font", fonts);
             page.replaceKey("/Resources", resources);
-            page.replaceKey("/Contents",
-                            QPDFObjectHandle::newStream(&pdf_, fitted(side(mode, face, sheet), size)));
+            page.replaceKey("/Contents", QPDFObjectHandle::newStream(
+                                             &pdf_, fitted(side(mode, face, sheet), size)));
             pages.addPage(page, false);
         }
         // Printed one-sided, as the booklet's separate files.

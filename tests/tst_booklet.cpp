@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdio>
 #include <fstream>
 #include <map>
 #include <regex>
@@ -181,34 +180,59 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SheetCase{"a4", Mode::FourUp, 4, {}, {842, 595}, "4 1 | 2 3"},
         SheetCase{"a3", Mode::FourUp, 4, {.paper = {29700, 42000}}, {1191, 842}, "4 1 | 2 3"},
-        SheetCase{"a5", Mode::EightUp, 8, {.paper = {14800, 21000}}, {595, 420},
-                  "7 8 1 2 | 3 4 5 6"},
+        SheetCase{
+            "a5", Mode::EightUp, 8, {.paper = {14800, 21000}}, {595, 420}, "7 8 1 2 | 3 4 5 6"},
         SheetCase{"letter", Mode::FourUp, 4, {.paper = {21590, 27940}}, {792, 612}, "4 1 | 2 3"},
         SheetCase{"legal", Mode::FourUp, 4, {.paper = {21590, 35560}}, {1008, 612}, "4 1 | 2 3"},
-        SheetCase{"tabloid", Mode::EightUp, 8, {.paper = {27940, 43180}}, {1224, 792},
+        SheetCase{"tabloid",
+                  Mode::EightUp,
+                  8,
+                  {.paper = {27940, 43180}},
+                  {1224, 792},
                   "7 8 1 2 | 3 4 5 6"},
         // Given portrait or landscape, the sheet is the paper in landscape.
         SheetCase{"custom", Mode::FourUp, 4, {.paper = {45000, 32000}}, {1276, 907}, "4 1 | 2 3"},
-        SheetCase{"rightToLeftRounded", Mode::FourUp, 6, {.binding = rightToLeft}, {},
+        SheetCase{"rightToLeftRounded",
+                  Mode::FourUp,
+                  6,
+                  {.binding = rightToLeft},
+                  {},
                   "1 _ | _ 2 | 3 6 | 5 4"},
-        SheetCase{"rightToLeftEightUpA3", Mode::EightUp, 8,
-                  {.paper = {29700, 42000}, .binding = rightToLeft}, {1191, 842},
+        SheetCase{"rightToLeftEightUpA3",
+                  Mode::EightUp,
+                  8,
+                  {.paper = {29700, 42000}, .binding = rightToLeft},
+                  {1191, 842},
                   "1 2 7 8 | 5 6 3 4"},
-        SheetCase{"backCoverLast", Mode::FourUp, 6, {.binding = backCoverLast}, {},
+        SheetCase{"backCoverLast",
+                  Mode::FourUp,
+                  6,
+                  {.binding = backCoverLast},
+                  {},
                   "6 1 | 2 _ | _ 3 | 4 5"},
-        SheetCase{"backCoverLastEightUp", Mode::EightUp, 5, {.binding = backCoverLast}, {},
+        SheetCase{"backCoverLastEightUp",
+                  Mode::EightUp,
+                  5,
+                  {.binding = backCoverLast},
+                  {},
                   "_ 5 1 2 | 3 4 _ _"},
-        SheetCase{"backCoverLastOnePage", Mode::FourUp, 1, {.binding = backCoverLast}, {},
-                  "_ 1 | _ _"},
+        SheetCase{
+            "backCoverLastOnePage", Mode::FourUp, 1, {.binding = backCoverLast}, {}, "_ 1 | _ _"},
         // The blanks go into the last signature, just before its last page.
-        SheetCase{"backCoverLastSignatures", Mode::FourUp, 10,
-                  {.sheetsPerSignature = 2, .binding = backCoverLast}, {},
+        SheetCase{"backCoverLastSignatures",
+                  Mode::FourUp,
+                  10,
+                  {.sheetsPerSignature = 2, .binding = backCoverLast},
+                  {},
                   "8 1 | 2 7 | 6 3 | 4 5 | 10 9 | _ _"},
-        SheetCase{"everythingWithCreep", Mode::FourUp, 7,
+        SheetCase{"everythingWithCreep",
+                  Mode::FourUp,
+                  7,
                   {.creep = 200,
                    .paper = {21590, 27940},
                    .binding = {.rightToLeft = true, .backCoverLast = true}},
-                  {792, 612}, "1 7 | _ 2 | 3 6 | 5 4"}),
+                  {792, 612},
+                  "1 7 | _ 2 | 3 6 | 5 4"}),
     caseName<SheetCase>);
 
 // Whether `pdf`, less its /ID (which the document's path goes into), has the MD5 sum `sum`.

@@ -373,10 +373,15 @@ TEST(SheetChoices, refuseACustomSizeAndSayWhatThePagesBecome) {
     const TemporaryDirectory dir;
     BookletForm form(qt(numberedPdf(dir.path(), 7)), Mode::FourUp, engineProgram);
     form.show();
+    // Tab goes from the creep into the choices.
+    QWidget* next = child(&form, "Scorrimento")->nextInFocusChain();
+    while (!(next->focusPolicy() & Qt::TabFocus) || !next->isVisible())
+        next = next->nextInFocusChain();
+    EXPECT_EQ(next, child(&form, "Carta"));
     auto* note = child<QLabel>(&form, "NotaPagine");
     EXPECT_EQ(note->text(), "Pagine A4 ridotte al 71 %"); // A4 pages in A5 cells
     child<QComboBox>(&form, "Carta")->setCurrentText("A3");
-    EXPECT_FALSE(note->isVisible()); // A4 pages in A4 cells
+    EXPECT_FALSE(note->isVisible());             // A4 pages in A4 cells
     child<QRadioButton>(&form, "Otto")->click(); // a quarter of A3 across, an eighth down
     EXPECT_EQ(note->text(), "Pagine A4 ridotte al 50 %");
 

@@ -365,8 +365,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "plicora: --carta vuole A3, A4, A5, letter, legal, tabloid, oppure "
                     "LARGHEZZAxALTEZZA in millimetri interi, da 100 a 1000 per lato (per esempio "
                     "320x450), non 'B4'"},
-        CommandCase{"paperTooSmall", Setup::Numbered, booklet({"@doc.pdf", "--carta", "99x450"}),
-                    2, "", "plicora: --carta vuole"},
+        CommandCase{"paperTooSmall", Setup::Numbered, booklet({"@doc.pdf", "--carta", "99x450"}), 2,
+                    "", "plicora: --carta vuole"},
         CommandCase{"paperMalformed",
                     Setup::Nothing,
                     {"prova", "--modo", "4", "--carta", "320x45o"},

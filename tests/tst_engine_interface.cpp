@@ -116,25 +116,24 @@ TEST(Millimetres, takeEitherDecimalMarkAndNoMoreThanFive) {
 }
 
 TEST(Paper, isNamedInAnyCaseOrGivenInWholeMillimetresInRange) {
-    const std::pair<const char*, std::optional<Paper>> rows[] = {
-        {"A4", Paper{}},
-        {"a3", Paper{29700, 42000}},
-        {"Letter", Paper{21590, 27940}},
-        {"TABLOID", Paper{27940, 43180}},
-        {"320x450", Paper{32000, 45000}},
-        {"450X320", Paper{45000, 32000}},
-        {"100x1000", Paper{10000, 100000}},
-        {"99x450", std::nullopt},
-        {"320x1001", std::nullopt},
-        {"320x", std::nullopt},
-        {"x450", std::nullopt},
-        {"320x450x2", std::nullopt},
-        {"320,5x450", std::nullopt},
-        {"-320x450", std::nullopt},
-        {"99999999999x450", std::nullopt},
-        {"B4", std::nullopt},
-        {"", std::nullopt},
-        {"A4 ", std::nullopt}};
+    const std::pair<const char*, std::optional<Paper>> rows[] = {{"A4", Paper{}},
+                                                                 {"a3", Paper{29700, 42000}},
+                                                                 {"Letter", Paper{21590, 27940}},
+                                                                 {"TABLOID", Paper{27940, 43180}},
+                                                                 {"320x450", Paper{32000, 45000}},
+                                                                 {"450X320", Paper{45000, 32000}},
+                                                                 {"100x1000", Paper{10000, 100000}},
+                                                                 {"99x450", std::nullopt},
+                                                                 {"320x1001", std::nullopt},
+                                                                 {"320x", std::nullopt},
+                                                                 {"x450", std::nullopt},
+                                                                 {"320x450x2", std::nullopt},
+                                                                 {"320,5x450", std::nullopt},
+                                                                 {"-320x450", std::nullopt},
+                                                                 {"99999999999x450", std::nullopt},
+                                                                 {"B4", std::nullopt},
+                                                                 {"", std::nullopt},
+                                                                 {"A4 ", std::nullopt}};
     for (const auto& [text, paper] : rows) {
         EXPECT_EQ(readPaper(text), paper) << text;
         if (paper) {

@@ -180,8 +180,9 @@ QString blanksText(int pageCount, Mode mode, const Binding& binding) {
         const QString where = QString::fromUtf8(blanksBeforeBackCover(binding, pageCount, rounded)
                                                     ? blanksBeforeBackCoverText
                                                     : blanksAtEndText);
-        return blanks == 1 ? QStringLiteral("Si aggiunge 1 pagina bianca %1").arg(where)
-                           : QStringLiteral("Si aggiungono %1 pagine bianche %2").arg(blanks).arg(where);
+        return blanks == 1
+                   ? QStringLiteral("Si aggiunge 1 pagina bianca %1").arg(where)
+                   : QStringLiteral("Si aggiungono %1 pagine bianche %2").arg(blanks).arg(where);
     } catch (const UserError& error) {
         return QString::fromUtf8(error.what()); // the engine will refuse it with this message
     }
@@ -283,10 +284,12 @@ BookletForm::BookletForm(const QString& document, Mode mode, const QString& engi
 
     (mode == Mode::FourUp ? fourUp_ : eightUp)->setChecked(true);
     oneFile->setChecked(true);
-    QWidget* const focusOrder[] = {fourUp_,    eightUp,   oneFile,   twoFiles_, signatures_,
-                                   creep_,     sheetChoices_, testSheet_, reversed_, turned_,
-                                   create_,    cancel_,   open_,     openFolder_};
-    for (std::size_t i = 1; i < std::size(focusOrder); ++i)
+    std::vector<QWidget*> focusOrder{fourUp_, eightUp, oneFile, twoFiles_, signatures_, creep_};
+    const QList<QWidget*> sheetChoices = sheetChoices_->focusOrder();
+    focusOrder.insert(focusOrder.end(), sheetChoices.begin(), sheetChoices.end());
+    focusOrder.insert(focusOrder.end(),
+                      {testSheet_, reversed_, turned_, create_, cancel_, open_, openFolder_});
+    for (std::size_t i = 1; i < focusOrder.size(); ++i)
         QWidget::setTabOrder(focusOrder[i - 1], focusOrder[i]);
     create_->setFocus();
 
@@ -366,7 +369,7 @@ std::optional<engine::BookletJob> BookletForm::readJob(bool focusFault) {
     try {
         const int sheetsPerSignature = readSheetsPerSignature(signatures_->text());
         field = creep_;
-        engine::BookletJob job{.mode = mode(),
+        const engine::BookletJob job{.mode = mode(),
                                      .document = QFile::encodeName(document_).toStdString(),
                                      .separate = separate,
                                      .progress = true,
@@ -381,8 +384,7 @@ std::optional<engine::BookletJob> BookletForm::readJob(bool focusFault) {
                 refused->setFocus();
             return std::nullopt;
         }
-        sheetChoices_->apply(job);
-        return job;
+        return sheetChoices_->applied(job);
     } catch (const UserError& error) {
         setLabel(fieldError_, QString::fromUtf8(error.what()));
         fitCaption(fieldError_);
@@ -413,11 +415,10 @@ void BookletForm::onCreateClicked() {
 }
 
 void BookletForm::onTestSheetClicked() {
-    engine::BookletJob job{.mode = mode(), .progress = true, .testSheet = true};
     if (sheetChoices_->refusedField())
         return sheetChoices_->refusedField()->setFocus();
-    sheetChoices_->apply(job);
-    run(job, QString::fromLatin1(testSheetName), saveTestSheetTitle);
+    run(sheetChoices_->applied({.mode = mode(), .progress = true, .testSheet = true}),
+        QString::fromLatin1(testSheetName), saveTestSheetTitle);
 }
 
 void BookletForm::run(engine::BookletJob job, const QString& name, const char* saveCaption) {
@@ -494,10 +495,10 @@ void BookletForm::endRun() {
 }
 
 void BookletForm::setChoicesEnabled(bool enabled) {
-    for (QWidget* choice : {fourUp_->parentWidget(), twoFiles_->parentWidget(),
-                            signatures_->parentWidget(), reversed_->parentWidget(),
-                            static_cast<QWidget*>(sheetChoices_),
-                            static_cast<QWidget*>(testSheet_), static_cast<QWidget*>(create_)})
+    for (QWidget* choice :
+         {fourUp_->parentWidget(), twoFiles_->parentWidget(), signatures_->parentWidget(),
+          reversed_->parentWidget(), static_cast<QWidget*>(sheetChoices_),
+          static_cast<QWidget*>(testSheet_), static_cast<QWidget*>(create_)})
         choice->setEnabled(enabled);
 }
 

@@ -8,8 +8,8 @@ namespace plicora {
 
 // A small drawing of the printed sheet: turned over on its short edge, then folded in the middle,
 // with each half holding one page (four-up) or two, one above the other (eight-up); the right
-// half laid over the left, or for a booklet opening from the right the left over the right. Drawn in the
-// palette's colours, so it reads on dark themes too.
+// half laid over the left, or for a booklet opening from the right the left over the right. Drawn
+// in the palette's colours, so it reads on dark themes too.
 class FoldDrawing : public QWidget {
     Q_OBJECT
 

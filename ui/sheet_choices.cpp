@@ -31,8 +31,8 @@ QString shownName(std::string_view name) {
 SheetChoices::SheetChoices(QSizeF pageSize, QWidget* parent)
     : QGroupBox(QStringLiteral("Carta e rilegatura"), parent), pageSize_(pageSize),
       paper_(new QComboBox(this)), customSize_(new QLineEdit(this)), refused_(new QLabel(this)),
-      rightToLeft_(new QCheckBox(QStringLiteral("Si apre da &destra (arabo, ebraico, giapponese)"),
-                                 this)),
+      rightToLeft_(
+          new QCheckBox(QStringLiteral("Si apre da &destra (arabo, ebraico, giapponese)"), this)),
       backCoverLast_(new QCheckBox(QStringLiteral("&Quarta di copertina sempre ultima"), this)),
       note_(new QLabel(this)) {
     setObjectName(QStringLiteral("CartaRilegatura"));
@@ -100,12 +100,17 @@ void SheetChoices::onChanged() {
     Q_EMIT changed();
 }
 
-void SheetChoices::apply(engine::BookletJob& job) const {
+engine::BookletJob SheetChoices::applied(engine::BookletJob job) const {
     job.paper = paper().value_or(Paper{});
     // The test sheet's pages have no reading order.
     if (!job.testSheet)
         job.binding = {.rightToLeft = rightToLeft_->isChecked(),
                        .backCoverLast = backCoverLast_->isChecked()};
+    return job;
+}
+
+QList<QWidget*> SheetChoices::focusOrder() const {
+    return {paper_, customSize_, rightToLeft_, backCoverLast_};
 }
 
 QWidget* SheetChoices::refusedField() const {
@@ -116,16 +121,15 @@ void SheetChoices::showPageNote(Mode mode) {
     QString note;
     const std::optional<Paper> paper = this->paper();
     if (paper && !pageSize_.isEmpty()) {
-        const double scale = fitScale(pageSize_.width(), pageSize_.height(),
-                                      cellSize(mode, sideSize(*paper)));
+        const double scale =
+            fitScale(pageSize_.width(), pageSize_.height(), cellSize(mode, sideSize(*paper)));
         const int percent = static_cast<int>(std::lround(scale * 100));
         const auto named = pagePaper(pageSize_.width(), pageSize_.height());
         // 72 points to the inch of 25.4 millimetres.
-        const QString pages =
-            named ? shownName(named->name)
-                  : QStringLiteral("di %1 × %2 mm")
-                        .arg(std::lround(pageSize_.width() * 25.4 / 72))
-                        .arg(std::lround(pageSize_.height() * 25.4 / 72));
+        const QString pages = named ? shownName(named->name)
+                                    : QStringLiteral("di %1 × %2 mm")
+                                          .arg(std::lround(pageSize_.width() * 25.4 / 72))
+                                          .arg(std::lround(pageSize_.height() * 25.4 / 72));
         if (percent != 100)
             note = QStringLiteral("Pagine %1 %2 al %3 %")
                        .arg(pages, percent < 100 ? QStringLiteral("ridotte")

@@ -23,10 +23,12 @@ public:
     // The choices for a document whose first page is `pageSize` points (empty: unknown).
     SheetChoices(QSizeF pageSize, QWidget* parent);
 
-    // Puts the choices into `job`; only when refusedField() is null.
-    void apply(engine::BookletJob& job) const;
+    // `job` with the choices put into it; only when refusedField() is null.
+    engine::BookletJob applied(engine::BookletJob job) const;
     // The field holding what the engine can't take, told under it; null when there is none.
     QWidget* refusedField() const;
+    // The controls in the order the keyboard meets them.
+    QList<QWidget*> focusOrder() const;
     // Says in one line how the document's pages are scaled into the cells of `mode`, or nothing
     // when they keep their size or it is unknown.
     void showPageNote(Mode mode);
