@@ -33,6 +33,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <vector>
+
 namespace plicora {
 namespace {
 
