@@ -88,10 +88,11 @@ std::pair<double, std::string> summary(std::vector<double> values, int decimals)
 }
 
 // The page order of the duplex booklet: sheet 1 front, sheet 1 back, sheet 2 front...
-std::string duplexOrder(plicora::Mode mode, int pages) {
+std::string duplexOrder(plicora::Mode mode, int pages, const plicora::Binding& binding) {
     const auto count = static_cast<plicora::Page>(pages);
     std::string order;
-    for (const plicora::Sheet& sheet : plicora::sheetSides(mode, count, 0, pages).sheets)
+    for (const plicora::Sheet& sheet :
+         plicora::sheetSides(mode, count, 0, pages, 0, binding).sheets)
         for (const plicora::SheetSide* side : {&sheet.front, &sheet.back})
             for (int cell = 0; cell < side->cells; ++cell)
                 order += (order.empty() ? "" : ",") + std::to_string(side->pages[cell]);
@@ -103,7 +104,10 @@ void print(const std::string& line) {
     std::fflush(stdout);
 }
 
-void compare(const fs::path& dir, plicora::Mode mode, int pages, int runs) {
+// The booklet of `pages` pages made with `options` (a paper and a binding, or none) against
+// qpdf writing its pages in the booklet's order.
+void compare(const fs::path& dir, plicora::Mode mode, int pages, int runs,
+             const std::vector<std::string>& options = {}, const plicora::Binding& binding = {}) {
     const std::string modeText = mode == plicora::Mode::FourUp ? "4" : "8";
     const std::string input = dir / ("testo" + std::to_string(pages) + ".pdf");
     inChild(
@@ -112,15 +116,20 @@ void compare(const fs::path& dir, plicora::Mode mode, int pages, int runs) {
     const std::string arguments = dir / "qpdf-arguments";
     std::ofstream(arguments) << "--empty\n--pages\n"
                              << input << "\n"
-                             << duplexOrder(mode, pages) << "\n--\n"
+                             << duplexOrder(mode, pages, binding) << "\n--\n"
                              << (dir / "floor.pdf").string() << "\n";
     std::vector<Measure> program, floor;
     for (int run = 0; run < runs; ++run) {
-        program.push_back(runChild({PLICORA_EXECUTABLE, "opuscolo", "--modo", modeText, input, "-o",
-                                    dir / "opuscolo.pdf"}));
+        std::vector<std::string> command{
+            PLICORA_EXECUTABLE, "opuscolo", "--modo", modeText, input, "-o", dir / "opuscolo.pdf"};
+        command.insert(command.end(), options.begin(), options.end());
+        program.push_back(runChild(command));
         floor.push_back(runChild({"qpdf", "@" + arguments}));
     }
-    print(modeText + "-up, " + std::to_string(pages) + " pages of text (" +
+    std::string given;
+    for (const std::string& option : options)
+        given += " " + option;
+    print(modeText + "-up" + given + ", " + std::to_string(pages) + " pages of text (" +
           fixed(fs::file_size(input) / 1048576.0, 1) + " MB), " + std::to_string(runs) +
           " runs each: median (min-max)\n");
     const auto figure = [&](const char* name, double Measure::*field, int decimals) {
@@ -167,6 +176,9 @@ int main() {
     const fs::path dir = fs::temp_directory_path() / "plicora-bench-booklet";
     fs::create_directories(dir);
     compare(dir, plicora::Mode::FourUp, 2000, 7);
+    compare(dir, plicora::Mode::FourUp, 2000, 7,
+            {"--carta", "A3", "--da-destra", "--quarta-di-copertina"},
+            {.rightToLeft = true, .backCoverLast = true});
     compare(dir, plicora::Mode::EightUp, 32760, 3);
     inflating(dir);
     fs::remove_all(dir);

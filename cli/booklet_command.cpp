@@ -4,6 +4,7 @@
 #include "command_options.h"
 #include "console/console.h"
 #include "engine/engine_interface.h"
+#include "paper_option.h"
 #include "signature_option.h"
 
 #include <filesystem>
@@ -56,6 +57,8 @@ std::string faultMessage(engine::JobFault fault, const engine::BookletJob& job,
     case JobFault::TestSheetWithDocument:
     case JobFault::TestSheetWithOptions:
         return unexpectedArgumentMessage(job.document);
+    case JobFault::PaperNotAccepted:
+        return paperValueMessage(options.value(paperOption().names().front()));
     case JobFault::SignaturesOutOfRange:
         return signaturesValueMessage(options.value(signatureOption().names().front()));
     case JobFault::CreepOutOfRange:
@@ -88,13 +91,18 @@ int runBookletCommand(const QStringList& arguments) {
     const QString creep = QStringLiteral("scorrimento");
     const QString reversedBacks = QStringLiteral("retro-inverso");
     const QString turnedBacks = QStringLiteral("retro-capovolti");
+    const QString rightToLeft = QStringLiteral("da-destra");
+    const QString backCoverLast = QStringLiteral("quarta-di-copertina");
     CommandOptions options(
         {{{outputName, QStringLiteral("uscita")}, {}, QStringLiteral("USCITA.pdf")},
          {separate, {}},
          signatureOption(),
          {creep, {}, QStringLiteral("MM")},
          {reversedBacks, {}},
-         {turnedBacks, {}}});
+         {turnedBacks, {}},
+         paperOption(),
+         {rightToLeft, {}},
+         {backCoverLast, {}}});
     if (!options.parse(arguments))
         return exitSuccess;
     const std::vector<std::string> documents = options.positionalArguments();
@@ -108,21 +116,25 @@ int runBookletCommand(const QStringList& arguments) {
          .sheetsPerSignature = optionNumber(options, signatures, engine::readSheetsPerSignature),
          .creep = optionNumber(options, creep, engine::readCreep),
          .reversedBacks = options.isSet(reversedBacks),
-         .turnedBacks = options.isSet(turnedBacks)},
+         .turnedBacks = options.isSet(turnedBacks),
+         .paper = chosenPaper(options),
+         .binding = {.rightToLeft = options.isSet(rightToLeft),
+                     .backCoverLast = options.isSet(backCoverLast)}},
         options);
 }
 
 int runTestSheetCommand(const QStringList& arguments) {
     const QString outputName = QStringLiteral("o");
     CommandOptions options(
-        {{{outputName, QStringLiteral("uscita")}, {}, QStringLiteral("PROVA.pdf")}});
+        {{{outputName, QStringLiteral("uscita")}, {}, QStringLiteral("PROVA.pdf")}, paperOption()});
     if (!options.parse(arguments))
         return exitSuccess;
     const std::vector<std::string> documents = options.positionalArguments();
     return judgedHandOver({.mode = options.mode(),
                            .document = documents.empty() ? std::string() : documents.front(),
                            .output = output(options, outputName),
-                           .testSheet = true},
+                           .testSheet = true,
+                           .paper = chosenPaper(options)},
                           options);
 }
 

@@ -2,6 +2,7 @@
 
 #include "console/console.h"
 #include "core/number_text.h"
+#include "core/paper.h"
 #include "core/sheet_sides.h"
 #include "engine/engine_interface.h"
 #include "output/calculation.h"
@@ -43,6 +44,15 @@ std::string creepValueMessage(std::string_view value) {
     return "--scorrimento vuole i millimetri da 0 a " + decimalText(engine::creepMaxMillimetres) +
            ", con la virgola o il punto e al massimo due decimali (per esempio 1,5), non '" +
            echoed(value) + "'";
+}
+
+std::string paperValueMessage(std::string_view value) {
+    std::string names;
+    for (const NamedPaper& paper : namedPapers)
+        names += std::string(paper.name) + ", ";
+    return "--carta vuole " + names + "oppure LARGHEZZAxALTEZZA in millimetri interi, da " +
+           decimalText(paperMinMillimetres) + " a " + decimalText(paperMaxMillimetres) +
+           " per lato (per esempio 320x450), non '" + std::string(value) + "'";
 }
 
 std::string creepFourUpOnlyMessage() {

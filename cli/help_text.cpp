@@ -16,13 +16,14 @@ const std::string_view helpText =
       scrive la sequenza delle pagine da stampare, come la finestra di calcolo.
   plicora opuscolo --modo 4|8 DOCUMENTO.pdf [-o USCITA.pdf] [--separati]
                    [--fascicoli N] [--scorrimento MM] [--retro-inverso] [--retro-capovolti]
+                   [--carta FORMATO] [--da-destra] [--quarta-di-copertina]
       impagina un documento PDF come opuscolo pronto da stampare con qualsiasi programma.
-  plicora prova --modo 4|8 [-o PROVA.pdf]
+  plicora prova --modo 4|8 [-o PROVA.pdf] [--carta FORMATO]
       scrive due fogli di prova, PROVA-fronte.pdf e PROVA-retro.pdf, per scoprire come
       rimettere i fogli nella stampante senza fronte-retro.
 
 Opzioni:
-  --modo 4|8            pagine per foglio A4: 4 (opuscolo A5) oppure 8
+  --modo 4|8            pagine per foglio: 4 (opuscolo A5 sul foglio A4) oppure 8
   --pagine TESTO        numero totale di pagine del documento
   --prima TESTO         numero della prima pagina (predefinito: 1)
   --separatore TESTO    testo fra i numeri di pagina (predefinito: ",")
@@ -39,11 +40,20 @@ Opzioni:
                         foglio più interno; solo con --modo 4
   --retro-inverso       con --separati: i retri dall'ultimo foglio al primo
   --retro-capovolti     con --separati: ogni retro girato di 180 gradi
+  --carta FORMATO       il foglio su cui si stampa, in orizzontale: A3, A4 (predefinito),
+                        A5, letter, legal, tabloid oppure LARGHEZZAxALTEZZA in millimetri
+                        interi, da 100 a 1000 per lato (per esempio 320x450)
+  --da-destra           l'opuscolo si apre da destra, come i libri in arabo, ebraico o
+                        giapponese: ogni facciata è rispecchiata da sinistra a destra
+  --quarta-di-copertina l'ultima pagina del documento resta l'ultima dell'opuscolo; le
+                        pagine bianche vanno subito prima (con --fascicoli, nell'ultimo)
   -h, --help            mostra questo aiuto
   -v, --version         mostra la versione
 
-L'opuscolo ha una facciata A4 orizzontale per pagina: foglio 1 fronte, foglio 1 retro,
-foglio 2 fronte e così via; va stampato in fronte-retro girando sul lato corto.
+L'opuscolo ha una facciata orizzontale (A4 se non si sceglie --carta) per pagina: foglio 1
+fronte, foglio 1 retro, foglio 2 fronte e così via; va stampato in fronte-retro girando sul
+lato corto. Ogni pagina è ridotta o ingrandita per stare nella sua metà (o quarto) del
+foglio, senza deformarla, e centrata.
 Se le pagine non riempiono l'ultimo foglio, in fondo si aggiungono pagine bianche.
 Con --fascicoli ogni fascicolo è un opuscolo delle sue pagine: fascicolo 1 fronte e retro,
 poi il fascicolo 2 e così via; si piega ogni fascicolo, poi si mettono in ordine uno sull'altro.

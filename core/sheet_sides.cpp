@@ -9,24 +9,54 @@
 namespace plicora {
 namespace {
 
-// A side of the document pages `pages` (before the offset), in cell order.
+// Where the booklet's pages come from: position p of n, counted from 1, holds the document's page
+// p, a blank after the document's end or, with the back cover kept last, the document's last
+// page at position n and the blanks just before it.
+struct PageSource {
+    int documentPages;
+    int pageCount;
+    bool coverMoves;
+
+    // The document's page at `position`, or 0 for a blank.
+    int pageAt(int position) const {
+        if (coverMoves && position == pageCount)
+            return documentPages;
+        if (position > documentPages || (coverMoves && position == documentPages))
+            return 0;
+        return position;
+    }
+};
+
+// A side of the positions `positions` of a signature starting after `before` positions, in cell
+// order, mirrored for a booklet opening from the right.
 class SideBuilder {
 public:
-    SideBuilder(int offset, int documentPages) : offset_(offset), documentPages_(documentPages) {}
+    SideBuilder(int offset, int before, const PageSource& source, bool rightToLeft)
+        : offset_(offset), before_(before), source_(source), rightToLeft_(rightToLeft) {}
 
-    template <typename... Pages> SheetSide operator()(Pages... pages) const {
+    template <typename... Positions> SheetSide operator()(Positions... positions) const {
+        const int count = sizeof...(positions), half = count / 2;
         SheetSide side;
-        for (const int page : {pages...}) {
-            if (page > documentPages_)
-                side.blanks |= 1u << side.cells;
-            side.pages[side.cells++] = static_cast<Page>(page + offset_);
+        side.cells = count;
+        int cell = 0;
+        for (const int position : {positions...}) {
+            // Mirrored, the columns swap: cell i goes where cell i + half (four-up: the other
+            // cell; eight-up: the same row of the other column) was.
+            const int at = rightToLeft_ ? (cell + half) % count : cell;
+            const int page = source_.pageAt(before_ + position);
+            if (page == 0)
+                side.blanks |= 1u << at;
+            side.pages[at] = static_cast<Page>((page == 0 ? before_ + position : page) + offset_);
+            ++cell;
         }
         return side;
     }
 
 private:
     int offset_;
-    int documentPages_;
+    int before_;
+    PageSource source_;
+    bool rightToLeft_;
 };
 
 // The sides of sheet s of a four-up booklet of n pages: the outermost sheet holds the first and
@@ -43,8 +73,12 @@ Sheet eightUpSheet(int n, int j, const SideBuilder& side) {
 
 } // namespace
 
+bool blanksBeforeBackCover(const Binding& binding, int documentPages, int pageCount) {
+    return binding.backCoverLast && documentPages >= 2 && documentPages < pageCount;
+}
+
 SheetSides sheetSides(Mode mode, Page pageCount, Page firstPageOffset, int documentPages,
-                      int sheetsPerSignature) {
+                      int sheetsPerSignature, const Binding& binding) {
     const int sheets = sheetCount(pageCount, mode);
     if (mode == Mode::FourUp && sheets > fourUpMaxSheets)
         throw UserError(tooManyPagesMessage());
@@ -61,7 +95,10 @@ SheetSides sheetSides(Mode mode, Page pageCount, Page firstPageOffset, int docum
         // pages whose numbers start after the pages of the signatures before it.
         const int count = std::min(perSignature, sheets - first);
         const int before = first * pagesPerSheet(mode), n = count * pagesPerSheet(mode);
-        const SideBuilder side(firstPageOffset + before, documentPages - before);
+        const SideBuilder side(
+            firstPageOffset, before,
+            {documentPages, pageCount, blanksBeforeBackCover(binding, documentPages, pageCount)},
+            binding.rightToLeft);
         const int signature = static_cast<int>(result.signatures.size());
         result.signatures.push_back({.firstSheet = first,
                                      .sheets = count,

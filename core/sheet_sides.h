@@ -16,7 +16,8 @@ inline constexpr int signatureMaxSheets = fourUpMaxSheets;
 enum class Face { Front, Back };
 
 // The pages on one side of a sheet, in the order its cells are filled and listed: left and right
-// in four-up mode; the eight-up quad in eight-up mode.
+// in four-up mode; the eight-up quad in eight-up mode. A booklet opening from the right has each
+// side mirrored here, so that whatever renders it puts the pages where they belong.
 struct SheetSide {
     std::array<Page, 4> pages{};
     int cells = 0;
@@ -49,6 +50,17 @@ struct Signature {
     Page lastPage = 0;
 };
 
+// Which way a booklet opens, and where the blank pages that fill its last sheet go.
+struct Binding {
+    bool rightToLeft = false;   // opens from the right: each side mirrored, left and right swapped
+    bool backCoverLast = false; // the document's last page stays last, the blanks just before it
+    friend bool operator==(const Binding&, const Binding&) = default;
+};
+
+// Whether the blanks that round `documentPages` up to `pageCount` go just before the last page,
+// as `binding` asks: a document of one page has no back cover of its own to keep last.
+bool blanksBeforeBackCover(const Binding& binding, int documentPages, int pageCount);
+
 // Every sheet of a booklet in printing order, signature after signature: what the listings, the
 // instructions file and the booklet PDF all render.
 struct SheetSides {
@@ -59,11 +71,13 @@ struct SheetSides {
 
 // The sheets for `pageCount` pages, already rounded to whole sheets of `mode`, each page shifted
 // by `firstPageOffset`; document pages after `documentPages` are the blanks that fill the last
-// sheet. With `sheetsPerSignature` above 0 the sheets are cut into signatures of that many, the
-// last possibly smaller, each ordered as a booklet of its own pages; otherwise they make one.
-// No sheets for a count of zero or less. Throws UserError for more than fourUpMaxSheets four-up
-// sheets, or when a shifted page leaves 16 bits.
+// sheet, or with `binding.backCoverLast` (and at least two document pages) the pages just before
+// the last one, which then holds the document's last page. With `sheetsPerSignature` above 0 the
+// sheets are cut into signatures of that many, the last possibly smaller, each ordered as a
+// booklet of its own pages; otherwise they make one. With `binding.rightToLeft` every side is
+// mirrored. No sheets for a count of zero or less. Throws UserError for more than fourUpMaxSheets
+// four-up sheets, or when a shifted page leaves 16 bits.
 SheetSides sheetSides(Mode mode, Page pageCount, Page firstPageOffset, int documentPages,
-                      int sheetsPerSignature = 0);
+                      int sheetsPerSignature = 0, const Binding& binding = {});
 
 } // namespace plicora

@@ -55,22 +55,27 @@ void runBooklet(const BookletJob& job) {
                 printOut(path + "\n");
     };
     if (job.testSheet) {
-        writeTestSheet(job.mode, paths[0], paths[1], report);
+        writeTestSheet(job.mode, sideSize(job.paper), paths[0], paths[1], report);
         std::_Exit(exitSuccess);
     }
     Booklet booklet(job.document, job.mode,
                     {.sheetsPerSignature = job.sheetsPerSignature,
                      .creep = job.creep,
                      .reversedBacks = job.reversedBacks,
-                     .turnedBacks = job.turnedBacks});
+                     .turnedBacks = job.turnedBacks,
+                     .paper = job.paper,
+                     .binding = job.binding});
     const PageCountCheck& check = booklet.check();
+    const bool beforeBackCover =
+        blanksBeforeBackCover(job.binding, booklet.documentPages(), check.pageCount);
     if (check.adjusted)
-        printErrorLine(roundingNotice(booklet.documentPages(), check.pageCount));
+        printErrorLine(roundingNotice(booklet.documentPages(), check.pageCount, beforeBackCover));
     if (const auto proposed =
             signaturesAdvice(job.mode, booklet.documentPages(), job.sheetsPerSignature))
         printErrorLine(signaturesAdviceNotice(sheetCount(check.pageCount, job.mode), *proposed));
     if (check.adjusted && signatureCount(check.pageCount, job.mode, job.sheetsPerSignature) > 1)
-        printErrorLine(blanksInLastSignatureMessage);
+        printErrorLine(beforeBackCover ? blanksBeforeBackCoverInLastSignatureMessage
+                                       : blanksInLastSignatureMessage);
     Booklet::Progress progress;
     if (job.progress)
         progress = [total = int{check.pageCount}, last = -1](int percent) mutable {

@@ -2,6 +2,8 @@
 
 #include "core/sheet_sides.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 
 namespace plicora::engine {
@@ -17,6 +19,9 @@ constexpr std::string_view reversedBacksOption = "--retro-inverso";
 constexpr std::string_view turnedBacksOption = "--retro-capovolti";
 constexpr std::string_view testSheetOption = "--prova";
 constexpr std::string_view bareMessagesOption = "--senza-prefisso";
+constexpr std::string_view paperOption = "--carta";
+constexpr std::string_view rightToLeftOption = "--da-destra";
+constexpr std::string_view backCoverLastOption = "--quarta-di-copertina";
 constexpr std::string_view testSheetStem = "prova";
 constexpr std::string_view progressPrefix = "avanzamento ";
 
@@ -41,6 +46,19 @@ std::optional<int> readInt(std::string_view text) {
     return value;
 }
 
+bool equalIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+// Whether a custom paper's side, in hundredths of a millimetre, is whole millimetres in range.
+bool customSideFits(int hundredths) {
+    return hundredths % 100 == 0 && hundredths >= paperMinMillimetres * 100 &&
+           hundredths <= paperMaxMillimetres * 100;
+}
+
 // Hundredths of a millimetre as readCreep reads them back.
 std::string millimetresText(int hundredths) {
     const std::string fraction = std::to_string(hundredths % 100);
@@ -56,7 +74,7 @@ struct JobRule {
 
 bool hasBookletOptions(const BookletJob& job) {
     return job.separate || job.sheetsPerSignature != 0 || job.creep != 0 || job.reversedBacks ||
-           job.turnedBacks;
+           job.turnedBacks || job.binding != Binding{};
 }
 
 // In JobFault's order.
@@ -67,6 +85,8 @@ constexpr JobRule rules[] = {
      [](const BookletJob& job) { return job.testSheet && !job.document.empty(); }},
     {JobFault::TestSheetWithOptions, testSheetOption,
      [](const BookletJob& job) { return job.testSheet && hasBookletOptions(job); }},
+    {JobFault::PaperNotAccepted, paperOption,
+     [](const BookletJob& job) { return !acceptedPaper(job.paper); }},
     {JobFault::SignaturesOutOfRange, signaturesOption,
      [](const BookletJob& job) { return !signaturesInRange(job.sheetsPerSignature); }},
     {JobFault::CreepOutOfRange, creepOption,
@@ -155,6 +175,33 @@ std::optional<int> signaturesAdvice(Mode mode, int pageCount, int sheetsPerSigna
     return (sheets + signatures - 1) / signatures;
 }
 
+std::optional<Paper> readPaper(std::string_view text) {
+    for (const NamedPaper& named : namedPapers)
+        if (equalIgnoringCase(text, named.name))
+            return named.paper;
+    const std::size_t cross = text.find_first_of("xX");
+    if (cross == std::string_view::npos)
+        return std::nullopt;
+    const auto width = readInt(text.substr(0, cross)), height = readInt(text.substr(cross + 1));
+    // Checked in millimetres first, so that no size overflows in hundredths.
+    if (!width || !height || *width > paperMaxMillimetres || *height > paperMaxMillimetres)
+        return std::nullopt;
+    const Paper paper{*width * 100, *height * 100};
+    if (!acceptedPaper(paper))
+        return std::nullopt;
+    return paper;
+}
+
+std::string paperText(const Paper& paper) {
+    if (const auto named = namedPaper(paper))
+        return std::string(named->name);
+    return std::to_string(paper.width / 100) + "x" + std::to_string(paper.height / 100);
+}
+
+bool acceptedPaper(const Paper& paper) {
+    return namedPaper(paper) || (customSideFits(paper.width) && customSideFits(paper.height));
+}
+
 std::vector<std::string> arguments(const BookletJob& job) {
     std::vector<std::string> args{std::string(modeOption), job.mode == Mode::FourUp ? "4" : "8"};
     if (!job.output.empty())
@@ -174,6 +221,12 @@ std::vector<std::string> arguments(const BookletJob& job) {
         args.emplace_back(turnedBacksOption);
     if (job.bareMessages)
         args.emplace_back(bareMessagesOption);
+    if (job.paper != Paper{})
+        args.insert(args.end(), {std::string(paperOption), paperText(job.paper)});
+    if (job.binding.rightToLeft)
+        args.emplace_back(rightToLeftOption);
+    if (job.binding.backCoverLast)
+        args.emplace_back(backCoverLastOption);
     if (job.testSheet) {
         args.emplace_back(testSheetOption);
         return args;
@@ -195,7 +248,7 @@ BookletJob readArguments(std::span<const std::string_view> args) {
         const std::string_view arg = args[i];
         const bool option = !optionsEnded && arg.starts_with("-");
         const bool takesValue = arg == modeOption || arg == outputOption ||
-                                arg == signaturesOption || arg == creepOption;
+                                arg == signaturesOption || arg == creepOption || arg == paperOption;
         if (option && takesValue && i + 1 == args.size())
             refuse(arg);
         if (!option && documentGiven)
@@ -226,6 +279,12 @@ BookletJob readArguments(std::span<const std::string_view> args) {
             job.testSheet = true;
         } else if (arg == bareMessagesOption) {
             job.bareMessages = true;
+        } else if (arg == paperOption && readPaper(args[i + 1])) {
+            job.paper = *readPaper(args[++i]);
+        } else if (arg == rightToLeftOption) {
+            job.binding.rightToLeft = true;
+        } else if (arg == backCoverLastOption) {
+            job.binding.backCoverLast = true;
         } else {
             refuse(arg);
         }

@@ -2,6 +2,8 @@
 
 #include "console/console.h"
 #include "core/page.h"
+#include "core/paper.h"
+#include "core/sheet_sides.h"
 
 #include <filesystem>
 #include <optional>
@@ -46,6 +48,8 @@ struct BookletJob {
     bool turnedBacks = false;   // separate only: every back turned by 180 degrees
     bool testSheet = false;     // the test sheet, always in two files, instead of a document
     bool bareMessages = false;  // error lines without errorLinePrefix, for a window to show
+    Paper paper = {};           // each sheet side is this paper in landscape
+    Binding binding = {};       // a document only: which way it opens, where the blanks go
     friend bool operator==(const BookletJob&, const BookletJob&) = default;
 };
 
@@ -54,6 +58,7 @@ enum class JobFault {
     NoDocument,                 // neither a document nor the test sheet
     TestSheetWithDocument,      // the test sheet takes no document
     TestSheetWithOptions,       // nor a booklet's options: it is always its own pair of files
+    PaperNotAccepted,           // neither a named paper nor a custom size in range
     SignaturesOutOfRange,       // sheets per signature beyond 0 (one booklet)..signatureMaxSheets
     CreepOutOfRange,            // creep beyond 0..creepMaxMillimetres
     CreepEightUp,               // the engine shifts four-up pages only
@@ -98,6 +103,18 @@ std::vector<std::string> arguments(const BookletJob& job);
 
 // The job that `args` (after the program's name) ask for; throws UsageError.
 BookletJob readArguments(std::span<const std::string_view> args);
+
+// The paper `text` names: A3, A4, A5, letter, legal or tabloid in any case, or WIDTHxHEIGHT in
+// whole millimetres (an "x" or "X" between them); nothing for anything else or a custom side out
+// of range.
+std::optional<Paper> readPaper(std::string_view text);
+
+// The name readPaper reads `paper` back from.
+std::string paperText(const Paper& paper);
+
+// Whether a booklet can be printed on `paper`: a named paper, or whole millimetres from
+// paperMinMillimetres to paperMaxMillimetres a side.
+bool acceptedPaper(const Paper& paper);
 
 // The files `job` writes: the booklet, or the fronts then the backs.
 std::vector<std::string> outputPaths(const BookletJob& job);

@@ -47,7 +47,7 @@ Booklet::Booklet(const std::string& inputPath, Mode mode, const BookletOptions& 
 SheetSides Booklet::sides() const {
     // The document's own pages, counted from 1; the rest of the last sheet is left blank.
     return sheetSides(mode_, check_.pageCount, 0, static_cast<int>(source_.pageCount()),
-                      options_.sheetsPerSignature);
+                      options_.sheetsPerSignature, options_.binding);
 }
 
 SidePlacement Booklet::placement(const SheetSides& sides, const Sheet& sheet) const {
@@ -80,8 +80,9 @@ void Booklet::writeDuplex(const std::string& path, const Progress& progress, con
 }
 
 void Booklet::writeDuplex(std::FILE* file, const Progress& progress) {
-    BookletPdf pdf =
-        readingPages([&] { return BookletPdf(source_, mode_, "/DuplexFlipShortEdge", warnings_); });
+    const SideSize size = sideSize(options_.paper);
+    BookletPdf pdf = readingPages(
+        [&] { return BookletPdf(source_, mode_, size, "/DuplexFlipShortEdge", warnings_); });
     readingPages([&] {
         const SheetSides all = sides();
         for (const Sheet& sheet : all.sheets) {
@@ -97,7 +98,8 @@ void Booklet::writeSeparate(const std::string& frontPath, const std::string& bac
     refuseInput(frontPath);
     refuseInput(backPath);
     // Each run is printed one-sided.
-    const auto simplex = [&] { return BookletPdf(source_, mode_, "/Simplex", warnings_); };
+    const SideSize size = sideSize(options_.paper);
+    const auto simplex = [&] { return BookletPdf(source_, mode_, size, "/Simplex", warnings_); };
     BookletPdf fronts = readingPages(simplex);
     BookletPdf backs = readingPages(simplex);
     readingPages([&] {

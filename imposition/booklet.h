@@ -3,6 +3,7 @@
 #include "booklet_pdf.h"
 #include "core/page.h"
 #include "core/page_count.h"
+#include "core/paper.h"
 #include "core/sheet_sides.h"
 #include "files/content_writer.h"
 #include "source_pdf.h"
@@ -14,21 +15,24 @@
 
 namespace plicora {
 
-// How a booklet is cut into signatures, and how its separate backs are fed back by hand.
+// How a booklet is cut into signatures, how its separate backs are fed back by hand, the paper
+// it is printed on and how it is bound.
 struct BookletOptions {
     int sheetsPerSignature = 0; // 0: one booklet
     int creep = 0;              // in hundredths of a millimetre, for the innermost sheet
     bool reversedBacks = false; // writeSeparate: the backs last sheet first
     bool turnedBacks = false;   // writeSeparate: every back turned by 180 degrees
+    Paper paper = {};           // each side is this paper in landscape
+    Binding binding = {};
 };
 
-// A PDF document imposed as a booklet: each sheet side an A4 landscape page holding the pages
-// the listing gives it.
+// A PDF document imposed as a booklet: each sheet side a landscape page of its paper holding the
+// pages the model of sheet sides gives it.
 class Booklet {
 public:
     // Opens the document and rounds its page count up to whole sheets of `mode` (blank pages at
-    // the end), to be cut and fed as `options` ask. Throws UserError as SourcePdf does and when
-    // the count leaves 16 bits.
+    // the end, or before the back cover), to be cut, fed and bound as `options` ask. Throws
+    // UserError as SourcePdf does and when the count leaves 16 bits.
     Booklet(const std::string& inputPath, Mode mode, const BookletOptions& options = {});
 
     // The document's own page count, before rounding.

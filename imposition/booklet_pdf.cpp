@@ -13,21 +13,10 @@
 #include <qpdf/QPDFWriter.hh>
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace plicora {
 namespace {
-
-// A number in a content stream: fixed notation whatever the locale, as PDF has no exponents.
-// What a crafted page's box could make infinite draws nothing rather than break the stream.
-std::string pdfNumber(double value) {
-    if (!std::isfinite(value))
-        return "0";
-    char text[400]; // room for the largest double in fixed notation
-    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 5);
-    return std::string(text, end.ptr);
-}
 
 // The operators that draw form `name`, showing `shown`, scaled to fit `cell` with its proportions
 // kept and centred there.
@@ -35,7 +24,7 @@ std::string placing(const std::string& name, const QPDFObjectHandle::Rectangle& 
                     const QPDFObjectHandle::Rectangle& cell) {
     const double width = shown.urx - shown.llx, height = shown.ury - shown.lly;
     const double cellWidth = cell.urx - cell.llx, cellHeight = cell.ury - cell.lly;
-    const double scale = std::min(cellWidth / width, cellHeight / height);
+    const double scale = fitScale(width, height, {cellWidth, cellHeight});
     const double x = cell.llx + (cellWidth - scale * width) / 2 - scale * shown.llx;
     const double y = cell.lly + (cellHeight - scale * height) / 2 - scale * shown.lly;
     return "q " + pdfNumber(scale) + " 0 0 " + pdfNumber(scale) + " " + pdfNumber(x) + " " +
@@ -58,9 +47,9 @@ bool meansLostContent(const std::string& detail) {
 
 } // namespace
 
-BookletPdf::BookletPdf(SourcePdf& source, Mode mode, const std::string& duplex,
+BookletPdf::BookletPdf(SourcePdf& source, Mode mode, SideSize size, const std::string& duplex,
                        std::vector<std::string>& warnings)
-    : source_(source), mode_(mode), warnings_(warnings),
+    : source_(source), size_(size), cells_(sideCells(mode, size)), warnings_(warnings),
       contentFailure_(std::make_shared<ContentFailure>()),
       pageTree_(source.pdf().makeIndirectObject(
           QPDFObjectHandle::parse("<< /Type /Pages /Kids [] /Count 0 >>"))) {
@@ -71,12 +60,11 @@ BookletPdf::BookletPdf(SourcePdf& source, Mode mode, const std::string& duplex,
 
 void BookletPdf::addSide(const SheetSide& side, const SidePlacement& placement) {
     QPDF& pdf = source_.pdf();
-    QPDFObjectHandle page = pdf.makeIndirectObject(QPDFObjectHandle::parse(
-        "<< /Type /Page /MediaBox [0 0 " + decimalText(static_cast<int>(sideWidth)) + " " +
-        decimalText(static_cast<int>(sideHeight)) + "] >>"));
+    QPDFObjectHandle page = pdf.makeIndirectObject(
+        QPDFObjectHandle::parse("<< /Type /Page /MediaBox [0 0 " + decimalText(size_.width) + " " +
+                                decimalText(size_.height) + "] >>"));
     QPDFObjectHandle forms = QPDFObjectHandle::newDictionary();
     std::string content;
-    const auto cells = sideCells(mode_);
     auto& pages = source_.pages();
     for (int cell = 0; cell < side.cells; ++cell) {
         if (side.isBlank(cell))
@@ -86,17 +74,17 @@ void BookletPdf::addSide(const SheetSide& side, const SidePlacement& placement) 
         const PageForm form = pageForm(pages[number - 1], number, warnings_, contentFailure_);
         const std::string name = "/P" + decimalText(cell + 1);
         forms.replaceKey(name, form.form);
-        const std::string placed = placing(name, form.shown, cells[cell]);
+        const std::string placed = placing(name, form.shown, cells_[cell]);
         if (placement.creep == 0) {
             content += placed;
             continue;
         }
-        const bool leftOfFold = cells[cell].urx <= sideWidth / 2;
-        content += shifted(placed, cells[cell], leftOfFold ? placement.creep : -placement.creep);
+        const bool leftOfFold = cells_[cell].urx <= size_.width / 2.0;
+        content += shifted(placed, cells_[cell], leftOfFold ? placement.creep : -placement.creep);
     }
     if (placement.turned)
-        content = "q -1 0 0 -1 " + pdfNumber(sideWidth) + " " + pdfNumber(sideHeight) + " cm\n" +
-                  content + "Q\n";
+        content = "q -1 0 0 -1 " + pdfNumber(size_.width) + " " + pdfNumber(size_.height) +
+                  " cm\n" + content + "Q\n";
     QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
     resources.replaceKey("/XObject", forms);
     page.replaceKey("/Resources", resources);

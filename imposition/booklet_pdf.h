@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/page.h"
+#include "core/paper.h"
 #include "core/sheet_sides.h"
 #include "page_form.h"
 #include "source_pdf.h"
@@ -26,14 +27,15 @@ struct SidePlacement {
 // alone a catalog of their own.
 class BookletPdf {
 public:
-    // An empty booklet; `duplex` is the /Duplex viewer preference print dialogs read, a PDF name
-    // such as "/DuplexFlipShortEdge". Repairs to the pages' geometry are appended to `warnings`.
-    BookletPdf(SourcePdf& source, Mode mode, const std::string& duplex,
+    // An empty booklet of sides of `size`; `duplex` is the /Duplex viewer preference print
+    // dialogs read, a PDF name such as "/DuplexFlipShortEdge". Repairs to the pages' geometry are
+    // appended to `warnings`.
+    BookletPdf(SourcePdf& source, Mode mode, SideSize size, const std::string& duplex,
                std::vector<std::string>& warnings);
 
-    // Appends a side as an A4 landscape page: each page scaled into its cell, proportions kept,
-    // centred, shown as a viewer shows it, then placed as `placement` asks. A blank page leaves
-    // its cell empty. Throws UserError naming a page that qpdf could not read.
+    // Appends a side as a page of the booklet's size: each page scaled into its cell, proportions
+    // kept, centred, shown as a viewer shows it, then placed as `placement` asks. A blank page
+    // leaves its cell empty. Throws UserError naming a page that qpdf could not read.
     void addSide(const SheetSide& side, const SidePlacement& placement = {});
     // Writes the PDF to `file`, the same bytes for the same sides of the same document, telling
     // `progress` (when set) how far it is in per cent. Throws UserError when writing fails or the
@@ -42,7 +44,8 @@ public:
 
 private:
     SourcePdf& source_;
-    Mode mode_;
+    SideSize size_;
+    std::vector<QPDFObjectHandle::Rectangle> cells_;
     std::vector<std::string>& warnings_;
     std::shared_ptr<ContentFailure> contentFailure_;
     QPDFObjectHandle catalog_;

@@ -1,5 +1,6 @@
 #include "imposition_messages.h"
 
+#include "core/core_messages.h"
 #include "core/number_text.h"
 #include "files/file_error.h"
 #include "files/file_messages.h"
@@ -75,10 +76,11 @@ std::string unusableRotateWarning(int page) {
     return pagePrefix(page) + "/Rotate non è un multiplo di 90 gradi, la pagina resta diritta";
 }
 
-std::string roundingNotice(int documentPages, int bookletPages) {
+std::string roundingNotice(int documentPages, int bookletPages, bool beforeBackCover) {
     const int added = bookletPages - documentPages;
     return std::string(added == 1 ? "Aggiunta " : "Aggiunte ") +
-           counted(added, "pagina bianca", "pagine bianche") + " in fondo: il documento ha " +
+           counted(added, "pagina bianca", "pagine bianche") + " " +
+           (beforeBackCover ? blanksBeforeBackCoverText : blanksAtEndText) + ": il documento ha " +
            counted(documentPages, "pagina", "pagine") + ", l'opuscolo " +
            decimalText(bookletPages) + ".";
 }

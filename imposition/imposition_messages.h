@@ -48,7 +48,8 @@ std::string defaultMediaBoxWarning(int page, double width, double height);
 std::string unusableCropBoxWarning(int page);
 // The warning for a page whose /Rotate is not a whole multiple of 90 degrees.
 std::string unusableRotateWarning(int page);
-// What the booklet did to a document of `documentPages` pages that fills `bookletPages`.
-std::string roundingNotice(int documentPages, int bookletPages);
+// What the booklet did to a document of `documentPages` pages that fills `bookletPages`, the blanks
+// at the end or, `beforeBackCover`, just before the last page.
+std::string roundingNotice(int documentPages, int bookletPages, bool beforeBackCover = false);
 
 } // namespace plicora

@@ -1,25 +1,28 @@
 #include "side_layout.h"
 
-#include <array>
+#include <charconv>
+#include <cmath>
 
 namespace plicora {
-namespace {
 
-constexpr double midX = sideWidth / 2;
-constexpr double midY = sideHeight / 2;
+std::string pdfNumber(double value) {
+    // What a crafted page's box could make infinite draws nothing rather than break the stream.
+    if (!std::isfinite(value))
+        return "0";
+    char text[400]; // room for the largest double in fixed notation
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 5);
+    return std::string(text, end.ptr);
+}
 
-} // namespace
-
-std::span<const QPDFObjectHandle::Rectangle> sideCells(Mode mode) {
+std::vector<QPDFObjectHandle::Rectangle> sideCells(Mode mode, SideSize size) {
     using Rectangle = QPDFObjectHandle::Rectangle;
-    static const std::array<Rectangle, 2> fourUp{Rectangle(0, 0, midX, sideHeight),
-                                                 Rectangle(midX, 0, sideWidth, sideHeight)};
-    static const std::array<Rectangle, 4> eightUp{
-        Rectangle(0, midY, midX, sideHeight), Rectangle(0, 0, midX, midY),
-        Rectangle(midX, midY, sideWidth, sideHeight), Rectangle(midX, 0, sideWidth, midY)};
+    const CellSize cell = cellSize(mode, size);
+    const double width = size.width, height = size.height;
     if (mode == Mode::FourUp)
-        return fourUp;
-    return eightUp;
+        return {Rectangle(0, 0, cell.width, height), Rectangle(cell.width, 0, width, height)};
+    return {Rectangle(0, cell.height, cell.width, height), Rectangle(0, 0, cell.width, cell.height),
+            Rectangle(cell.width, cell.height, width, height),
+            Rectangle(cell.width, 0, width, cell.height)};
 }
 
 } // namespace plicora

@@ -1,19 +1,20 @@
 #pragma once
 
 #include "core/page.h"
+#include "core/paper.h"
 
 #include <qpdf/QPDFObjectHandle.hh>
 
-#include <span>
+#include <string>
+#include <vector>
 
 namespace plicora {
 
-// A sheet side: an A4 page in landscape, in points.
-inline constexpr double sideWidth = 842;
-inline constexpr double sideHeight = 595;
+// A number in a content stream: fixed notation whatever the locale, as PDF has no exponents.
+std::string pdfNumber(double value);
 
-// The cells of a side in the order they are filled: left then right in four-up mode; top-left,
-// bottom-left, top-right, bottom-right (vertical order) in eight-up mode.
-std::span<const QPDFObjectHandle::Rectangle> sideCells(Mode mode);
+// The cells of a side of `size` in the order they are filled: left then right in four-up mode;
+// top-left, bottom-left, top-right, bottom-right (vertical order) in eight-up mode.
+std::vector<QPDFObjectHandle::Rectangle> sideCells(Mode mode, SideSize size);
 
 } // namespace plicora

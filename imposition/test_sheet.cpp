@@ -10,12 +10,16 @@
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 
+#include <algorithm>
+
 namespace plicora {
 namespace {
 
 constexpr int testSheets = 2;
-constexpr int halfWidth = static_cast<int>(sideWidth) / 2;
-constexpr int height = static_cast<int>(sideHeight);
+// The marks are laid out on an A4 side.
+constexpr SideSize marked;
+constexpr int halfWidth = marked.width / 2;
+constexpr int height = marked.height;
 
 // Coordinates are whole points, so operands are plain decimal integers.
 std::string number(int value) {
@@ -70,10 +74,22 @@ std::string side(Mode mode, const std::string& face, int sheet) {
     return content + text(40, 30, 12, caption);
 }
 
+// `content`, drawn for an A4 side, scaled to fit a side of `size` and centred there; the fold
+// stays in the middle.
+std::string fitted(const std::string& content, SideSize size) {
+    if (size == marked)
+        return content;
+    const double scale = std::min(static_cast<double>(size.width) / marked.width,
+                                  static_cast<double>(size.height) / marked.height);
+    return "q " + pdfNumber(scale) + " 0 0 " + pdfNumber(scale) + " " +
+           pdfNumber((size.width - scale * marked.width) / 2) + " " +
+           pdfNumber((size.height - scale * marked.height) / 2) + " cm\n" + content + "Q\n";
+}
+
 // A PDF of the sides of `face` of every test sheet.
 class TestPdf {
 public:
-    TestPdf(Mode mode, const std::string& face) {
+    TestPdf(Mode mode, SideSize size, const std::string& face) {
         pdf_.emptyPDF();
         const QPDFObjectHandle font = pdf_.makeIndirectObject(
             QPDFObjectHandle::parse("<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica-Bold "
@@ -81,15 +97,15 @@ public:
         QPDFPageDocumentHelper pages(pdf_);
         for (int sheet = 1; sheet <= testSheets; ++sheet) {
             QPDFObjectHandle page = pdf_.makeIndirectObject(
-                QPDFObjectHandle::parse("<< /Type /Page /MediaBox [0 0 " + number(2 * halfWidth) +
-                                        " " + number(height) + "] >>"));
+                QPDFObjectHandle::parse("<< /Type /Page /MediaBox [0 0 " + number(size.width) +
+                                        " " + number(size.height) + "] >>"));
             QPDFObjectHandle fonts = QPDFObjectHandle::newDictionary();
             fonts.replaceKey("/F1", font);
             QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
             resources.replaceKey("/Font", fonts);
             page.replaceKey("/Resources", resources);
-            page.replaceKey("/Contents",
-                            QPDFObjectHandle::newStream(&pdf_, side(mode, face, sheet)));
+            page.replaceKey("/Contents", QPDFObjectHandle::newStream(
+                                             &pdf_, fitted(side(mode, face, sheet), size)));
             pages.addPage(page, false);
         }
         // Printed one-sided, as the booklet's separate files.
@@ -114,10 +130,10 @@ private:
 
 } // namespace
 
-void writeTestSheet(Mode mode, const std::string& frontPath, const std::string& backPath,
-                    const Report& report) {
-    TestPdf fronts(mode, "FRONTE");
-    TestPdf backs(mode, "RETRO");
+void writeTestSheet(Mode mode, SideSize size, const std::string& frontPath,
+                    const std::string& backPath, const Report& report) {
+    TestPdf fronts(mode, size, "FRONTE");
+    TestPdf backs(mode, size, "RETRO");
     writeFilePair(
         frontPath, [&](std::FILE* file) { fronts.write(file); }, backPath,
         [&](std::FILE* file) { backs.write(file); }, report);

@@ -18,15 +18,15 @@ double attribute(const std::string& line, const std::string& name) {
 
 } // namespace
 
-std::vector<std::vector<Word>> readSides(const std::filesystem::path& pdf) {
+std::vector<std::vector<Word>> readSides(const std::filesystem::path& pdf, SideSize size) {
     std::vector<std::vector<Word>> sides;
     std::FILE* text = popen(("pdftotext -bbox '" + pdf.string() + "' - 2>&1").c_str(), "r");
     char buffer[512];
     while (text && std::fgets(buffer, sizeof buffer, text)) {
         const std::string line = buffer;
         if (line.find("<page ") != std::string::npos) {
-            EXPECT_EQ(attribute(line, "width"), 842);
-            EXPECT_EQ(attribute(line, "height"), 595);
+            EXPECT_EQ(attribute(line, "width"), size.width);
+            EXPECT_EQ(attribute(line, "height"), size.height);
             sides.emplace_back();
         } else if (line.find("<word ") != std::string::npos) {
             const double xMin = attribute(line, "xMin"), xMax = attribute(line, "xMax");
@@ -42,14 +42,15 @@ std::vector<std::vector<Word>> readSides(const std::filesystem::path& pdf) {
     return sides;
 }
 
-std::pair<int, bool> cellOf(Mode mode, const Word& word) {
-    const int column = word.x < 421 ? 0 : 1;
-    const double cellWidth = 421, centreX = column * cellWidth + cellWidth / 2;
+std::pair<int, bool> cellOf(Mode mode, const Word& word, SideSize size) {
+    const double cellWidth = size.width / 2.0, midY = size.height / 2.0;
+    const int column = word.x < cellWidth ? 0 : 1;
+    const double centreX = column * cellWidth + cellWidth / 2;
     const bool centredAcross = std::abs(word.x - centreX) < 0.05 * cellWidth;
     if (mode == Mode::FourUp)
-        return {column, centredAcross && word.y < 297.5};
-    const int row = word.y < 297.5 ? 0 : 1;
-    return {2 * column + row, centredAcross && word.y < row * 297.5 + 148.75};
+        return {column, centredAcross && word.y < midY};
+    const int row = word.y < midY ? 0 : 1;
+    return {2 * column + row, centredAcross && word.y < row * midY + midY / 2};
 }
 
 } // namespace plicora::testing

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/page.h"
+#include "core/paper.h"
 
 #include <filesystem>
 #include <string>
@@ -19,11 +20,11 @@ struct Word {
 };
 
 // The words on each page of `pdf`, read back by poppler as a viewer would show them; every
-// page is expected to be an A4 sheet side in landscape.
-std::vector<std::vector<Word>> readSides(const std::filesystem::path& pdf);
+// page is expected to be a sheet side of `size` (A4 in landscape unless told).
+std::vector<std::vector<Word>> readSides(const std::filesystem::path& pdf, SideSize size = {});
 
-// Which cell of a sheet side a word falls in, in filling order, and whether it sits centred
-// across the cell and in its upper half (where each numbered page prints its number).
-std::pair<int, bool> cellOf(Mode mode, const Word& word);
+// Which cell of a sheet side of `size` a word falls in, in filling order, and whether it sits
+// centred across the cell and in its upper half (where each numbered page prints its number).
+std::pair<int, bool> cellOf(Mode mode, const Word& word, SideSize size = {});
 
 } // namespace plicora::testing

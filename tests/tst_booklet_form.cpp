@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -386,6 +387,19 @@ INSTANTIATE_TEST_SUITE_P(
                         child<QCheckBox>(&form, "RetriCapovolti")->click();
                     },
                     {.separate = true, .reversedBacks = true, .turnedBacks = true}},
+        OptionsCase{"paperAndBinding",
+                    [](BookletForm& form) {
+                        child<QComboBox>(&form, "Carta")->setCurrentText("A3");
+                        child<QCheckBox>(&form, "DaDestra")->click();
+                        child<QCheckBox>(&form, "QuartaDiCopertina")->click();
+                    },
+                    {.paper = {29700, 42000}, .binding = {true, true}}},
+        OptionsCase{"customPaper",
+                    [](BookletForm& form) {
+                        child<QComboBox>(&form, "Carta")->setCurrentText("Su misura");
+                        type(form, "CartaSuMisura", "320x450");
+                    },
+                    {.paper = {32000, 45000}}},
         OptionsCase{"backsOnlyWithTwoFiles",
                     [](BookletForm& form) {
                         child<QRadioButton>(&form, "DueFile")->click();
@@ -441,6 +455,42 @@ TEST(JobRules, areTheJudgesInTheWindowsWords) {
             << c.name;
         EXPECT_TRUE(child<QPushButton>(&form, "Crea")->isEnabled()) << c.name; // no run started
     }
+}
+
+// The paper and binding choices: a custom size refused under its field, what the pages become,
+// and where the blanks go.
+TEST(SheetChoices, refuseACustomSizeAndSayWhatThePagesBecome) {
+    const TemporaryDirectory dir;
+    BookletForm form(qt(numberedPdf(dir.path(), 7)), Mode::FourUp, engineProgram);
+    form.show();
+    // Tab goes from the creep into the choices.
+    QWidget* next = child(&form, "Scorrimento")->nextInFocusChain();
+    while (!(next->focusPolicy() & Qt::TabFocus) || !next->isVisible())
+        next = next->nextInFocusChain();
+    EXPECT_EQ(next, child(&form, "Carta"));
+    auto* note = child<QLabel>(&form, "NotaPagine");
+    EXPECT_EQ(note->text(), "Pagine A4 ridotte al 71 %"); // A4 pages in A5 cells
+    child<QComboBox>(&form, "Carta")->setCurrentText("A3");
+    EXPECT_FALSE(note->isVisible());             // A4 pages in A4 cells
+    child<QRadioButton>(&form, "Otto")->click(); // a quarter of A3 across, an eighth down
+    EXPECT_EQ(note->text(), "Pagine A4 ridotte al 50 %");
+
+    child<QComboBox>(&form, "Carta")->setCurrentText("Su misura");
+    type(form, "CartaSuMisura", "99x450");
+    auto* error = child<QLabel>(&form, "ErroreCarta");
+    EXPECT_TRUE(error->isVisible());
+    EXPECT_EQ(error->text(), "Carta su misura: LARGHEZZAxALTEZZA in millimetri interi, da 100 a "
+                             "1000 per lato, come 320x450");
+    child<QPushButton>(&form, "Crea")->click();
+    EXPECT_EQ(form.focusWidget(), child(&form, "CartaSuMisura"));
+    EXPECT_TRUE(child<QPushButton>(&form, "Crea")->isEnabled()); // no run started
+    type(form, "CartaSuMisura", "1000x1000");
+    EXPECT_FALSE(error->isVisible());
+
+    child<QCheckBox>(&form, "QuartaDiCopertina")->click();
+    EXPECT_EQ(child<QLabel>(&form, "Bianche")->text(),
+              "Si aggiunge 1 pagina bianca prima dell'ultima pagina, che resta la quarta di "
+              "copertina");
 }
 
 // How the test sheet's back came out, and the options the window then sets.

@@ -58,7 +58,17 @@ INSTANTIATE_TEST_SUITE_P(
                  .reversedBacks = true,
                  .turnedBacks = true},
                 {"t-fronte.pdf", "t-retro.pdf"}},
+        JobCase{"paperAndBinding",
+                {.document = "t.pdf",
+                 .sheetsPerSignature = 2,
+                 .creep = 50,
+                 .paper = {32000, 45000},
+                 .binding = {.rightToLeft = true, .backCoverLast = true}},
+                {"t-opuscolo.pdf"}},
         JobCase{"testSheet", {.testSheet = true}, {"prova-fronte.pdf", "prova-retro.pdf"}},
+        JobCase{"testSheetOnLetter",
+                {.testSheet = true, .paper = {21590, 27940}},
+                {"prova-fronte.pdf", "prova-retro.pdf"}},
         JobCase{"namedTestSheet",
                 {.mode = Mode::EightUp, .output = "x/P.pdf", .testSheet = true},
                 {"x/P-fronte.pdf", "x/P-retro.pdf"}}),
@@ -82,7 +92,12 @@ TEST(Job, refusesWhatNoCallerSends) {
                                                {"--modo", "4", "--prova", "a.pdf"},
                                                {"--modo", "4", "--prova", "--separati"},
                                                {"--modo", "4", "--fascicoli"},
-                                               {"--modo", "4", "--fascicoli", "x", "a.pdf"}})
+                                               {"--modo", "4", "--fascicoli", "x", "a.pdf"},
+
+                                               {"--modo", "4", "--carta", "B4", "a.pdf"},
+                                               {"--modo", "4", "--carta"},
+                                               {"--modo", "4", "--prova", "--da-destra"},
+                                               {"--modo", "4", "--prova", "--quarta-di-copertina"}})
         EXPECT_THROW(read(args), UsageError) << args.size();
 }
 
@@ -136,6 +151,9 @@ TEST(Judge, refusesWhatCantBeMadeAsAValue) {
          {JobFault::TestSheetWithOptions, JobFault::SignaturesOutOfRange}},
         {{.mode = Mode::EightUp, .document = "a.pdf", .creep = 600, .turnedBacks = true},
          {JobFault::CreepOutOfRange, JobFault::CreepEightUp, JobFault::BacksWithoutSeparate}},
+        {{.testSheet = true, .paper = {29700, 42000}}, {}},
+        {{.testSheet = true, .binding = {.rightToLeft = true}}, {JobFault::TestSheetWithOptions}},
+        {{.document = "a.pdf", .paper = {9900, 45000}}, {JobFault::PaperNotAccepted}},
     };
     for (const auto& [job, faults] : rows)
         EXPECT_EQ(jobFaults(job), faults) << arguments(job).size();
@@ -156,6 +174,33 @@ TEST(Advice, proposesSignaturesOnlyAboveTwentySheets) {
                 {Mode::EightUp, 200, 0, 7}};
     for (const auto& row : rows)
         EXPECT_EQ(signaturesAdvice(row.mode, row.pages, row.asked), row.proposed) << row.pages;
+}
+
+TEST(Paper, isNamedInAnyCaseOrGivenInWholeMillimetresInRange) {
+    const std::pair<const char*, std::optional<Paper>> rows[] = {{"A4", Paper{}},
+                                                                 {"a3", Paper{29700, 42000}},
+                                                                 {"Letter", Paper{21590, 27940}},
+                                                                 {"TABLOID", Paper{27940, 43180}},
+                                                                 {"320x450", Paper{32000, 45000}},
+                                                                 {"450X320", Paper{45000, 32000}},
+                                                                 {"100x1000", Paper{10000, 100000}},
+                                                                 {"99x450", std::nullopt},
+                                                                 {"320x1001", std::nullopt},
+                                                                 {"320x", std::nullopt},
+                                                                 {"x450", std::nullopt},
+                                                                 {"320x450x2", std::nullopt},
+                                                                 {"320,5x450", std::nullopt},
+                                                                 {"-320x450", std::nullopt},
+                                                                 {"99999999999x450", std::nullopt},
+                                                                 {"B4", std::nullopt},
+                                                                 {"", std::nullopt},
+                                                                 {"A4 ", std::nullopt}};
+    for (const auto& [text, paper] : rows) {
+        EXPECT_EQ(readPaper(text), paper) << text;
+        if (paper) {
+            EXPECT_EQ(readPaper(paperText(*paper)), paper) << text;
+        }
+    }
 }
 
 TEST(Progress, isReadBackFromItsLine) {

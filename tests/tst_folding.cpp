@@ -30,14 +30,14 @@ using Face = std::vector<Cell>;
 // A flat piece of paper lying on the table: the face up as seen from above, the face down as
 // seen once the piece is turned over about its vertical axis (as a book's leaf is turned).
 // Seen so, the right half of a face up lies over the left column of the face down.
-struct Paper {
+struct Leaf {
     Face up;
     Face down;
 };
 
 // Turns `paper` over about its vertical axis: each face is then seen as the other was, and the
 // tops stay up.
-Paper turnedOver(const Paper& paper) {
+Leaf turnedOver(const Leaf& paper) {
     return {paper.down, paper.up};
 }
 
@@ -55,12 +55,13 @@ Face column(const Face& face, int column) {
 // A side of a sheet as the engine prints it: each cell where its rectangle lies on the A4
 // landscape side, the page upright.
 Face printedSide(const SheetSide& side, Mode mode) {
-    const auto cells = sideCells(mode);
+    const SideSize size;
+    const auto cells = sideCells(mode, size);
     Face face;
     for (int i = 0; i < side.cells; ++i) {
         const auto& rect = cells[static_cast<std::size_t>(i)];
-        face.push_back({.column = rect.llx < sideWidth / 2 ? 0 : 1,
-                        .row = rect.lly < sideHeight / 2 ? 1 : 0, // PDF's y grows upwards
+        face.push_back({.column = rect.llx < size.width / 2 ? 0 : 1,
+                        .row = rect.lly < size.height / 2 ? 1 : 0, // PDF's y grows upwards
                         .page = side.pages[static_cast<std::size_t>(i)]});
     }
     return face;
@@ -68,16 +69,16 @@ Face printedSide(const SheetSide& side, Mode mode) {
 
 // A sheet printed on both sides, turning on the short edge, lying front up: its back reads
 // upright once the sheet is turned over about its vertical axis.
-Paper printedSheet(const Sheet& sheet, Mode mode) {
+Leaf printedSheet(const Sheet& sheet, Mode mode) {
     return {printedSide(sheet.front, mode), printedSide(sheet.back, mode)};
 }
 
 // "con i fronti in su e il foglio 1 sopra, piega la pila a metà portando la metà sinistra sotto
 // la destra": the leaves from the top, each half a sheet. The right halves stay as they lie; the
 // left halves turn over about the fold and end under them, the last sheet's first.
-std::vector<Paper> foldedStack(const std::vector<Paper>& stack) {
-    std::vector<Paper> leaves;
-    for (const Paper& sheet : stack)
+std::vector<Leaf> foldedStack(const std::vector<Leaf>& stack) {
+    std::vector<Leaf> leaves;
+    for (const Leaf& sheet : stack)
         leaves.push_back({column(sheet.up, 1), column(sheet.down, 0)});
     for (auto sheet = stack.rbegin(); sheet != stack.rend(); ++sheet)
         leaves.push_back(turnedOver({column(sheet->up, 0), column(sheet->down, 1)}));
@@ -86,9 +87,9 @@ std::vector<Paper> foldedStack(const std::vector<Paper>& stack) {
 
 // The pages a reader meets: each leaf's face up then, turning it, its face down; on a face "da
 // leggere dall'alto in basso". A page upside down reads as its negative number.
-std::vector<int> readBooklet(const std::vector<Paper>& leaves) {
+std::vector<int> readBooklet(const std::vector<Leaf>& leaves) {
     std::vector<int> pages;
-    for (const Paper& leaf : leaves)
+    for (const Leaf& leaf : leaves)
         for (const Face* face : {&leaf.up, &leaf.down}) {
             std::multimap<int, const Cell*> byRow;
             for (const Cell& cell : *face)
@@ -105,7 +106,7 @@ std::vector<int> readBooklet(const std::vector<Paper>& leaves) {
 std::vector<int> foldedBooklet(const SheetSides& sides) {
     std::vector<int> pages;
     for (const Signature& signature : sides.signatures) {
-        std::vector<Paper> stack; // the signature's first sheet on top
+        std::vector<Leaf> stack; // the signature's first sheet on top
         for (int i = 0; i < signature.sheets; ++i)
             stack.push_back(printedSheet(
                 sides.sheets[static_cast<std::size_t>(signature.firstSheet + i)], sides.mode));

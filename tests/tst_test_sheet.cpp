@@ -12,11 +12,12 @@ using namespace plicora::testing;
 
 namespace {
 
-// The words of one half of a side, left to right as they stand from the top edge down.
-std::vector<std::string> halfWords(const std::vector<Word>& side, bool left) {
+// The words of one half of a side of `size`, left to right as they stand from the top edge down.
+std::vector<std::string> halfWords(const std::vector<Word>& side, bool left, SideSize size) {
     std::vector<Word> words;
     for (const Word& word : side)
-        if ((word.x < 421) == left && word.y < 500) // the caption at the bottom aside
+        if ((word.x < size.width / 2.0) == left &&
+            word.y < 0.84 * size.height) // the caption at the bottom aside
             words.push_back(word);
     std::sort(words.begin(), words.end(), [](const Word& a, const Word& b) {
         return std::pair(a.y, a.x) < std::pair(b.y, b.x);
@@ -27,20 +28,27 @@ std::vector<std::string> halfWords(const std::vector<Word>& side, bool left) {
     return texts;
 }
 
+// On every paper, each half of a side of the paper's size carries its marks.
 TEST(TestSheet, marksEveryHalfOfBothSheetsFaceAndNumberUpright) {
-    for (const Mode mode : {Mode::FourUp, Mode::EightUp}) {
+    for (const auto& [mode, paper] : {std::pair{Mode::FourUp, Paper{}},
+                                      {Mode::EightUp, Paper{}},
+                                      {Mode::FourUp, Paper{29700, 42000}},
+                                      {Mode::EightUp, Paper{21590, 27940}},
+                                      {Mode::FourUp, Paper{14800, 21000}},
+                                      {Mode::FourUp, Paper{45000, 32000}}}) {
         const TemporaryDirectory dir;
-        writeTestSheet(mode, dir.path() / "p-fronte.pdf", dir.path() / "p-retro.pdf");
+        const SideSize size = sideSize(paper);
+        writeTestSheet(mode, size, dir.path() / "p-fronte.pdf", dir.path() / "p-retro.pdf");
         for (const auto& [file, face] :
              {std::pair{"p-fronte.pdf", "FRONTE"}, {"p-retro.pdf", "RETRO"}}) {
-            const auto sides = readSides(dir.path() / file);
+            const auto sides = readSides(dir.path() / file, size);
             ASSERT_EQ(sides.size(), 2u) << file;
             for (std::size_t sheet = 0; sheet < sides.size(); ++sheet)
                 for (const bool left : {true, false})
-                    EXPECT_EQ(halfWords(sides[sheet], left),
+                    EXPECT_EQ(halfWords(sides[sheet], left, size),
                               (std::vector<std::string>{"ALTO", face, "foglio",
                                                         std::to_string(sheet + 1), "piega"}))
-                        << file << " sheet " << sheet + 1;
+                        << file << " sheet " << sheet + 1 << " " << size.width;
         }
     }
 }

@@ -4,6 +4,7 @@
 #include "back_answer_dialog.h"
 #include "booklet_process.h"
 #include "centre.h"
+#include "core/core_messages.h"
 #include "core/page_count.h"
 #include "core/sheet_sides.h"
 #include "core/user_error.h"
@@ -11,6 +12,7 @@
 #include "fold_drawing.h"
 #include "message_box.h"
 #include "pdf_pages.h"
+#include "sheet_choices.h"
 #include "sheet_preview.h"
 #include "ui_messages.h"
 
@@ -37,7 +39,7 @@ constexpr int progressDelayMs = 400;
 constexpr const char* testSheetName = "prova.pdf";
 // A side of the sheet in the preview, large enough to read the page numbers: a little taller
 // than A4 landscape, so that the sheet fills its width, pixel for pixel.
-constexpr QSize sideSize(240, 172);
+constexpr QSize previewSideSize(240, 172);
 // Wide enough for a few digits.
 constexpr int numberFieldWidth = 64;
 // The desktop's opener, which exits with an error when no program takes the file.
@@ -71,7 +73,7 @@ QLabel* paperSide(const char* name, const char* accessibleName) {
     auto* side = named(new QLabel, name);
     setAccessibleRole(side, QAccessible::Graphic); // before anything makes Qt's interface
     side->setAccessibleName(QString::fromUtf8(accessibleName));
-    side->setFixedSize(sideSize);
+    side->setFixedSize(previewSideSize);
     side->setFrameStyle(QFrame::Box | QFrame::Plain);
     side->setLineWidth(1);
     side->setAlignment(Qt::AlignCenter);
@@ -84,13 +86,18 @@ QLabel* paperSide(const char* name, const char* accessibleName) {
     return side;
 }
 
-QString blanksText(int pageCount, Mode mode) {
+QString blanksText(int pageCount, Mode mode, const Binding& binding) {
     try {
-        const int blanks = checkPageCount(checkedPage(pageCount), mode).pageCount - pageCount;
+        const int rounded = checkPageCount(checkedPage(pageCount), mode).pageCount;
+        const int blanks = rounded - pageCount;
         if (blanks == 0)
             return QString::fromUtf8(noBlanksText);
-        return blanks == 1 ? QStringLiteral("Si aggiunge 1 pagina bianca in fondo")
-                           : QStringLiteral("Si aggiungono %1 pagine bianche in fondo").arg(blanks);
+        const QString where = QString::fromUtf8(blanksBeforeBackCover(binding, pageCount, rounded)
+                                                    ? blanksBeforeBackCoverText
+                                                    : blanksAtEndText);
+        return blanks == 1
+                   ? QStringLiteral("Si aggiunge 1 pagina bianca %1").arg(where)
+                   : QStringLiteral("Si aggiungono %1 pagine bianche %2").arg(blanks).arg(where);
     } catch (const UserError& error) {
         return QString::fromUtf8(error.what()); // the engine will refuse it with this message
     }
@@ -124,7 +131,11 @@ BookletForm::BookletForm(const QString& document, Mode mode, const QString& engi
     choices->addStretch();
     auto* middle = new QHBoxLayout;
     middle->addLayout(choices);
-    middle->addWidget(createSheetGroup(), 1);
+    sheetChoices_ = new SheetChoices(pdfFirstPageSize(engine, document_), this);
+    auto* sheet = new QVBoxLayout;
+    sheet->addWidget(createSheetGroup(), 1);
+    sheet->addWidget(sheetChoices_);
+    middle->addLayout(sheet, 1);
     auto* window = new QVBoxLayout(this);
     window->addLayout(createDocumentHeader());
     window->addLayout(middle, 1);
@@ -139,10 +150,11 @@ BookletForm::BookletForm(const QString& document, Mode mode, const QString& engi
     open_->hide();
     openFolder_->hide();
     // The choices in reading order, then the run; the radio buttons of a group are one stop.
-    QWidget* const focusOrder[] = {fourUp_,   eightUp_, oneFile_,    twoFiles_, testSheet_,
-                                   reversed_, turned_,  signatures_, creep_,    create_,
-                                   cancel_,   open_,    openFolder_};
-    for (std::size_t i = 1; i < std::size(focusOrder); ++i)
+    QList<QWidget*> focusOrder{fourUp_,   eightUp_, oneFile_,    twoFiles_, testSheet_,
+                               reversed_, turned_,  signatures_, creep_};
+    focusOrder += sheetChoices_->focusOrder();
+    focusOrder += {create_, cancel_, open_, openFolder_};
+    for (qsizetype i = 1; i < focusOrder.size(); ++i)
         QWidget::setTabOrder(focusOrder[i - 1], focusOrder[i]);
     create_->setFocus();
     connectControls();
@@ -164,7 +176,7 @@ QLayout* BookletForm::createDocumentHeader() {
     title_->setFont(bold);
     const QString name = QStringLiteral("Documento: %1").arg(QFileInfo(document_).fileName());
     // A long name is shortened in the middle on screen; screen readers hear it whole.
-    title_->setText(title_->fontMetrics().elidedText(name, Qt::ElideMiddle, sideSize.width() * 3));
+    title_->setText(title_->fontMetrics().elidedText(name, Qt::ElideMiddle, previewSideSize.width() * 3));
     title_->setAccessibleName(name);
     title_->setToolTip(document_);
     pages_ = wrappingLabel("Pagine");
@@ -241,7 +253,7 @@ QGroupBox* BookletForm::createSheetGroup() {
     drawing_ = named(new FoldDrawing(group), "Piegatura");
     setAccessibleRole(drawing_, QAccessible::Graphic);
     drawing_->setAccessibleName(QStringLiteral("Come piegare i fogli"));
-    drawing_->setFixedSize(sideSize);
+    drawing_->setFixedSize(previewSideSize);
     instructions_ = wrappingLabel("Istruzioni");
     auto* sides = new QGridLayout;
     sides->addWidget(named(new QLabel(QStringLiteral("Fronte")), "FronteTitolo"), 0, 0);
@@ -286,6 +298,7 @@ void BookletForm::connectControls() {
     for (QLineEdit* field : {signatures_, creep_})
         connect(field, &QLineEdit::textChanged, this, &BookletForm::onLayoutChanged);
     connect(twoFiles_, &QRadioButton::toggled, this, &BookletForm::onChoicesChanged);
+    connect(sheetChoices_, &SheetChoices::changed, this, &BookletForm::onLayoutChanged);
     connect(create_, &QPushButton::clicked, this, &BookletForm::onCreateClicked);
     connect(testSheet_, &QPushButton::clicked, this, &BookletForm::onTestSheetClicked);
     connect(cancel_, &QPushButton::clicked, this, &BookletForm::onCancelClicked);
@@ -322,15 +335,15 @@ Mode BookletForm::mode() const {
 engine::BookletJob BookletForm::readJob() const {
     const bool separate = twoFiles_->isChecked();
     // Options that don't apply are disabled or hidden, and not read.
-    return {.mode = mode(),
-            .document = fileSystemPath(document_),
-            .separate = separate,
-            .progress = true,
-            .sheetsPerSignature = engine::readSheetsPerSignature(signatures_->text().toStdString()),
-            .creep =
-                creep_->isEnabledTo(this) ? engine::readCreep(creep_->text().toStdString()) : 0,
-            .reversedBacks = separate && reversed_->isChecked(),
-            .turnedBacks = separate && turned_->isChecked()};
+    return sheetChoices_->applied(
+        {.mode = mode(),
+         .document = fileSystemPath(document_),
+         .separate = separate,
+         .progress = true,
+         .sheetsPerSignature = engine::readSheetsPerSignature(signatures_->text().toStdString()),
+         .creep = creep_->isEnabledTo(this) ? engine::readCreep(creep_->text().toStdString()) : 0,
+         .reversedBacks = separate && reversed_->isChecked(),
+         .turnedBacks = separate && turned_->isChecked()});
 }
 
 bool BookletForm::showFaults(const engine::BookletJob& job, bool focus) {
@@ -354,9 +367,12 @@ bool BookletForm::showFaults(const engine::BookletJob& job, bool focus) {
         }
     }
     setLabel(fieldError_, message);
+    QWidget* const refused = sheetChoices_->refusedField(); // told under its own field
+    if (!field)
+        field = refused;
     if (focus && field)
         field->setFocus();
-    return faults.empty();
+    return faults.empty() && !refused;
 }
 
 void BookletForm::showOptionsThatApply() {
@@ -366,8 +382,9 @@ void BookletForm::showOptionsThatApply() {
     backs_->setVisible(twoFiles_->isChecked());
 }
 
-void BookletForm::showBlanks() {
-    setLabel(blanks_, pageCount_ < 0 ? QString() : blanksText(pageCount_, mode()));
+void BookletForm::showBlanks(const engine::BookletJob& job) {
+    setLabel(blanks_, pageCount_ < 0 ? QString() : blanksText(pageCount_, job.mode, job.binding));
+    sheetChoices_->showPageNote(job.mode);
 }
 
 void BookletForm::showAdvice() {
@@ -383,11 +400,14 @@ void BookletForm::showAdvice() {
 void BookletForm::showInstructions(const engine::BookletJob& job) {
     const int perSignature = std::max(job.sheetsPerSignature, 0);
     drawing_->setMode(job.mode);
+    drawing_->setRightToLeft(job.binding.rightToLeft);
     drawing_->setSheets(firstSignatureSheets(pageCount_, job.mode, perSignature));
     QString text = QString::fromUtf8(job.separate ? separateTurnText : duplexTurnText);
     text += QLatin1Char(' ') + (perSignature > 0
                                     ? QString::fromUtf8(foldSignaturesText).arg(perSignature)
                                     : QString::fromUtf8(foldStackText));
+    if (job.binding.rightToLeft)
+        text += QLatin1Char(' ') + QString::fromUtf8(rightToLeftFoldText);
     if (job.mode == Mode::EightUp)
         text += QLatin1Char(' ') + QString::fromUtf8(eightUpReadingText);
     setLabel(instructions_, text);
@@ -412,7 +432,7 @@ void BookletForm::onChoicesChanged() {
     const engine::BookletJob job = readJob();
     showOptionsThatApply();
     showFaults(job, false);
-    showBlanks();
+    showBlanks(job);
     showAdvice();
     showInstructions(job);
 }
@@ -434,8 +454,10 @@ void BookletForm::onCreateClicked() {
 }
 
 void BookletForm::onTestSheetClicked() {
-    run({.mode = mode(), .progress = true, .testSheet = true}, QString::fromLatin1(testSheetName),
-        saveTestSheetTitle);
+    if (QWidget* refused = sheetChoices_->refusedField())
+        return refused->setFocus();
+    run(sheetChoices_->applied({.mode = mode(), .progress = true, .testSheet = true}),
+        QString::fromLatin1(testSheetName), saveTestSheetTitle);
 }
 
 void BookletForm::run(engine::BookletJob job, const QString& name, const char* saveCaption) {
@@ -514,7 +536,8 @@ void BookletForm::endRun() {
 void BookletForm::setChoicesEnabled(bool enabled) {
     for (QWidget* choice :
          {static_cast<QWidget*>(layoutGroup_), static_cast<QWidget*>(printerGroup_),
-          static_cast<QWidget*>(thickGroup_), static_cast<QWidget*>(create_)})
+          static_cast<QWidget*>(thickGroup_), static_cast<QWidget*>(sheetChoices_),
+          static_cast<QWidget*>(create_)})
         choice->setEnabled(enabled);
 }
 

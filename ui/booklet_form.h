@@ -21,6 +21,7 @@ namespace plicora {
 class BackAnswerDialog;
 class BookletProcess;
 class FoldDrawing;
+class SheetChoices;
 class SheetPreview;
 
 // The booklet window: one PDF, its page count and the blanks the booklet adds, the choice of
@@ -53,7 +54,7 @@ private:
     // goes to the field at fault. Returns whether the job can be made.
     bool showFaults(const engine::BookletJob& job, bool focus);
     void showOptionsThatApply();
-    void showBlanks();
+    void showBlanks(const engine::BookletJob& job);
     void showAdvice();
     void showInstructions(const engine::BookletJob& job);
     void onLayoutChanged();
@@ -115,6 +116,7 @@ private:
     QLabel* result_ = nullptr;
     QPushButton* open_ = nullptr;
     QPushButton* openFolder_ = nullptr;
+    SheetChoices* sheetChoices_ = nullptr;
 };
 
 } // namespace plicora

@@ -36,6 +36,11 @@ void FoldDrawing::setMode(Mode mode) {
     update();
 }
 
+void FoldDrawing::setRightToLeft(bool rightToLeft) {
+    rightToLeft_ = rightToLeft;
+    update();
+}
+
 void FoldDrawing::setSheets(int sheets) {
     sheets_ = sheets;
     update();
@@ -77,22 +82,27 @@ void FoldDrawing::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(ink, 1.5));
     painter.setBrush(paper);
     painter.drawRect(sheet);
-    drawCover(painter, QRectF(sheet.center().x(), sheet.top(), sheetWidth / 2, sheetHeight), mode_);
+    // The cover is the half that stays on top: the right one, or the left opening from the right.
+    const qreal coverLeft = rightToLeft_ ? sheet.left() : sheet.center().x();
+    drawCover(painter, QRectF(coverLeft, sheet.top(), sheetWidth / 2, sheetHeight), mode_);
     painter.setPen(QPen(ink, 1, Qt::DashLine));
     painter.drawLine(QPointF(sheet.center().x(), sheet.top()),
                      QPointF(sheet.center().x(), sheet.bottom()));
     painter.setPen(QPen(ink, 1.5));
-    drawArrow(painter, sheet.bottomLeft() + QPointF(sheetWidth * 0.15, 3),
-              sheet.bottomRight() - QPointF(sheetWidth * 0.15, -3), -gap * 0.8);
+    const QPointF leftEnd = sheet.bottomLeft() + QPointF(sheetWidth * 0.15, 3);
+    const QPointF rightEnd = sheet.bottomRight() - QPointF(sheetWidth * 0.15, -3);
+    drawArrow(painter, rightToLeft_ ? rightEnd : leftEnd, rightToLeft_ ? leftEnd : rightEnd,
+              -gap * 0.8);
 
-    // Below: the folded stack, page 1 on top, the fold on the left.
+    // Below: the folded stack, page 1 on top, the fold on the left (on the right from the right).
     const int stacked = std::clamp(sheets_, 1, stackDrawnMax);
+    const int outwards = rightToLeft_ ? -1 : 1;
     const QRectF folded(left + sheetWidth / 4, height - sheetHeight - 2 - (stacked - 1) * stackStep,
                         sheetWidth / 2, sheetHeight);
     for (int layer = stacked - 1; layer >= 0; --layer) {
         painter.setPen(QPen(ink, 1.5));
         painter.setBrush(paper);
-        painter.drawRect(folded.translated(layer * stackStep, layer * stackStep));
+        painter.drawRect(folded.translated(outwards * layer * stackStep, layer * stackStep));
     }
     drawCover(painter, folded, mode_);
 }

@@ -12,6 +12,7 @@ namespace {
 
 struct Module {
     pdfmodule::PageCount pageCount = nullptr;
+    pdfmodule::FirstPageSize firstPageSize = nullptr;
     pdfmodule::RenderPages renderPages = nullptr;
 };
 
@@ -27,6 +28,8 @@ Module module(const QString& engine) {
         if (library.load()) {
             loaded.pageCount =
                 reinterpret_cast<pdfmodule::PageCount>(library.resolve(pdfmodule::pageCountSymbol));
+            loaded.firstPageSize = reinterpret_cast<pdfmodule::FirstPageSize>(
+                library.resolve(pdfmodule::firstPageSizeSymbol));
             loaded.renderPages = reinterpret_cast<pdfmodule::RenderPages>(
                 library.resolve(pdfmodule::renderPagesSymbol));
         }
@@ -39,6 +42,11 @@ Module module(const QString& engine) {
 int pdfPageCount(const QString& engine, const QString& path) {
     const Module pdf = module(engine);
     return pdf.pageCount ? pdf.pageCount(path) : -1;
+}
+
+QSizeF pdfFirstPageSize(const QString& engine, const QString& path) {
+    const Module pdf = module(engine);
+    return pdf.firstPageSize ? pdf.firstPageSize(path) : QSizeF();
 }
 
 QList<QImage> renderPdfPages(const QString& engine, const QString& path, int count, QSize side) {

@@ -35,6 +35,9 @@ inline constexpr const char* foldSignaturesText =
     "Poi dividi la pila, nell'ordine di stampa, in fascicoli di %1 fogli; piega ogni fascicolo, "
     "con i fronti in su e il suo primo foglio sopra, a met\u00e0 portando la met\u00e0 sinistra "
     "sotto la destra, e metti i fascicoli piegati uno dopo l'altro, il primo davanti.";
+// A booklet opening from the right folds the other way.
+inline constexpr const char* rightToLeftFoldText =
+    "Si apre da destra: piega invece portando la met\u00e0 destra sotto la sinistra.";
 inline constexpr const char* eightUpReadingText =
     "Non si taglia: ogni facciata porta due pagine, da leggere dall'alto in basso.";
 

@@ -10,6 +10,13 @@ extern "C" Q_DECL_EXPORT int plicoraPdfPageCount(const QString& path) {
     return document.load(path) == QPdfDocument::Error::None ? document.pageCount() : -1;
 }
 
+extern "C" Q_DECL_EXPORT QSizeF plicoraPdfFirstPageSize(const QString& path) {
+    QPdfDocument document(nullptr);
+    if (document.load(path) != QPdfDocument::Error::None || document.pageCount() < 1)
+        return {};
+    return document.pagePointSize(0);
+}
+
 extern "C" Q_DECL_EXPORT bool plicoraPdfRenderPages(const QString& path, int count, QSize side,
                                                     QList<QImage>* pages) {
     QPdfDocument document(nullptr);
@@ -24,4 +31,6 @@ extern "C" Q_DECL_EXPORT bool plicoraPdfRenderPages(const QString& path, int cou
 
 // The windows call these through the interface's types.
 static_assert(std::is_same_v<decltype(&plicoraPdfPageCount), plicora::pdfmodule::PageCount>);
+static_assert(
+    std::is_same_v<decltype(&plicoraPdfFirstPageSize), plicora::pdfmodule::FirstPageSize>);
 static_assert(std::is_same_v<decltype(&plicoraPdfRenderPages), plicora::pdfmodule::RenderPages>);

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "page.h"
+
+#include <algorithm>
+#include <optional>
+#include <string_view>
+
+namespace plicora {
+
+// A paper a booklet is printed on, portrait or as given, in hundredths of a millimetre.
+struct Paper {
+    int width = 21000;
+    int height = 29700;
+    friend bool operator==(const Paper&, const Paper&) = default;
+};
+
+// A paper known by name, with the size print dialogs and PostScript give it in whole points.
+struct NamedPaper {
+    std::string_view name; // as the command line and the window write it
+    Paper paper;
+    int widthPoints;
+    int heightPoints;
+};
+
+inline constexpr NamedPaper namedPapers[] = {
+    {"A3", {29700, 42000}, 842, 1191},    {"A4", {21000, 29700}, 595, 842},
+    {"A5", {14800, 21000}, 420, 595},     {"letter", {21590, 27940}, 612, 792},
+    {"legal", {21590, 35560}, 612, 1008}, {"tabloid", {27940, 43180}, 792, 1224},
+};
+
+// A custom paper's sides, in whole millimetres.
+inline constexpr int paperMinMillimetres = 100;
+inline constexpr int paperMaxMillimetres = 1000;
+
+// The named paper `paper` is, if it is one.
+std::optional<NamedPaper> namedPaper(const Paper& paper);
+
+// A sheet side: the paper in landscape, in whole points.
+struct SideSize {
+    int width = 842;
+    int height = 595;
+    friend bool operator==(const SideSize&, const SideSize&) = default;
+};
+
+// The side of a sheet of `paper`: a named paper's size in points, a custom one's millimetres
+// rounded to the nearest point, the longer side across.
+SideSize sideSize(const Paper& paper);
+
+// The cell each page is scaled into on a side of `size`: half of it across, and in eight-up mode
+// half of it down, in points.
+struct CellSize {
+    double width;
+    double height;
+};
+CellSize cellSize(Mode mode, SideSize size);
+
+// The scale that fits a page of `width` x `height` points into `cell` with its proportions kept.
+inline double fitScale(double width, double height, CellSize cell) {
+    return std::min(cell.width / width, cell.height / height);
+}
+
+// The named paper a page of `width` x `height` points is, either way up, to within a point or
+// two of rounding.
+std::optional<NamedPaper> pagePaper(double width, double height);
+
+} // namespace plicora
