@@ -176,7 +176,8 @@ QLayout* BookletForm::createDocumentHeader() {
     title_->setFont(bold);
     const QString name = QStringLiteral("Documento: %1").arg(QFileInfo(document_).fileName());
     // A long name is shortened in the middle on screen; screen readers hear it whole.
-    title_->setText(title_->fontMetrics().elidedText(name, Qt::ElideMiddle, previewSideSize.width() * 3));
+    title_->setText(
+        title_->fontMetrics().elidedText(name, Qt::ElideMiddle, previewSideSize.width() * 3));
     title_->setAccessibleName(name);
     title_->setToolTip(document_);
     pages_ = wrappingLabel("Pagine");
