@@ -10,7 +10,9 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <charconv>
 #include <optional>
+#include <utility>
 
 #ifdef Q_OS_WIN
 #include <QProcess>
@@ -57,6 +59,43 @@ std::string checkedOutput(const CommandOptions& options, const QString& output, 
     return path;
 }
 
+// The edge --bordo asks for, if given; throws UsageError.
+std::optional<engine::Edge> edgeOption(const CommandOptions& options, const QString& edge) {
+    if (!options.isSet(edge))
+        return std::nullopt;
+    const std::string value = options.value(edge);
+    if (value != "corto" && value != "lungo")
+        throw UsageError(edgeValueMessage(value));
+    return value == "corto" ? engine::Edge::Short : engine::Edge::Long;
+}
+
+// The copies --copie asks for, 1 when not given; throws UsageError.
+int copiesOption(const CommandOptions& options, const QString& copies) {
+    if (!options.isSet(copies))
+        return 1;
+    const std::string text = options.value(copies);
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < 1 ||
+        value > engine::copiesMax)
+        throw UsageError(copiesValueMessage(text));
+    return value;
+}
+
+// The printer --stampante names and the copies for it, checked; throws UsageError.
+std::pair<std::string, int> printerOptions(const CommandOptions& options, const QString& printer,
+                                           const QString& copies) {
+    const std::string name = options.value(printer);
+    if (options.isSet(printer) && name.empty())
+        throw UsageError(emptyPrinterMessage);
+    if (options.isSet(copies) && !options.isSet(printer))
+        throw UsageError(copiesNeedPrinterMessage);
+    return {name, copiesOption(options, copies)};
+}
+
+const QString printerName = QStringLiteral("stampante");
+const QString copiesName = QStringLiteral("copie");
+
 } // namespace
 
 int runBookletCommand(const QStringList& arguments) {
@@ -65,21 +104,33 @@ int runBookletCommand(const QStringList& arguments) {
     const QString creep = QStringLiteral("scorrimento");
     const QString reversedBacks = QStringLiteral("retro-inverso");
     const QString turnedBacks = QStringLiteral("retro-capovolti");
+    const QString edge = QStringLiteral("bordo");
     CommandOptions options({{{output, QStringLiteral("uscita")}, {}, QStringLiteral("USCITA.pdf")},
                             {separate, {}},
                             signatureOption(),
                             {creep, {}, QStringLiteral("MM")},
                             {reversedBacks, {}},
-                            {turnedBacks, {}}});
+                            {turnedBacks, {}},
+                            {edge, {}, QStringLiteral("corto|lungo")},
+                            {printerName, {}, QStringLiteral("NOME")},
+                            {copiesName, {}, QStringLiteral("N")}});
     if (!options.parse(arguments))
         return exitSuccess;
     const std::vector<std::string> documents = options.positionalArguments();
     if (documents.size() != 1)
         throw UsageError(documents.empty() ? noDocumentMessage : oneDocumentMessage);
     const std::string outputPath = checkedOutput(options, output, options.isSet(separate));
+    const auto [printer, copies] = printerOptions(options, printerName, copiesName);
+    if (!printer.empty() && options.isSet(separate))
+        throw UsageError(printerWithSeparateMessage);
+    if (!printer.empty() && outputPath == engine::standardOutput)
+        throw UsageError(printerToStandardOutputMessage);
     // There is no name to build the booklet's own on.
-    if (documents.front() == engine::standardInput && !options.isSet(output))
+    if (documents.front() == engine::standardInput && !options.isSet(output) && printer.empty())
         throw UsageError(standardInputNeedsOutputMessage);
+    const std::optional<engine::Edge> edgeAsked = edgeOption(options, edge);
+    if (edgeAsked && options.isSet(separate))
+        throw UsageError(edgeWithSeparateMessage);
     const int sheets = sheetsPerSignature(options);
     int creepHundredths = 0;
     if (options.isSet(creep)) {
@@ -90,8 +141,9 @@ int runBookletCommand(const QStringList& arguments) {
             throw UsageError(creepValueMessage(options.value(creep)));
         creepHundredths = *read;
     }
-    // Feeding the backs by hand is a matter of the backs' own file.
-    if ((options.isSet(reversedBacks) || options.isSet(turnedBacks)) && !options.isSet(separate))
+    // Feeding the backs by hand is a matter of the backs' own file, or of a printer's.
+    if ((options.isSet(reversedBacks) || options.isSet(turnedBacks)) && !options.isSet(separate) &&
+        printer.empty())
         throw UsageError(backsNeedSeparateMessage);
     return handOver({.mode = options.mode(),
                      .document = documents.front(),
@@ -100,20 +152,28 @@ int runBookletCommand(const QStringList& arguments) {
                      .sheetsPerSignature = sheets,
                      .creep = creepHundredths,
                      .reversedBacks = options.isSet(reversedBacks),
-                     .turnedBacks = options.isSet(turnedBacks)});
+                     .turnedBacks = options.isSet(turnedBacks),
+                     .edge = edgeAsked,
+                     .printer = printer,
+                     .copies = copies});
 }
 
 int runTestSheetCommand(const QStringList& arguments) {
     const QString output = QStringLiteral("o");
-    CommandOptions options({{{output, QStringLiteral("uscita")}, {}, QStringLiteral("PROVA.pdf")}});
+    CommandOptions options({{{output, QStringLiteral("uscita")}, {}, QStringLiteral("PROVA.pdf")},
+                            {printerName, {}, QStringLiteral("NOME")},
+                            {copiesName, {}, QStringLiteral("N")}});
     if (!options.parse(arguments))
         return exitSuccess;
     if (const auto extra = options.positionalArguments(); !extra.empty())
         throw UsageError(unexpectedArgumentMessage(extra.front()));
+    const auto [printer, copies] = printerOptions(options, printerName, copiesName);
     // The test is a pair of files, fronts and backs.
     return handOver({.mode = options.mode(),
                      .output = checkedOutput(options, output, true),
-                     .testSheet = true});
+                     .testSheet = true,
+                     .printer = printer,
+                     .copies = copies});
 }
 
 } // namespace plicora

@@ -31,6 +31,15 @@ std::string creepValueMessage(std::string_view value) {
            std::string(value) + "'";
 }
 
+std::string edgeValueMessage(std::string_view value) {
+    return "--bordo vuole corto oppure lungo, non '" + std::string(value) + "'";
+}
+
+std::string copiesValueMessage(std::string_view value) {
+    return "--copie vuole un numero da 1 a " + decimalText(engine::copiesMax) + ", non '" +
+           std::string(value) + "'";
+}
+
 std::string creepFourUpOnlyMessage() {
     const std::string fourUp = decimalText(pagesPerSheet(Mode::FourUp));
     return "--scorrimento vale solo per l'opuscolo a " + fourUp + " pagine per foglio (--modo " +

@@ -16,7 +16,16 @@ constexpr std::string_view creepOption = "--scorrimento";
 constexpr std::string_view reversedBacksOption = "--retro-inverso";
 constexpr std::string_view turnedBacksOption = "--retro-capovolti";
 constexpr std::string_view testSheetOption = "--prova";
+constexpr std::string_view edgeOption = "--bordo";
+constexpr std::string_view printerOption = "--stampante";
+constexpr std::string_view copiesOption = "--copie";
+constexpr std::string_view shortEdgeValue = "corto";
+constexpr std::string_view longEdgeValue = "lungo";
 constexpr std::string_view testSheetStem = "prova";
+constexpr std::string_view printerPrefix = "stampante ";
+constexpr std::string_view jobPrefix = "lavoro ";
+// The job states' words, in the order of JobState.
+constexpr std::string_view jobStateWords[] = {"in-coda", "in-stampa", "stampato"};
 constexpr std::string_view progressPrefix = "avanzamento ";
 
 // `path` without a final ".pdf" in any case: the stem the output names are built on.
@@ -56,11 +65,20 @@ std::optional<std::string_view> inconsistency(const BookletJob& job) {
     if (job.creep < 0 || job.creep > creepMaxMillimetres * 100 ||
         (job.creep > 0 && job.mode != Mode::FourUp))
         return creepOption;
-    if ((job.reversedBacks || job.turnedBacks) && !job.separate)
+    // Backs fed by hand: the backs' own file, or a printer without duplex.
+    if ((job.reversedBacks || job.turnedBacks) && !job.separate && job.printer.empty())
         return job.reversedBacks ? reversedBacksOption : turnedBacksOption;
+    if (job.edge && (job.separate || job.testSheet))
+        return edgeOption; // the edge is a matter of one file printed on both sides
+    if (job.copies < 1 || job.copies > copiesMax || (job.copies != 1 && job.printer.empty()))
+        return copiesOption;
+    // Standard output carries the printer's line; the two files are how a printer is fed by hand.
+    if (!job.printer.empty() && (job.separate || job.output == standardOutput))
+        return printerOption;
     if ((job.separate || job.testSheet) && job.output == standardOutput)
         return outputOption; // two files can't both be standard output
-    if (!job.testSheet && job.document == standardInput && job.output.empty())
+    if (!job.testSheet && job.document == standardInput && job.output.empty() &&
+        job.printer.empty())
         return outputOption;
     return std::nullopt;
 }
@@ -110,6 +128,14 @@ std::vector<std::string> arguments(const BookletJob& job) {
         args.emplace_back(reversedBacksOption);
     if (job.turnedBacks)
         args.emplace_back(turnedBacksOption);
+    if (job.edge)
+        args.insert(args.end(),
+                    {std::string(edgeOption),
+                     std::string(*job.edge == Edge::Short ? shortEdgeValue : longEdgeValue)});
+    if (!job.printer.empty())
+        args.insert(args.end(), {std::string(printerOption), job.printer});
+    if (job.copies != 1)
+        args.insert(args.end(), {std::string(copiesOption), std::to_string(job.copies)});
     if (job.testSheet) {
         args.emplace_back(testSheetOption);
         return args;
@@ -131,7 +157,8 @@ BookletJob readArguments(std::span<const std::string_view> args) {
         const std::string_view arg = args[i];
         const bool option = !optionsEnded && arg.starts_with("-");
         const bool takesValue = arg == modeOption || arg == outputOption ||
-                                arg == signaturesOption || arg == creepOption;
+                                arg == signaturesOption || arg == creepOption ||
+                                arg == edgeOption || arg == printerOption || arg == copiesOption;
         if (option && takesValue && i + 1 == args.size())
             refuse(arg);
         if (!option && documentGiven)
@@ -160,6 +187,13 @@ BookletJob readArguments(std::span<const std::string_view> args) {
             job.turnedBacks = true;
         } else if (arg == testSheetOption) {
             job.testSheet = true;
+        } else if (arg == edgeOption &&
+                   (args[i + 1] == shortEdgeValue || args[i + 1] == longEdgeValue)) {
+            job.edge = args[++i] == shortEdgeValue ? Edge::Short : Edge::Long;
+        } else if (arg == printerOption && !args[i + 1].empty()) {
+            job.printer = args[++i];
+        } else if (arg == copiesOption && readInt(args[i + 1])) {
+            job.copies = *readInt(args[++i]);
         } else {
             refuse(arg);
         }
@@ -199,6 +233,60 @@ std::optional<Progress> readProgressLine(std::string_view line) {
     if (!done || !total || *done < 0 || *done > *total)
         return std::nullopt;
     return Progress{*done, *total};
+}
+
+std::string printerLine(const Printer& printer) {
+    const auto flag = [](bool set) { return set ? "1 " : "0 "; };
+    return std::string(printerPrefix) + flag(printer.isDefault) + flag(printer.shortEdge) +
+           flag(printer.longEdge) + printer.name + "\n";
+}
+
+std::optional<Printer> readPrinterLine(std::string_view line) {
+    // Three flags, each "0 " or "1 ", then the name.
+    constexpr std::size_t flagsSize = 6;
+    if (!line.starts_with(printerPrefix))
+        return std::nullopt;
+    line.remove_prefix(printerPrefix.size());
+    if (line.size() <= flagsSize)
+        return std::nullopt;
+    bool flags[3] = {};
+    for (std::size_t i = 0; i < 3; ++i) {
+        if ((line[2 * i] != '0' && line[2 * i] != '1') || line[2 * i + 1] != ' ')
+            return std::nullopt;
+        flags[i] = line[2 * i] == '1';
+    }
+    return Printer{std::string(line.substr(flagsSize)), flags[0], flags[1], flags[2]};
+}
+
+std::optional<PrintWay> printWay(const BookletJob& job, const Printer& printer) {
+    if (job.testSheet || (!printer.shortEdge && !printer.longEdge))
+        return PrintWay::ByHand;
+    const bool shortEdge = job.edge ? *job.edge == Edge::Short : printer.shortEdge;
+    if (shortEdge ? !printer.shortEdge : !printer.longEdge)
+        return std::nullopt;
+    return shortEdge ? PrintWay::ShortEdge : PrintWay::LongEdge;
+}
+
+std::string jobLine(const JobStatus& status) {
+    return std::string(jobPrefix) + std::to_string(status.id) + " " +
+           std::string(jobStateWords[static_cast<int>(status.state)]) + " " + status.printer + "\n";
+}
+
+std::optional<JobStatus> readJobLine(std::string_view line) {
+    if (!line.starts_with(jobPrefix))
+        return std::nullopt;
+    line.remove_prefix(jobPrefix.size());
+    const auto idEnd = line.find(' ');
+    const auto stateEnd = line.find(' ', idEnd == std::string_view::npos ? idEnd : idEnd + 1);
+    if (stateEnd == std::string_view::npos || stateEnd + 1 == line.size())
+        return std::nullopt;
+    const auto id = readInt(line.substr(0, idEnd));
+    const std::string_view word = line.substr(idEnd + 1, stateEnd - idEnd - 1);
+    for (std::size_t state = 0; state < std::size(jobStateWords); ++state)
+        if (id && *id > 0 && word == jobStateWords[state])
+            return JobStatus{*id, static_cast<JobState>(state),
+                             std::string(line.substr(stateEnd + 1))};
+    return std::nullopt;
 }
 
 std::filesystem::path enginePath(const std::filesystem::path& programFolder) {

@@ -36,6 +36,12 @@ inline constexpr std::string_view standardInput = "-";
 // The most creep a booklet takes: beyond it the inner pages lose more margin than they gain.
 inline constexpr int creepMaxMillimetres = 5;
 
+// The most copies a print job takes.
+inline constexpr int copiesMax = 999;
+
+// The edge a duplex printer turns the sheet on.
+enum class Edge { Short, Long };
+
 // One booklet to make, or the test sheet for printing without duplex.
 struct BookletJob {
     Mode mode = Mode::FourUp;
@@ -48,6 +54,13 @@ struct BookletJob {
     bool reversedBacks = false; // separate only: the backs last sheet first
     bool turnedBacks = false;   // separate only: every back turned by 180 degrees
     bool testSheet = false;     // the test sheet, always in two files, instead of a document
+    // One file only: with Long every back is turned by 180 degrees. None: Short, or when
+    // printing the edge the printer has.
+    std::optional<Edge> edge = std::nullopt;
+    // A CUPS destination to print on; then files are written only when `output` names them, and
+    // the backs' options are for feeding the backs by hand.
+    std::string printer = {};
+    int copies = 1; // printing only
     friend bool operator==(const BookletJob&, const BookletJob&) = default;
 };
 
@@ -83,6 +96,59 @@ std::string progressLine(Progress progress);
 
 // The progress a line of the engine's output (without its line end) gives, if it is one.
 std::optional<Progress> readProgressLine(std::string_view line);
+
+// What a printer CUPS knows can do, as far as a booklet needs.
+struct Printer {
+    std::string name;
+    bool isDefault = false;
+    bool shortEdge = false; // duplex, turning on the short edge
+    bool longEdge = false;  // duplex, turning on the long edge
+    friend bool operator==(const Printer&, const Printer&) = default;
+};
+
+// The engine's only argument when it lists the printers, one printerLine() each.
+inline constexpr std::string_view listPrintersOption = "--stampanti";
+
+// A line listing `printer`, line end included.
+std::string printerLine(const Printer& printer);
+
+// The printer a line of the engine's output (without its line end) names, if it is one.
+std::optional<Printer> readPrinterLine(std::string_view line);
+
+// How a booklet goes onto a printer's paper.
+enum class PrintWay {
+    ShortEdge, // one job, both sides, turned on the short edge
+    LongEdge,  // one job, both sides, turned on the long edge with every back turned
+    ByHand,    // the fronts, then the stack put back by hand, then the backs
+};
+
+// How `job` prints on `printer`: the edge the job asks for, else the short edge where the
+// printer has it, then the long one; by hand without duplex, and always for the test sheet.
+// Nothing when the printer lacks the edge the job asks for.
+std::optional<PrintWay> printWay(const BookletJob& job, const Printer& printer);
+
+// Where a print job is in CUPS.
+enum class JobState { Queued, Printing, Printed };
+
+// A job CUPS took.
+struct JobStatus {
+    int id = 0;
+    JobState state = JobState::Queued;
+    std::string printer = {};
+    friend bool operator==(const JobStatus&, const JobStatus&) = default;
+};
+
+// A line telling a job's state, line end included: one when CUPS takes the job, one for each
+// change. The engine ends once the job prints or is printed.
+std::string jobLine(const JobStatus& status);
+
+// The job a line of the engine's output (without its line end) tells of, if it is one.
+std::optional<JobStatus> readJobLine(std::string_view line);
+
+// Printing by hand, the engine prints this line once the fronts are printed, then waits for
+// continueLine on its standard input before it sends the backs; anything else sends nothing more.
+inline constexpr std::string_view backsAwaitedLine = "attesa-retri";
+inline constexpr std::string_view continueLine = "continua";
 
 // The engine's executable for a program in `programFolder`: beside it in the build tree, else in
 // the package's private folder.

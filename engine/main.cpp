@@ -4,6 +4,7 @@
 #include "core/user_error.h"
 #include "files/file_error.h"
 #include "files/standard_streams.h"
+#include "print_run.h"
 
 #include <csignal>
 #include <cstdio>
@@ -17,11 +18,11 @@ void printErrorLine(std::string_view prefix, std::string_view message) {
                  static_cast<int>(message.size()), message.data());
 }
 
-// Makes the booklet, ending the process when it is done; turns whatever stops it into its
-// message and status.
-int run(const plicora::engine::BookletJob& job) {
+// Runs `work`, which ends the process when it is done; turns whatever stops it into its message
+// and status.
+template <typename Work> int run(Work work) {
     try {
-        plicora::engine::runBooklet(job);
+        work();
     } catch (const plicora::UserError& error) {
         printErrorLine(plicora::commandLinePrefix, plicora::errorText(error));
     } catch (const std::exception& error) {
@@ -41,6 +42,8 @@ int main(int argc, char* argv[]) {
     // A reader that goes away is a failed write, told as such, not the end of the program.
     std::signal(SIGPIPE, SIG_IGN);
 #endif
+    if (argc == 2 && argv[1] == engine::listPrintersOption)
+        return run(engine::listPrinters);
     engine::BookletJob job;
     try {
         job = engine::readArguments(std::vector<std::string_view>(argv + 1, argv + argc));
@@ -48,5 +51,5 @@ int main(int argc, char* argv[]) {
         printErrorLine(std::string(engine::programName) + ": ", error.what());
         return engine::exitUsage;
     }
-    return run(job);
+    return run([&job] { engine::runBooklet(job); });
 }

@@ -26,6 +26,14 @@ template <typename Build> void readingPages(Build build) {
     }
 }
 
+// Each of two files is half the work.
+Booklet::Progress halfOf(const Booklet::Progress& progress, int from) {
+    return [&progress, from](int percent) {
+        if (progress)
+            progress(from + percent / 2);
+    };
+}
+
 } // namespace
 
 Booklet::Booklet(const std::string& inputPath, Mode mode, const BookletOptions& options)
@@ -50,6 +58,12 @@ SidePlacement Booklet::placement(const SheetSides& sides, const Sheet& sheet) co
     return {.creep = creep};
 }
 
+SidePlacement Booklet::backPlacement(const SheetSides& sides, const Sheet& sheet) const {
+    SidePlacement back = placement(sides, sheet);
+    back.turned = options_.turnedBacks;
+    return back;
+}
+
 void Booklet::refuseInput(const std::string& path) const {
     std::error_code error;
     if (std::filesystem::equivalent(pathOf(path), pathOf(source_.path()), error))
@@ -62,15 +76,35 @@ void Booklet::writeDuplex(const std::string& path, const Progress& progress) {
 }
 
 void Booklet::writeDuplex(std::FILE* file, const Progress& progress) {
-    BookletPdf pdf(source_, mode_, "/DuplexFlipShortEdge", warnings_);
+    // A printer turning the sheet on its long edge prints the backs upside down unless turned.
+    BookletPdf pdf(source_, mode_,
+                   options_.turnedBacks ? "/DuplexFlipLongEdge" : "/DuplexFlipShortEdge",
+                   warnings_);
     readingPages([&] {
         const SheetSides all = sides();
         for (const Sheet& sheet : all.sheets) {
             pdf.addSide(sheet.front, placement(all, sheet));
-            pdf.addSide(sheet.back, placement(all, sheet));
+            pdf.addSide(sheet.back, backPlacement(all, sheet));
         }
     });
     pdf.write(file, progress);
+}
+
+void Booklet::addSeparateSides(BookletPdf& fronts, BookletPdf& backs) const {
+    readingPages([&] {
+        const SheetSides all = sides();
+        for (const Sheet& sheet : all.sheets)
+            fronts.addSide(sheet.front, placement(all, sheet));
+        // A printer whose paper path reverses the stack takes the last sheet's back first; one
+        // that turns the sheet over its long edge prints the backs upside down unless turned.
+        const auto addBack = [&](const Sheet& sheet) {
+            backs.addSide(sheet.back, backPlacement(all, sheet));
+        };
+        if (options_.reversedBacks)
+            std::for_each(all.sheets.rbegin(), all.sheets.rend(), addBack);
+        else
+            std::for_each(all.sheets.begin(), all.sheets.end(), addBack);
+    });
 }
 
 void Booklet::writeSeparate(const std::string& frontPath, const std::string& backPath,
@@ -80,32 +114,19 @@ void Booklet::writeSeparate(const std::string& frontPath, const std::string& bac
     // Each run is printed one-sided.
     BookletPdf fronts(source_, mode_, "/Simplex", warnings_);
     BookletPdf backs(source_, mode_, "/Simplex", warnings_);
-    readingPages([&] {
-        const SheetSides all = sides();
-        for (const Sheet& sheet : all.sheets)
-            fronts.addSide(sheet.front, placement(all, sheet));
-        // A printer whose paper path reverses the stack takes the last sheet's back first; one
-        // that turns the sheet over its long edge prints the backs upside down unless turned.
-        const auto addBack = [&](const Sheet& sheet) {
-            SidePlacement back = placement(all, sheet);
-            back.turned = options_.turnedBacks;
-            backs.addSide(sheet.back, back);
-        };
-        if (options_.reversedBacks)
-            std::for_each(all.sheets.rbegin(), all.sheets.rend(), addBack);
-        else
-            std::for_each(all.sheets.begin(), all.sheets.end(), addBack);
-    });
-    // Each file is half the work; neither earlier file is replaced unless both can be.
-    const auto half = [&](int from) {
-        return [&progress, from](int percent) {
-            if (progress)
-                progress(from + percent / 2);
-        };
-    };
+    addSeparateSides(fronts, backs);
+    // Neither earlier file is replaced unless both can be.
     writeFilePair(
-        frontPath, [&](std::FILE* file) { fronts.write(file, half(0)); }, backPath,
-        [&](std::FILE* file) { backs.write(file, half(50)); });
+        frontPath, [&](std::FILE* file) { fronts.write(file, halfOf(progress, 0)); }, backPath,
+        [&](std::FILE* file) { backs.write(file, halfOf(progress, 50)); });
+}
+
+void Booklet::writeSeparate(std::FILE* frontFile, std::FILE* backFile, const Progress& progress) {
+    BookletPdf fronts(source_, mode_, "/Simplex", warnings_);
+    BookletPdf backs(source_, mode_, "/Simplex", warnings_);
+    addSeparateSides(fronts, backs);
+    fronts.write(frontFile, halfOf(progress, 0));
+    backs.write(backFile, halfOf(progress, 50));
 }
 
 } // namespace plicora

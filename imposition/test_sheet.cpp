@@ -126,4 +126,9 @@ void writeTestSheet(Mode mode, const std::string& frontPath, const std::string& 
     });
 }
 
+void writeTestSheet(Mode mode, std::FILE* frontFile, std::FILE* backFile) {
+    TestPdf(mode, "FRONTE").write(frontFile);
+    TestPdf(mode, "RETRO").write(backFile);
+}
+
 } // namespace plicora

@@ -2,6 +2,7 @@
 
 #include "core/page.h"
 
+#include <cstdio>
 #include <string>
 
 namespace plicora {
@@ -12,5 +13,8 @@ namespace plicora {
 // an arrow to the fold. Two sheets, so that backs fed in reverse order show. Neither earlier file
 // is replaced unless both can be written; throws UserError when one can't.
 void writeTestSheet(Mode mode, const std::string& frontPath, const std::string& backPath);
+
+// The same, to two streams already open.
+void writeTestSheet(Mode mode, std::FILE* frontFile, std::FILE* backFile);
 
 } // namespace plicora

@@ -12,12 +12,14 @@
 #include "fonts.h"
 #include "message_box.h"
 #include "pdf_pages.h"
+#include "print_dialog.h"
 #include "sheet_preview.h"
 #include "ui_messages.h"
 #include "wrapping_button.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -72,7 +74,7 @@ const ControlRow controls[] = {
     {"Quattro", Kind::Choice, "4 pagine (opuscolo A5)", {12, 26, 316, 24}},
     {"Otto", Kind::Choice, "8 pagine", {12, 54, 316, 24}},
     {"Stampante", Kind::Group, "Stampante", {364, 90, 340, 86}},
-    {"UnFile", Kind::Choice, "Un file, per il fronte-retro", {12, 26, 316, 24}},
+    {"UnFile", Kind::Choice, "Un file, per il fronte-retro", {12, 26, 196, 24}},
     {"DueFile", Kind::Choice, "Due file: fronti e retri", {12, 54, 316, 24}},
     {"Spessi", Kind::Group, "Documenti spessi", {16, 184, 340, 120}},
     {"FascicoliDi", Kind::Caption, "Fascicoli di", {12, 26, 100, 24}},
@@ -102,6 +104,7 @@ const ControlRow controls[] = {
     {"Risultato", Kind::Label, "", {16, 634, 688, 46}, true},
     {"Apri", Kind::Button, "Apri", {16, 686, 140, 32}, true},
     {"ApriCartella", Kind::Button, "Apri la cartella", {166, 686, 180, 32}, true},
+    {"Stampa", Kind::Button, "Stampa\u2026", {564, 686, 140, 32}},
 };
 
 bool inGroup(Kind kind) {
@@ -215,7 +218,7 @@ int firstSignatureSheets(int pageCount, Mode mode, int sheetsPerSignature) {
 } // namespace
 
 BookletForm::BookletForm(const QString& document, Mode mode, const QString& engine)
-    : document_(QFileInfo(document).absoluteFilePath()),
+    : document_(QFileInfo(document).absoluteFilePath()), engine_(engine),
       pageCount_(pdfPageCount(engine, document_)), process_(new BookletProcess(engine, this)),
       preview_(new SheetPreview(engine, this)), progressDelay_(new QTimer(this)) {
     setObjectName(QStringLiteral("BookletForm"));
@@ -265,6 +268,12 @@ BookletForm::BookletForm(const QString& document, Mode mode, const QString& engi
     result_ = named<QLabel>(this, "Risultato");
     open_ = named<QPushButton>(this, "Apri");
     openFolder_ = named<QPushButton>(this, "ApriCartella");
+    edge_ = new QComboBox(oneFile->parentWidget());
+    edge_->setObjectName(QStringLiteral("Bordo"));
+    edge_->addItems({QStringLiteral("sul lato corto"), QStringLiteral("sul lato lungo")});
+    edge_->setAccessibleName(QStringLiteral("Fronte-retro sul lato corto o sul lato lungo"));
+    edge_->setGeometry(210, 25, 118, 26);
+    edge_->setFont(oneFile->font());
     for (QWidget* control : findChildren<QWidget*>())
         if (qobject_cast<QLabel*>(control) || qobject_cast<QPushButton*>(control) ||
             qobject_cast<QCheckBox*>(control))
@@ -272,15 +281,18 @@ BookletForm::BookletForm(const QString& document, Mode mode, const QString& engi
 
     (mode == Mode::FourUp ? fourUp_ : eightUp)->setChecked(true);
     oneFile->setChecked(true);
-    QWidget* const focusOrder[] = {fourUp_, eightUp,    oneFile,    twoFiles_, signatures_,
-                                   creep_,  testSheet_, reversed_,  turned_,   create_,
-                                   cancel_, open_,      openFolder_};
+    auto* print = named<QPushButton>(this, "Stampa");
+    QWidget* const focusOrder[] = {fourUp_,     eightUp, oneFile,    edge_,       twoFiles_,
+                                   signatures_, creep_,  testSheet_, reversed_,   turned_,
+                                   create_,     cancel_, open_,      openFolder_, print};
     for (std::size_t i = 1; i < std::size(focusOrder); ++i)
         QWidget::setTabOrder(focusOrder[i - 1], focusOrder[i]);
     create_->setFocus();
 
     connect(fourUp_, &QRadioButton::toggled, this, &BookletForm::onLayoutChanged);
     connect(twoFiles_, &QRadioButton::toggled, this, &BookletForm::showChoices);
+    connect(edge_, &QComboBox::currentIndexChanged, this, &BookletForm::onLayoutChanged);
+    connect(print, &QPushButton::clicked, this, &BookletForm::onPrintClicked);
     for (QLineEdit* field : {signatures_, creep_})
         connect(field, &QLineEdit::textChanged, this, &BookletForm::onLayoutChanged);
     connect(create_, &QPushButton::clicked, this, &BookletForm::onCreateClicked);
@@ -335,7 +347,12 @@ void BookletForm::showChoices() {
     const int perSignature = job ? job->sheetsPerSignature : 0;
     drawing_->setMode(mode);
     drawing_->setSheets(firstSignatureSheets(pageCount_, mode, perSignature));
-    const char* turn = twoFiles_->isChecked() ? separateTurnText : duplexTurnText;
+    const bool longEdge = !twoFiles_->isChecked() && edge_->currentIndex() == 1;
+    edge_->setEnabled(!twoFiles_->isChecked());
+    drawing_->setLongEdge(longEdge);
+    const char* turn = twoFiles_->isChecked() ? separateTurnText
+                       : longEdge             ? longEdgeTurnText
+                                              : duplexTurnText;
     QString fold = QString::fromUtf8(mode == Mode::FourUp ? fourUpFoldText : eightUpFoldText);
     if (perSignature > 0 && mode == Mode::FourUp)
         fold = QString::fromUtf8(fourUpSignatureFoldText).arg(perSignature);
@@ -351,15 +368,17 @@ std::optional<engine::BookletJob> BookletForm::readJob(bool focusFault) {
     try {
         const int sheetsPerSignature = readSheetsPerSignature(signatures_->text());
         field = creep_;
-        const engine::BookletJob job{.mode = mode(),
-                                     .document = QFile::encodeName(document_).toStdString(),
-                                     .separate = separate,
-                                     .progress = true,
-                                     .sheetsPerSignature = sheetsPerSignature,
-                                     .creep =
-                                         mode() == Mode::FourUp ? readCreep(creep_->text()) : 0,
-                                     .reversedBacks = separate && reversed_->isChecked(),
-                                     .turnedBacks = separate && turned_->isChecked()};
+        const engine::BookletJob job{
+            .mode = mode(),
+            .document = QFile::encodeName(document_).toStdString(),
+            .separate = separate,
+            .progress = true,
+            .sheetsPerSignature = sheetsPerSignature,
+            .creep = mode() == Mode::FourUp ? readCreep(creep_->text()) : 0,
+            .reversedBacks = separate && reversed_->isChecked(),
+            .turnedBacks = separate && turned_->isChecked(),
+            .edge = !separate && edge_->currentIndex() == 1 ? std::optional(engine::Edge::Long)
+                                                            : std::nullopt};
         setLabel(fieldError_, QString());
         return job;
     } catch (const UserError& error) {
@@ -474,6 +493,20 @@ void BookletForm::setChoicesEnabled(bool enabled) {
                             signatures_->parentWidget(), reversed_->parentWidget(),
                             static_cast<QWidget*>(testSheet_), static_cast<QWidget*>(create_)})
         choice->setEnabled(enabled);
+}
+
+void BookletForm::onPrintClicked() {
+    std::optional<engine::BookletJob> job = readJob(true);
+    if (!job)
+        return;
+    // One booklet, on whatever edge the printer turns; the backs' options for feeding it by hand.
+    job->separate = false;
+    job->edge.reset();
+    job->reversedBacks = reversed_->isChecked();
+    job->turnedBacks = turned_->isChecked();
+    auto* dialog = new PrintDialog(*job, engine_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
 }
 
 void BookletForm::onOpenClicked() {

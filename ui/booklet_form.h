@@ -10,6 +10,7 @@
 #include <optional>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -58,10 +59,12 @@ private:
     void onFailed(const QString& message);
     void onCancelClicked();
     void endRun();
+    void onPrintClicked();
     void onOpenClicked();
     void onOpenFolderClicked();
 
     QString document_;
+    QString engine_;
     int pageCount_ = -1; // -1: Qt PDF can't read it
     QStringList written_;
     BookletProcess* process_;
@@ -69,6 +72,7 @@ private:
     QLabel* blanks_ = nullptr;
     QRadioButton* fourUp_ = nullptr;
     QRadioButton* twoFiles_ = nullptr;
+    QComboBox* edge_ = nullptr; // the edge a one-file booklet is turned on
     QLineEdit* signatures_ = nullptr;
     QLineEdit* creep_ = nullptr;
     QLabel* fieldError_ = nullptr;

@@ -1,6 +1,6 @@
 #include "booklet_process.h"
 
-#include "core/user_error.h"
+#include "engine_errors.h"
 
 #include <QFile>
 #include <QProcess>
@@ -56,14 +56,7 @@ void BookletProcess::readOutput() {
 
 void BookletProcess::onFinished(int exitCode, int exitStatus) {
     readOutput();
-    // The engine names itself as a command does; a message box needs no such name.
-    QStringList lines = QString::fromUtf8(process_->readAllStandardError()).trimmed().split(u'\n');
-    const QString prefix = QString::fromUtf8(commandLinePrefix.data(),
-                                             static_cast<qsizetype>(commandLinePrefix.size()));
-    for (QString& line : lines)
-        if (line.startsWith(prefix))
-            line.remove(0, prefix.size());
-    const QString errors = lines.join(u'\n').trimmed();
+    const QString errors = engineErrors(*process_);
     const QStringList paths = written_;
     end();
     if (exitStatus == QProcess::NormalExit && exitCode == engine::exitSuccess)

@@ -13,10 +13,10 @@ namespace {
 constexpr int stackDrawnMax = 4;
 constexpr qreal stackStep = 3;
 
-// A curved arrow from `from` to `to`, bulging by `bulge` pixels upwards.
-void drawArrow(QPainter& painter, QPointF from, QPointF to, qreal bulge) {
+// A curved arrow from `from` to `to`, its middle moved by `bulge`.
+void drawArrow(QPainter& painter, QPointF from, QPointF to, QPointF bulge) {
     QPainterPath path(from);
-    const QPointF middle = (from + to) / 2 - QPointF(0, bulge);
+    const QPointF middle = (from + to) / 2 + bulge;
     path.quadTo(middle, to);
     painter.drawPath(path);
     // The head points along the curve's last tangent.
@@ -41,6 +41,11 @@ void FoldDrawing::setSheets(int sheets) {
     update();
 }
 
+void FoldDrawing::setLongEdge(bool longEdge) {
+    longEdge_ = longEdge;
+    update();
+}
+
 void FoldDrawing::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -51,17 +56,25 @@ void FoldDrawing::paintEvent(QPaintEvent*) {
     const qreal left = (width - sheetWidth) / 2, headroom = height * 0.12;
 
     // Above: the sheet turned over around the axis between its short edges, the top staying the
-    // top.
+    // top; or, on the long edge, around the axis between the long edges, top and bottom swapping.
     const QRectF turned(left, headroom, sheetWidth, sheetHeight);
     painter.setPen(QPen(ink, 1.5));
     painter.setBrush(paper);
     painter.drawRect(turned);
     painter.setBrush(Qt::NoBrush);
-    drawArrow(painter, turned.topLeft() + QPointF(6, -2), turned.topRight() + QPointF(-6, -2),
-              headroom * 0.8);
+    if (longEdge_)
+        drawArrow(painter, turned.topLeft() + QPointF(-2, 6), turned.bottomLeft() + QPointF(-2, -6),
+                  QPointF(-left * 0.8, 0));
+    else
+        drawArrow(painter, turned.topLeft() + QPointF(6, -2), turned.topRight() + QPointF(-6, -2),
+                  QPointF(0, -headroom * 0.8));
     painter.setPen(QPen(ink, 1, Qt::DashLine));
-    painter.drawLine(QPointF(turned.center().x(), turned.top() - headroom * 0.5),
-                     QPointF(turned.center().x(), turned.bottom() + headroom * 0.5));
+    if (longEdge_)
+        painter.drawLine(QPointF(turned.left() - left * 0.5, turned.center().y()),
+                         QPointF(turned.right() + left * 0.5, turned.center().y()));
+    else
+        painter.drawLine(QPointF(turned.center().x(), turned.top() - headroom * 0.5),
+                         QPointF(turned.center().x(), turned.bottom() + headroom * 0.5));
 
     // Below: the fold down the middle, the right half laid over the left; four-up, the sheets
     // folded together show as a stack behind it.
@@ -82,7 +95,7 @@ void FoldDrawing::paintEvent(QPaintEvent*) {
     }
     painter.setPen(QPen(ink, 1.5));
     drawArrow(painter, QPointF(folded.right() - 6, folded.top() - 2),
-              QPointF(folded.left() + 6, folded.top() - 2), headroom * 0.8);
+              QPointF(folded.left() + 6, folded.top() - 2), QPointF(0, -headroom * 0.8));
 }
 
 } // namespace plicora

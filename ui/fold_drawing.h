@@ -6,9 +6,9 @@
 
 namespace plicora {
 
-// A small drawing of the printed sheet: turned over on its short edge, then folded in the middle,
-// with each half holding one page (four-up) or two, one above the other (eight-up). Drawn in the
-// palette's colours, so it reads on dark themes too.
+// A small drawing of the printed sheet: turned over on its short edge (or its long one), then
+// folded in the middle, with each half holding one page (four-up) or two, one above the other
+// (eight-up). Drawn in the palette's colours, so it reads on dark themes too.
 class FoldDrawing : public QWidget {
     Q_OBJECT
 
@@ -18,6 +18,8 @@ public:
     void setMode(Mode mode);
     // How many sheets are folded together, four-up: the first signature's, or the whole stack's.
     void setSheets(int sheets);
+    // Whether the printer turns the sheet on its long edge rather than its short one.
+    void setLongEdge(bool longEdge);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,6 +27,7 @@ protected:
 private:
     Mode mode_ = Mode::FourUp;
     int sheets_ = 1;
+    bool longEdge_ = false;
 };
 
 } // namespace plicora
