@@ -17,9 +17,13 @@ std::string lastReason() {
     return reason ? reason : "";
 }
 
-// Whether the last failure was that no scheduler answered.
-bool schedulerMissing() {
-    return cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE;
+// Throws UserError unless the scheduler answers, within CUPS's own time-out.
+void requireScheduler() {
+    http_t* http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                                30000, nullptr);
+    if (!http)
+        throw UserError(noSchedulerMessage(cupsServer()));
+    httpClose(http);
 }
 
 std::string_view option(const cups_dest_t* dest, const char* name) {
@@ -35,9 +39,6 @@ Printer printerOf(cups_dest_t* dest, cups_dinfo_t* info) {
             supports(CUPS_SIDES_TWO_SIDED_PORTRAIT)};
 }
 
-// Job states, as IPP numbers them.
-constexpr int jobPending = 3, jobHeld = 4, jobProcessing = 5, jobStopped = 6, jobCompleted = 9;
-
 // The values of `name` in `response`, joined by ", ", or nothing.
 std::string text(ipp_t* response, const char* name) {
     ipp_attribute_t* attribute = ippFindAttribute(response, name, IPP_TAG_ZERO);
@@ -51,10 +52,9 @@ std::string text(ipp_t* response, const char* name) {
 } // namespace
 
 std::vector<Printer> cupsPrinters() {
+    requireScheduler();
     cups_dest_t* dests = nullptr;
     const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
-    if (count == 0 && schedulerMissing())
-        throw UserError(noSchedulerMessage(lastReason()));
     std::vector<Printer> printers;
     for (int i = 0; i < count; ++i) {
         cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, &dests[i]);
@@ -73,21 +73,31 @@ void CupsDestination::FreeInfo::operator()(cups_dinfo_t* info) const {
     cupsFreeDestInfo(info);
 }
 
-CupsDestination::CupsDestination(const std::string& name)
-    : dest_(cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.c_str(), nullptr)) {
+CupsDestination::CupsDestination(const std::string& name) {
+    requireScheduler();
+    dest_.reset(cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.c_str(), nullptr));
     if (!dest_)
-        throw UserError(schedulerMissing() ? noSchedulerMessage(lastReason())
-                                           : unknownPrinterMessage(name));
+        throw UserError(unknownPrinterMessage(name));
     info_.reset(cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest_.get()));
     printer_ = printerOf(dest_.get(), info_.get());
     // A job sent to a stopped printer would wait there unprinted, and the user not know why.
-    std::string reason(option(dest_.get(), "printer-state-message"));
+    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                 std::string(option(dest_.get(), "printer-uri-supported")).c_str());
+    ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    std::string reason = text(response, "printer-state-message");
     if (reason.empty())
-        reason = option(dest_.get(), "printer-state-reasons");
-    if (option(dest_.get(), "printer-state") == "5")
-        throw UserError(stoppedPrinterMessage(name, reason));
-    if (option(dest_.get(), "printer-is-accepting-jobs") == "false")
+        reason = text(response, "printer-state-reasons");
+    ipp_attribute_t* accepting =
+        ippFindAttribute(response, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
+    const bool refusing = accepting && !ippGetBoolean(accepting, 0);
+    const bool stopped = ippGetInteger(ippFindAttribute(response, "printer-state", IPP_TAG_ENUM),
+                                       0) == IPP_PSTATE_STOPPED;
+    ippDelete(response);
+    if (refusing)
         throw UserError(refusingPrinterMessage(name, reason));
+    if (stopped)
+        throw UserError(stoppedPrinterMessage(name, reason));
 }
 
 int CupsDestination::send(std::FILE* file, const std::string& title, const char* sides,
@@ -130,7 +140,7 @@ int CupsDestination::send(std::FILE* file, const std::string& title, const char*
     return job;
 }
 
-JobState CupsDestination::state(int id) {
+JobStatus CupsDestination::status(int id) {
     ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
                  std::string(option(dest_.get(), "printer-uri-supported")).c_str());
@@ -143,23 +153,20 @@ JobState CupsDestination::state(int id) {
         throw UserError(jobFailedMessage(printer_.name, id, lastReason()));
     }
     const int state = ippGetInteger(ippFindAttribute(response, "job-state", IPP_TAG_ENUM), 0);
-    std::string reason = text(response, "job-printer-state-message");
+    const std::string message = text(response, "job-printer-state-message");
+    std::string reason = message;
     if (reason.empty())
         reason = text(response, "job-state-reasons");
-    // A printer the scheduler can't reach leaves the job processing while it keeps trying.
-    const bool connecting =
-        text(response, "job-printer-state-reasons").find("connecting") != std::string::npos;
     ippDelete(response);
-    if (state == jobPending || state == jobHeld)
-        return JobState::Queued;
-    if (state == jobProcessing && connecting)
-        throw UserError(unreachablePrinterMessage(printer_.name, reason));
-    if (state == jobProcessing)
-        return JobState::Printing;
-    if (state == jobCompleted)
-        return JobState::Printed;
-    throw UserError(state == jobStopped ? stoppedPrinterMessage(printer_.name, reason)
-                                        : jobFailedMessage(printer_.name, id, reason));
+    JobStatus status{id, JobState::Queued, printer_.name, message};
+    if (state == IPP_JSTATE_PENDING || state == IPP_JSTATE_HELD)
+        return status;
+    if (state == IPP_JSTATE_PROCESSING || state == IPP_JSTATE_COMPLETED) {
+        status.state = state == IPP_JSTATE_COMPLETED ? JobState::Printed : JobState::Printing;
+        return status;
+    }
+    throw UserError(state == IPP_JSTATE_STOPPED ? stoppedPrinterMessage(printer_.name, reason)
+                                                : jobFailedMessage(printer_.name, id, reason));
 }
 
 void CupsDestination::cancel(int id) {

@@ -32,9 +32,9 @@ public:
     // job's id once CUPS has taken it all; throws UserError naming the printer and CUPS's reason.
     int send(std::FILE* file, const std::string& title, const char* sides, int copies);
 
-    // Where job `id` is. Throws UserError with CUPS's reason when the job was stopped, cancelled
-    // or aborted, or when the printer can't be reached.
-    JobState state(int id);
+    // Where job `id` is, and what CUPS says of its printer. Throws UserError with CUPS's reason
+    // when the job was stopped, cancelled or aborted.
+    JobStatus status(int id);
 
     // Takes job `id` back from CUPS, whatever state it is in.
     void cancel(int id);

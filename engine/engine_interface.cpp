@@ -2,6 +2,7 @@
 
 #include "core/sheet_sides.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace plicora::engine {
@@ -282,10 +283,14 @@ std::optional<JobStatus> readJobLine(std::string_view line) {
         return std::nullopt;
     const auto id = readInt(line.substr(0, idEnd));
     const std::string_view word = line.substr(idEnd + 1, stateEnd - idEnd - 1);
+    const std::string_view rest = line.substr(stateEnd + 1);
+    const auto printerEnd = std::min(rest.find(' '), rest.size());
+    const std::string_view message =
+        printerEnd == rest.size() ? std::string_view() : rest.substr(printerEnd + 1);
     for (std::size_t state = 0; state < std::size(jobStateWords); ++state)
         if (id && *id > 0 && word == jobStateWords[state])
             return JobStatus{*id, static_cast<JobState>(state),
-                             std::string(line.substr(stateEnd + 1))};
+                             std::string(rest.substr(0, printerEnd)), std::string(message)};
     return std::nullopt;
 }
 

@@ -135,11 +135,13 @@ struct JobStatus {
     int id = 0;
     JobState state = JobState::Queued;
     std::string printer = {};
+    std::string message = {}; // what CUPS says of the printer, in its own words, if anything
     friend bool operator==(const JobStatus&, const JobStatus&) = default;
 };
 
 // A line telling a job's state, line end included: one when CUPS takes the job, one for each
-// change. The engine ends once the job prints or is printed.
+// change. The engine ends once the job is printed, or has been printing for a moment (long
+// enough for CUPS to say that the printer can't be reached).
 std::string jobLine(const JobStatus& status);
 
 // The job a line of the engine's output (without its line end) tells of, if it is one.

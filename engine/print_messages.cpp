@@ -14,8 +14,8 @@ std::string because(std::string_view reason) {
 
 } // namespace
 
-std::string noSchedulerMessage(std::string_view reason) {
-    return "Nessun servizio di stampa raggiungibile: CUPS non risponde" + because(reason);
+std::string noSchedulerMessage(std::string_view server) {
+    return "Nessun servizio di stampa raggiungibile: CUPS non risponde" + because(server);
 }
 
 std::string unknownPrinterMessage(std::string_view printer) {
@@ -28,10 +28,6 @@ std::string stoppedPrinterMessage(std::string_view printer, std::string_view rea
 
 std::string refusingPrinterMessage(std::string_view printer, std::string_view reason) {
     return "La stampante " + quoted(printer) + " non accetta lavori" + because(reason);
-}
-
-std::string unreachablePrinterMessage(std::string_view printer, std::string_view reason) {
-    return "La stampante " + quoted(printer) + " non risponde" + because(reason);
 }
 
 std::string sendFailedMessage(std::string_view printer, std::string_view reason) {

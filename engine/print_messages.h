@@ -7,11 +7,11 @@
 // CUPS's own words.
 namespace plicora::engine {
 
-std::string noSchedulerMessage(std::string_view reason);
+// `server` is where CUPS was looked for.
+std::string noSchedulerMessage(std::string_view server);
 std::string unknownPrinterMessage(std::string_view printer);
 std::string stoppedPrinterMessage(std::string_view printer, std::string_view reason);
 std::string refusingPrinterMessage(std::string_view printer, std::string_view reason);
-std::string unreachablePrinterMessage(std::string_view printer, std::string_view reason);
 std::string sendFailedMessage(std::string_view printer, std::string_view reason);
 std::string jobFailedMessage(std::string_view printer, int job, std::string_view reason);
 // The job asks for an edge the printer doesn't turn on.

@@ -19,8 +19,10 @@
 namespace plicora::engine {
 namespace {
 
-// How often a window's job is asked after.
+// How often a window's job is asked after, and for how long once it is printing: long enough
+// for CUPS to say that the printer can't be reached.
 constexpr std::chrono::milliseconds pollInterval(200);
+constexpr int printingPolls = 10;
 
 struct CloseFile {
     void operator()(std::FILE* file) const { std::fclose(file); }
@@ -61,13 +63,13 @@ void sendAndTell(CupsDestination& destination, const BookletJob& job, std::FILE*
     JobStatus status{id, JobState::Queued, job.printer};
     printOut(jobLine(status));
     try {
-        while (status.state == JobState::Queued) {
+        for (int printing = 0; status.state != JobState::Printed && printing < printingPolls;) {
             std::this_thread::sleep_for(pollInterval);
-            const JobState state = destination.state(id);
-            if (state != status.state) {
-                status.state = state;
-                printOut(jobLine(status));
-            }
+            const JobStatus now = destination.status(id);
+            if (now != status)
+                printOut(jobLine(now));
+            status = now;
+            printing += status.state == JobState::Printing;
         }
     } catch (const UserError&) {
         // A job told as failed must not print later by surprise.

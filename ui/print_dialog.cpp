@@ -135,7 +135,11 @@ void PrintDialog::onPrintClicked() {
 void PrintDialog::onJobChanged(const engine::JobStatus& status) {
     const QString id =
         QStringLiteral("%1-%2").arg(QString::fromStdString(status.printer)).arg(status.id);
-    setFate(QString::fromUtf8(jobStateText(status.state)).arg(id));
+    QString text = QString::fromUtf8(jobStateText(status.state)).arg(id);
+    // CUPS's own words on the printer, such as why it can't be reached.
+    if (!status.message.empty())
+        text += QStringLiteral(" (%1)").arg(QString::fromStdString(status.message));
+    setFate(text);
 }
 
 void PrintDialog::onBacksAwaited() {
@@ -167,9 +171,11 @@ void PrintDialog::setFate(const QString& text) {
 }
 
 void PrintDialog::setBusy(bool busy) {
-    for (QWidget* control : {static_cast<QWidget*>(printerList_), static_cast<QWidget*>(copies_),
-                             static_cast<QWidget*>(print_)})
-        control->setEnabled(!busy);
+    printerList_->setEnabled(!busy);
+    copies_->setEnabled(!busy);
+    print_->setEnabled(false);
+    if (!busy)
+        onPrinterChosen(); // "Stampa" again, if the printer can take the booklet
 }
 
 } // namespace plicora
