@@ -15,6 +15,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <thread>
 
 extern char** environ;
@@ -214,6 +215,39 @@ void CupsWorld::administer(const std::string& command) const {
 void CupsWorld::settle() const {
     if (!waitFor([] { return quietly("test -z \"$(lpstat -o)\""); }, 10s))
         quietly("cancel -a");
+}
+
+namespace {
+
+// The processes a world starts.
+constexpr const char* worldProcesses[] = {"cupsd", "ippeveprinter", "avahi-daemon"};
+
+bool running(const char* process) {
+    return quietly("pgrep -x " + std::string(process));
+}
+
+std::unique_ptr<CupsWorld> suiteWorld;
+
+} // namespace
+
+CupsWorldEnvironment::CupsWorldEnvironment(std::vector<CupsWorld::PrinterSpec> printers)
+    : printers_(std::move(printers)) {}
+
+void CupsWorldEnvironment::SetUp() {
+    for (const char* process : worldProcesses)
+        runningBefore_.push_back(running(process));
+    suiteWorld = std::make_unique<CupsWorld>(printers_);
+}
+
+void CupsWorldEnvironment::TearDown() {
+    suiteWorld.reset();
+    for (std::size_t i = 0; i < std::size(worldProcesses); ++i)
+        EXPECT_FALSE(!runningBefore_[i] && running(worldProcesses[i]))
+            << worldProcesses[i] << " left running";
+}
+
+CupsWorld& CupsWorldEnvironment::world() {
+    return *suiteWorld;
 }
 
 } // namespace plicora::testing

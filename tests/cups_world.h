@@ -2,6 +2,8 @@
 
 #include "test_support.h"
 
+#include <gtest/gtest.h>
+
 #include <sys/types.h>
 
 #include <filesystem>
@@ -55,7 +57,20 @@ private:
     std::string previousServer_;
 };
 
-// The names of the processes a test world starts, none of which may outlive it.
-inline constexpr const char* worldProcesses[] = {"cupsd", "ippeveprinter", "avahi-daemon"};
+// A suite's one CUPS world, started before its first test and stopped after its last, with a
+// check that none of the processes a world starts outlives it.
+class CupsWorldEnvironment : public ::testing::Environment {
+public:
+    explicit CupsWorldEnvironment(std::vector<CupsWorld::PrinterSpec> printers);
+    void SetUp() override;
+    void TearDown() override;
+
+    // The world of the suite running.
+    static CupsWorld& world();
+
+private:
+    std::vector<CupsWorld::PrinterSpec> printers_;
+    std::vector<bool> runningBefore_;
+};
 
 } // namespace plicora::testing

@@ -28,35 +28,12 @@ constexpr const char* duplexPrinter = "Fronteretro";
 constexpr const char* oneSidedPrinter = "Unlato";
 constexpr int documentPages = 8;
 
-CupsWorld* world = nullptr;
+const auto* const environment = ::testing::AddGlobalTestEnvironment(
+    new CupsWorldEnvironment({{duplexPrinter, true}, {oneSidedPrinter, false}}));
 
-// One CUPS world for the whole suite, and nothing of it left running afterwards.
-class WorldEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        for (const char* name : worldProcesses)
-            runningBefore_.push_back(
-                std::system(("pgrep -x " + std::string(name) + " >/dev/null").c_str()) == 0);
-        world = new CupsWorld({{duplexPrinter, true}, {oneSidedPrinter, false}});
-    }
-    void TearDown() override {
-        delete world;
-        world = nullptr;
-        for (std::size_t i = 0; i < std::size(worldProcesses); ++i)
-            if (!runningBefore_[i]) {
-                EXPECT_NE(
-                    std::system(
-                        ("pgrep -x " + std::string(worldProcesses[i]) + " >/dev/null").c_str()),
-                    0)
-                    << worldProcesses[i] << " left running";
-            }
-    }
-
-private:
-    std::vector<bool> runningBefore_;
-};
-
-const auto* const environment = ::testing::AddGlobalTestEnvironment(new WorldEnvironment);
+CupsWorld& world() {
+    return CupsWorldEnvironment::world();
+}
 
 struct ProgramRun {
     int status = -1;
@@ -118,7 +95,7 @@ void expectSides(const fs::path& pdf, const std::vector<SheetSide>& sides,
 class Printing : public ::testing::Test {
 protected:
     Printing() { writeNumberedPdf(document_, std::vector<NumberedPage>(documentPages)); }
-    ~Printing() override { world->settle(); }
+    ~Printing() override { world().settle(); }
 
     // Whether the document's folder still holds the document alone.
     bool noFileWritten() const {
@@ -141,14 +118,14 @@ class DuplexPrinting : public Printing, public ::testing::WithParamInterface<Dup
 
 TEST_P(DuplexPrinting, sendsOneJobOfTheWholeBookletOnTheEdgeThePrinterTurns) {
     const DuplexCase& c = GetParam();
-    const std::size_t before = world->jobs(duplexPrinter).size();
+    const std::size_t before = world().jobs(duplexPrinter).size();
     const ProgramRun run = runPlicora("opuscolo --modo 4 " + document_ + " --stampante " +
                                       duplexPrinter + " " + c.options);
     EXPECT_EQ(run.status, 0) << run.output;
     EXPECT_NE(run.output.find("stampante Fronteretro: lavoro Fronteretro-"), std::string::npos)
         << run.output;
     EXPECT_TRUE(noFileWritten());
-    const std::vector<ReceivedJob> jobs = world->waitForJobs(duplexPrinter, before + 1);
+    const std::vector<ReceivedJob> jobs = world().waitForJobs(duplexPrinter, before + 1);
     ASSERT_EQ(jobs.size(), before + 1);
     const ReceivedJob& job = jobs.back();
     EXPECT_EQ(job.attributes.at("sides"), c.sides);
@@ -181,15 +158,15 @@ class PrintingRefused : public Printing, public ::testing::WithParamInterface<Re
 
 TEST_P(PrintingRefused, sendsNothingWritesNothingAndSaysWhy) {
     const RefusalCase& c = GetParam();
-    const std::size_t duplexJobs = world->jobs(duplexPrinter).size(),
-                      oneSidedJobs = world->jobs(oneSidedPrinter).size();
+    const std::size_t duplexJobs = world().jobs(duplexPrinter).size(),
+                      oneSidedJobs = world().jobs(oneSidedPrinter).size();
     const ProgramRun run =
         runPlicora("opuscolo --modo 4 " + document_ + " " + c.options, c.environment);
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.output.find(c.message), std::string::npos) << run.output;
     EXPECT_TRUE(noFileWritten());
-    EXPECT_EQ(world->jobs(duplexPrinter).size(), duplexJobs);
-    EXPECT_EQ(world->jobs(oneSidedPrinter).size(), oneSidedJobs);
+    EXPECT_EQ(world().jobs(duplexPrinter).size(), duplexJobs);
+    EXPECT_EQ(world().jobs(oneSidedPrinter).size(), oneSidedJobs);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -207,10 +184,10 @@ INSTANTIATE_TEST_SUITE_P(
     caseName<RefusalCase>);
 
 TEST_F(Printing, refusesAStoppedPrinterWithCupsReason) {
-    world->administer("cupsdisable -r 'carta inceppata' Fronteretro");
+    world().administer("cupsdisable -r 'carta inceppata' Fronteretro");
     const ProgramRun run =
         runPlicora("opuscolo --modo 4 " + document_ + " --stampante Fronteretro");
-    world->administer("cupsenable Fronteretro");
+    world().administer("cupsenable Fronteretro");
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(
         run.output.find("La stampante \u00abFronteretro\u00bb \u00e8 ferma (carta inceppata)"),
@@ -260,7 +237,7 @@ struct ByHandCase {
 class PrintingByHand : public Printing, public ::testing::WithParamInterface<ByHandCase> {};
 
 TEST_P(PrintingByHand, sendsTheBacksOnlyOnceTheUserHasPutTheStackBack) {
-    const std::size_t before = world->jobs(oneSidedPrinter).size();
+    const std::size_t before = world().jobs(oneSidedPrinter).size();
     const std::vector<std::string> arguments =
         GetParam().testSheet
             ? std::vector<std::string>{"prova", "--modo", "4", "--stampante", oneSidedPrinter}
@@ -268,12 +245,12 @@ TEST_P(PrintingByHand, sendsTheBacksOnlyOnceTheUserHasPutTheStackBack) {
                                        document_,  "--stampante", oneSidedPrinter};
     const ProgramRun run = runOnTerminal(arguments, [&] {
         // The fronts, and nothing more until Enter.
-        EXPECT_EQ(world->waitForJobs(oneSidedPrinter, before + 1).size(), before + 1);
+        EXPECT_EQ(world().waitForJobs(oneSidedPrinter, before + 1).size(), before + 1);
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        EXPECT_EQ(world->jobs(oneSidedPrinter).size(), before + 1);
+        EXPECT_EQ(world().jobs(oneSidedPrinter).size(), before + 1);
     });
     EXPECT_EQ(run.status, 0) << run.output;
-    const std::vector<ReceivedJob> jobs = world->waitForJobs(oneSidedPrinter, before + 2);
+    const std::vector<ReceivedJob> jobs = world().waitForJobs(oneSidedPrinter, before + 2);
     ASSERT_EQ(jobs.size(), before + 2) << run.output;
     for (std::size_t i : {before, before + 1})
         EXPECT_EQ(jobs[i].attributes.at("sides"), "one-sided");
