@@ -269,8 +269,13 @@ std::optional<PrintWay> printWay(const BookletJob& job, const Printer& printer) 
 }
 
 std::string jobLine(const JobStatus& status) {
+    // A printer's name has no blanks or line ends; the message loses its line ends.
+    std::string message = status.message;
+    std::replace_if(
+        message.begin(), message.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
     return std::string(jobPrefix) + std::to_string(status.id) + " " +
-           std::string(jobStateWords[static_cast<int>(status.state)]) + " " + status.printer + "\n";
+           std::string(jobStateWords[static_cast<int>(status.state)]) + " " + status.printer +
+           (message.empty() ? "" : " " + message) + "\n";
 }
 
 std::optional<JobStatus> readJobLine(std::string_view line) {
