@@ -16,10 +16,12 @@ const std::string_view helpText =
       scrive la sequenza delle pagine da stampare, come la finestra di calcolo.
   plicora opuscolo --modo 4|8 DOCUMENTO.pdf [-o USCITA.pdf] [--separati]
                    [--fascicoli N] [--scorrimento MM] [--retro-inverso] [--retro-capovolti]
-      impagina un documento PDF come opuscolo pronto da stampare con qualsiasi programma.
-  plicora prova --modo 4|8 [-o PROVA.pdf]
-      scrive due fogli di prova, PROVA-fronte.pdf e PROVA-retro.pdf, per scoprire come
-      rimettere i fogli nella stampante senza fronte-retro.
+                   [--bordo corto|lungo] [--stampante NOME [--copie N]]
+      impagina un documento PDF come opuscolo pronto da stampare con qualsiasi programma,
+      o lo stampa con --stampante.
+  plicora prova --modo 4|8 [-o PROVA.pdf] [--stampante NOME]
+      scrive (o stampa) due fogli di prova, PROVA-fronte.pdf e PROVA-retro.pdf, per scoprire
+      come rimettere i fogli nella stampante senza fronte-retro.
 
 Opzioni:
   --modo 4|8            pagine per foglio A4: 4 (opuscolo A5) oppure 8
@@ -37,20 +39,29 @@ Opzioni:
   --scorrimento MM      sposta verso la piega le pagine dei fogli interni di ogni
                         fascicolo, fino a MM millimetri (da 0 a 5, per esempio 1,5) per il
                         foglio più interno; solo con --modo 4
-  --retro-inverso       con --separati: i retri dall'ultimo foglio al primo
-  --retro-capovolti     con --separati: ogni retro girato di 180 gradi
+  --retro-inverso       con --separati o --stampante: i retri dall'ultimo foglio al primo
+  --retro-capovolti     con --separati o --stampante: ogni retro girato di 180 gradi
+  --bordo corto|lungo   il lato su cui la stampante gira il foglio nel fronte-retro
+                        (predefinito: corto); con lungo ogni retro è girato di 180 gradi
+  --stampante NOME      stampa con CUPS sulla stampante NOME invece di scrivere il file
+                        (lo scrive anche con -o): A4, senza ridimensionare, fronte-retro
+                        sul lato che la stampante ha; senza fronte-retro stampa i fronti,
+                        chiede di rimettere la pila nel vassoio e, dopo Invio, i retri
+  --copie N             con --stampante: le copie, da 1 a 999
   -h, --help            mostra questo aiuto
   -v, --version         mostra la versione
 
 L'opuscolo ha una facciata A4 orizzontale per pagina: foglio 1 fronte, foglio 1 retro,
-foglio 2 fronte e così via; va stampato in fronte-retro girando sul lato corto.
+foglio 2 fronte e così via; va stampato in fronte-retro girando sul lato corto (sul
+lato lungo con --bordo lungo).
 Se le pagine non riempiono l'ultimo foglio, in fondo si aggiungono pagine bianche.
 Con --fascicoli ogni fascicolo è un opuscolo delle sue pagine: fascicolo 1 fronte e retro,
 poi il fascicolo 2 e così via; si piega ogni fascicolo, poi si mettono in ordine uno sull'altro.
 
 Le finestre hanno bisogno di uno schermo; i comandi sequenza e opuscolo no.
 
-Stato di uscita: 0 riuscito, 1 errore nel calcolo o in un file, 2 comando sbagliato.
+Stato di uscita: 0 riuscito (con --stampante: CUPS ha preso il lavoro), 1 errore nel
+calcolo, in un file o nella stampa, 2 comando sbagliato.
 )";
 
 } // namespace plicora
