@@ -10,7 +10,6 @@
 #include <QCoreApplication>
 #include <QFile>
 
-#include <charconv>
 #include <optional>
 #include <utility>
 
@@ -74,12 +73,10 @@ int copiesOption(const CommandOptions& options, const QString& copies) {
     if (!options.isSet(copies))
         return 1;
     const std::string text = options.value(copies);
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < 1 ||
-        value > engine::copiesMax)
+    const std::optional<int> value = readWholeNumber(text, 1, engine::copiesMax);
+    if (!value)
         throw UsageError(copiesValueMessage(text));
-    return value;
+    return *value;
 }
 
 // The printer --stampante names and the copies for it, checked; throws UsageError.

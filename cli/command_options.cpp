@@ -6,6 +6,8 @@
 #include "raw_arguments.h"
 #include "usage_error.h"
 
+#include <charconv>
+
 namespace plicora {
 
 CommandOptions::CommandOptions(const QList<QCommandLineOption>& options) {
@@ -39,6 +41,14 @@ std::vector<std::string> CommandOptions::positionalArguments() const {
     for (const QString& argument : parser_.positionalArguments().mid(1)) // after the command
         arguments.push_back(argumentBytes(argument));
     return arguments;
+}
+
+std::optional<int> readWholeNumber(const std::string& text, int min, int max) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < min || value > max)
+        return std::nullopt;
+    return value;
 }
 
 } // namespace plicora

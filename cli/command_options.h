@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,5 +35,8 @@ private:
     QCommandLineParser parser_;
     Mode mode_ = Mode::FourUp;
 };
+
+// The whole number `text` is, when it is one from `min` to `max`.
+std::optional<int> readWholeNumber(const std::string& text, int min, int max);
 
 } // namespace plicora

@@ -4,8 +4,6 @@
 #include "core/sheet_sides.h"
 #include "usage_error.h"
 
-#include <charconv>
-
 namespace plicora {
 namespace {
 
@@ -21,12 +19,10 @@ int sheetsPerSignature(const CommandOptions& options) {
     if (!options.isSet(name))
         return 0;
     const std::string text = options.value(name);
-    int sheets = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), sheets);
-    if (error != std::errc() || end != text.data() + text.size() || sheets < 1 ||
-        sheets > signatureMaxSheets)
+    const std::optional<int> sheets = readWholeNumber(text, 1, signatureMaxSheets);
+    if (!sheets)
         throw UsageError(signaturesValueMessage(text));
-    return sheets;
+    return *sheets;
 }
 
 } // namespace plicora

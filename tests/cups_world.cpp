@@ -230,13 +230,11 @@ std::unique_ptr<CupsWorld> suiteWorld;
 
 } // namespace
 
-CupsWorldEnvironment::CupsWorldEnvironment(std::vector<CupsWorld::PrinterSpec> printers)
-    : printers_(std::move(printers)) {}
-
 void CupsWorldEnvironment::SetUp() {
     for (const char* process : worldProcesses)
         runningBefore_.push_back(running(process));
-    suiteWorld = std::make_unique<CupsWorld>(printers_);
+    suiteWorld = std::make_unique<CupsWorld>(
+        std::vector<CupsWorld::PrinterSpec>{{duplexPrinter, true}, {oneSidedPrinter, false}});
 }
 
 void CupsWorldEnvironment::TearDown() {

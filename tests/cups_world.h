@@ -57,11 +57,14 @@ private:
     std::string previousServer_;
 };
 
-// A suite's one CUPS world, started before its first test and stopped after its last, with a
-// check that none of the processes a world starts outlives it.
+// The printers of the tests' world: the default one, duplex, and one printing one side only.
+inline constexpr const char* duplexPrinter = "Fronteretro";
+inline constexpr const char* oneSidedPrinter = "Unlato";
+
+// A suite's one CUPS world, with the tests' two printers, started before its first test and stopped
+// after its last, with a check that none of the processes a world starts outlives it.
 class CupsWorldEnvironment : public ::testing::Environment {
 public:
-    explicit CupsWorldEnvironment(std::vector<CupsWorld::PrinterSpec> printers);
     void SetUp() override;
     void TearDown() override;
 
@@ -69,7 +72,6 @@ public:
     static CupsWorld& world();
 
 private:
-    std::vector<CupsWorld::PrinterSpec> printers_;
     std::vector<bool> runningBefore_;
 };
 

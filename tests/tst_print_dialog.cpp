@@ -22,12 +22,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* duplexPrinter = "Fronteretro";
-constexpr const char* oneSidedPrinter = "Unlato";
 const QString engineProgram = QStringLiteral(PLICORA_ENGINE);
 
-const auto* const environment = ::testing::AddGlobalTestEnvironment(
-    new CupsWorldEnvironment({{duplexPrinter, true}, {oneSidedPrinter, false}}));
+const auto* const environment = ::testing::AddGlobalTestEnvironment(new CupsWorldEnvironment);
 
 CupsWorld& world() {
     return CupsWorldEnvironment::world();

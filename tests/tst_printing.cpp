@@ -24,12 +24,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* duplexPrinter = "Fronteretro";
-constexpr const char* oneSidedPrinter = "Unlato";
 constexpr int documentPages = 8;
 
-const auto* const environment = ::testing::AddGlobalTestEnvironment(
-    new CupsWorldEnvironment({{duplexPrinter, true}, {oneSidedPrinter, false}}));
+const auto* const environment = ::testing::AddGlobalTestEnvironment(new CupsWorldEnvironment);
 
 CupsWorld& world() {
     return CupsWorldEnvironment::world();

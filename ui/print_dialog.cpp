@@ -17,30 +17,10 @@
 namespace plicora {
 namespace {
 
-// What Plicora does on a printer, by the way the booklet goes onto its paper.
-const char* planText(engine::PrintWay way) {
-    switch (way) {
-    case engine::PrintWay::ShortEdge:
-        return shortEdgePlanText;
-    case engine::PrintWay::LongEdge:
-        return longEdgePlanText;
-    case engine::PrintWay::ByHand:
-        return byHandPlanText;
-    }
-    return "";
-}
-
-const char* jobStateText(engine::JobState state) {
-    switch (state) {
-    case engine::JobState::Queued:
-        return jobQueuedText;
-    case engine::JobState::Printing:
-        return jobPrintingText;
-    case engine::JobState::Printed:
-        return jobPrintedText;
-    }
-    return "";
-}
+// What Plicora does on a printer, in the order of engine::PrintWay.
+const char* const planTexts[] = {shortEdgePlanText, longEdgePlanText, byHandPlanText};
+// A job's state, in the order of engine::JobState.
+const char* const jobStateTexts[] = {jobQueuedText, jobPrintingText, jobPrintedText};
 
 QLabel* wrappingLabel(const char* name, QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -117,7 +97,7 @@ void PrintDialog::onPrinterChosen() {
     const int index = printerList_->currentIndex();
     const bool chosen = index >= 0 && index < printers_.size();
     const auto way = chosen ? engine::printWay(job_, printers_[index]) : std::nullopt;
-    plan_->setText(way ? QString::fromUtf8(planText(*way)) : QString());
+    plan_->setText(way ? QString::fromUtf8(planTexts[static_cast<int>(*way)]) : QString());
     plan_->setAccessibleName(plan_->text());
     print_->setEnabled(way.has_value());
 }
@@ -135,7 +115,7 @@ void PrintDialog::onPrintClicked() {
 void PrintDialog::onJobChanged(const engine::JobStatus& status) {
     const QString id =
         QStringLiteral("%1-%2").arg(QString::fromStdString(status.printer)).arg(status.id);
-    QString text = QString::fromUtf8(jobStateText(status.state)).arg(id);
+    QString text = QString::fromUtf8(jobStateTexts[static_cast<int>(status.state)]).arg(id);
     // CUPS's own words on the printer, such as why it can't be reached.
     if (!status.message.empty())
         text += QStringLiteral(" (%1)").arg(QString::fromStdString(status.message));
