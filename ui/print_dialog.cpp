@@ -39,9 +39,15 @@ PrintDialog::PrintDialog(const engine::BookletJob& job, const QString& engine, Q
     setFont(windowFont("MS Sans Serif", 10));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(createPrinterGroup());
+    plan_ = wrappingLabel("Piano", this);
+    layout->addWidget(plan_);
     fate_ = wrappingLabel("Esito", this);
     fate_->setText(QString::fromUtf8(printersWaitingText));
     layout->addWidget(fate_);
+    // Room for the longest plan and for a message naming a printer and CUPS's reason, so that
+    // the dialog keeps its size as they change.
+    plan_->setMinimumHeight(3 * fontMetrics().lineSpacing());
+    fate_->setMinimumHeight(3 * fontMetrics().lineSpacing());
     auto* buttons = new QDialogButtonBox(this);
     print_ = buttons->addButton(QStringLiteral("&Stampa"), QDialogButtonBox::AcceptRole);
     print_->setObjectName(QStringLiteral("Stampa"));
@@ -50,7 +56,7 @@ PrintDialog::PrintDialog(const engine::BookletJob& job, const QString& engine, Q
         buttons->addButton(QStringLiteral("&Chiudi"), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("Chiudi"));
     layout->addWidget(buttons);
-    setMinimumWidth(460);
+    setMinimumWidth(520);
 
     connect(print_, &QPushButton::clicked, this, &PrintDialog::onPrintClicked);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
@@ -73,8 +79,6 @@ QGroupBox* PrintDialog::createPrinterGroup() {
     copies_->setObjectName(QStringLiteral("Copie"));
     copies_->setRange(1, engine::copiesMax);
     form->addRow(QStringLiteral("C&opie:"), copies_);
-    plan_ = wrappingLabel("Piano", group);
-    form->addRow(plan_);
     return group;
 }
 
