@@ -180,17 +180,35 @@ INSTANTIATE_TEST_SUITE_P(
                     "stampa su un solo lato"}),
     caseName<RefusalCase>);
 
-TEST_F(Printing, refusesAStoppedPrinterWithCupsReason) {
-    world().administer("cupsdisable -r 'carta inceppata' Fronteretro");
+// A printer CUPS holds back, how it is let go again, and what the user reads.
+struct HeldCase {
+    const char* name;
+    const char* hold;
+    const char* release;
+    const char* message;
+};
+
+class PrintingHeld : public Printing, public ::testing::WithParamInterface<HeldCase> {};
+
+TEST_P(PrintingHeld, isRefusedWithCupsReason) {
+    const HeldCase& c = GetParam();
+    world().administer(std::string(c.hold) + " Fronteretro");
     const ProgramRun run =
         runPlicora("opuscolo --modo 4 " + document_ + " --stampante Fronteretro");
-    world().administer("cupsenable Fronteretro");
+    world().administer(std::string(c.release) + " Fronteretro");
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(
-        run.output.find("La stampante \u00abFronteretro\u00bb \u00e8 ferma (carta inceppata)"),
-        std::string::npos)
-        << run.output;
+    EXPECT_NE(run.output.find(c.message), std::string::npos) << run.output;
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    States, PrintingHeld,
+    ::testing::Values(
+        HeldCase{"stopped", "cupsdisable -r 'carta inceppata'", "cupsenable",
+                 "La stampante \u00abFronteretro\u00bb \u00e8 ferma (carta inceppata)"},
+        HeldCase{"refusingJobs", "cupsreject -r 'in manutenzione'", "cupsaccept",
+                 "La stampante \u00abFronteretro\u00bb non accetta lavori (in "
+                 "manutenzione)"}),
+    caseName<HeldCase>);
 
 // Runs the real program on a terminal of its own; `beforeEnter` runs once it asks for Enter.
 ProgramRun runOnTerminal(const std::vector<std::string>& arguments,
