@@ -112,7 +112,7 @@ void PrintDialog::onPrintClicked() {
     job.copies = copies_->value();
     job.progress = true;
     setBusy(true);
-    setFate(QString::fromUtf8(printSentText));
+    setFate(QString::fromUtf8(printPreparingText));
     process_->print(job);
 }
 

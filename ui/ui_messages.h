@@ -69,7 +69,7 @@ inline constexpr const char* byHandPlanText =
 inline constexpr const char* jobQueuedText = "Lavoro %1: in coda";
 inline constexpr const char* jobPrintingText = "Lavoro %1: in stampa";
 inline constexpr const char* jobPrintedText = "Lavoro %1: stampato";
-inline constexpr const char* printSentText = "Inviato alla stampante.";
+inline constexpr const char* printPreparingText = "Preparazione della stampa\u2026";
 inline constexpr const char* backsNotSentText = "Retri non stampati: nulla inviato dopo i fronti.";
 // Between the fronts and the backs printed by hand.
 inline constexpr const char* putBackText =
