@@ -368,17 +368,19 @@ std::optional<engine::BookletJob> BookletForm::readJob(bool focusFault) {
     try {
         const int sheetsPerSignature = readSheetsPerSignature(signatures_->text());
         field = creep_;
-        const engine::BookletJob job{
-            .mode = mode(),
-            .document = QFile::encodeName(document_).toStdString(),
-            .separate = separate,
-            .progress = true,
-            .sheetsPerSignature = sheetsPerSignature,
-            .creep = mode() == Mode::FourUp ? readCreep(creep_->text()) : 0,
-            .reversedBacks = separate && reversed_->isChecked(),
-            .turnedBacks = separate && turned_->isChecked(),
-            .edge = !separate && edge_->currentIndex() == 1 ? std::optional(engine::Edge::Long)
-                                                            : std::nullopt};
+        const auto edge = !separate && edge_->currentIndex() == 1
+                              ? std::optional(engine::Edge::Long)
+                              : std::nullopt; // one file: the edge its backs are turned for
+        const engine::BookletJob job{.mode = mode(),
+                                     .document = QFile::encodeName(document_).toStdString(),
+                                     .separate = separate,
+                                     .progress = true,
+                                     .sheetsPerSignature = sheetsPerSignature,
+                                     .creep =
+                                         mode() == Mode::FourUp ? readCreep(creep_->text()) : 0,
+                                     .reversedBacks = separate && reversed_->isChecked(),
+                                     .turnedBacks = separate && turned_->isChecked(),
+                                     .edge = edge};
         setLabel(fieldError_, QString());
         return job;
     } catch (const UserError& error) {
