@@ -30,11 +30,15 @@ public:
     void cancel();
 
 Q_SIGNALS:
+    // The printers CUPS knows, the default one marked.
     void printersListed(const QList<engine::Printer>& printers);
+    // A job CUPS took is in a new state, or CUPS says something new of its printer.
     void jobChanged(const engine::JobStatus& status);
+    // The fronts are printed: the user puts the stack back, then continueWithBacks() or cancel().
     void backsAwaited();
+    // Every job of the booklet is with CUPS, printing or printed.
     void printed();
-    // `message` is in Italian, ready for the user.
+    // The run failed; `message` is in Italian, ready for the user.
     void failed(const QString& message);
 
 private:
