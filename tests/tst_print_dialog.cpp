@@ -86,7 +86,11 @@ TEST_F(PrintDialogTest, printsOnADuplexPrinterAndFollowsTheJob) {
     const std::size_t before = world().jobs(duplexPrinter).size();
     child<QSpinBox>(&dialog_, "Copie")->setValue(3);
     print(duplexPrinter);
-    EXPECT_TRUE(waitUntil([&] { return fate().contains("stampa"); })) << fate().toStdString();
+    // The job's state as CUPS tells it, printing or printed.
+    EXPECT_TRUE(waitUntil([&] {
+        return fate().startsWith("Lavoro Fronteretro-") &&
+               (fate().contains(": in stampa") || fate().endsWith(": stampato"));
+    })) << fate().toStdString();
     ASSERT_TRUE(receives(duplexPrinter, before + 1));
     const std::vector<ReceivedJob> jobs = world().jobs(duplexPrinter);
     EXPECT_EQ(jobs.back().attributes.at("sides"), "two-sided-short-edge");
@@ -129,6 +133,20 @@ TEST_F(PrintDialogTest, saysWhyAStoppedPrinterPrintsNothing) {
     world().administer("cupsenable Fronteretro");
     EXPECT_TRUE(said) << fate().toStdString();
     EXPECT_EQ(fate(), "La stampante \u00abFronteretro\u00bb \u00e8 ferma (carta inceppata)");
+}
+
+TEST(PrintDialogWithoutCups, saysSoAndOffersNothingToPrint) {
+    const QByteArray server = qgetenv("CUPS_SERVER");
+    qputenv("CUPS_SERVER", "/nessuno/cups.sock");
+    PrintDialog dialog({.document = "tesi.pdf"}, engineProgram, nullptr);
+    qputenv("CUPS_SERVER", server);
+    dialog.show();
+    EXPECT_TRUE(waitUntil([&] {
+        return child<QLabel>(&dialog, "Esito")->text() ==
+               "Nessun servizio di stampa raggiungibile: CUPS non risponde (/nessuno/cups.sock)";
+    })) << child<QLabel>(&dialog, "Esito")->text().toStdString();
+    EXPECT_EQ(child<QComboBox>(&dialog, "Stampanti")->count(), 0);
+    EXPECT_FALSE(child<QPushButton>(&dialog, "Stampa")->isEnabled());
 }
 
 TEST(BookletFormPrinting, opensThePrintDialogAndDrawsTheEdgeChosen) {
