@@ -109,6 +109,7 @@ struct DuplexCase {
     const char* sides;
     std::vector<bool> turned;
     const char* copies;
+    const char* written = ""; // the file -o also writes, in the document's folder
 };
 
 class DuplexPrinting : public Printing, public ::testing::WithParamInterface<DuplexCase> {};
@@ -116,12 +117,18 @@ class DuplexPrinting : public Printing, public ::testing::WithParamInterface<Dup
 TEST_P(DuplexPrinting, sendsOneJobOfTheWholeBookletOnTheEdgeThePrinterTurns) {
     const DuplexCase& c = GetParam();
     const std::size_t before = world().jobs(duplexPrinter).size();
+    std::string options = c.options;
+    if (*c.written)
+        options += " -o " + (folder_.path() / c.written).string();
     const ProgramRun run = runPlicora("opuscolo --modo 4 " + document_ + " --stampante " +
-                                      duplexPrinter + " " + c.options);
+                                      duplexPrinter + " " + options);
     EXPECT_EQ(run.status, 0) << run.output;
     EXPECT_NE(run.output.find("stampante Fronteretro: lavoro Fronteretro-"), std::string::npos)
         << run.output;
-    EXPECT_TRUE(noFileWritten());
+    if (*c.written)
+        expectSides(folder_.path() / c.written, modelled(true, true), c.turned);
+    else
+        EXPECT_TRUE(noFileWritten());
     const std::vector<ReceivedJob> jobs = world().waitForJobs(duplexPrinter, before + 1);
     ASSERT_EQ(jobs.size(), before + 1);
     const ReceivedJob& job = jobs.back();
@@ -141,7 +148,13 @@ INSTANTIATE_TEST_SUITE_P(
         DuplexCase{
             "shortEdge", "--copie 2", "two-sided-short-edge", {false, false, false, false}, "2"},
         DuplexCase{
-            "longEdge", "--bordo lungo", "two-sided-long-edge", {false, true, false, true}, "1"}),
+            "longEdge", "--bordo lungo", "two-sided-long-edge", {false, true, false, true}, "1"},
+        DuplexCase{"alsoWritten",
+                   "",
+                   "two-sided-short-edge",
+                   {false, false, false, false},
+                   "1",
+                   "copia.pdf"}),
     caseName<DuplexCase>);
 
 struct RefusalCase {
@@ -176,7 +189,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "(/nessuno/cups.sock)"},
         RefusalCase{"oneSidedWithoutTerminal", "--stampante Unlato", "",
                     "plicora: La stampante \u00abUnlato\u00bb stampa su un solo lato"},
-        RefusalCase{"edgeThePrinterLacks", "--stampante Unlato --bordo lungo", "",
+        RefusalCase{"edgeOnAOneSidedPrinter", "--stampante Unlato --bordo lungo", "",
                     "stampa su un solo lato"}),
     caseName<RefusalCase>);
 
