@@ -6,6 +6,7 @@
 
 #include "tools/numbered_pdf/numbered_pdf.h"
 #include "ui/booklet_form.h"
+#include "ui/manual_duplex_dialog.h"
 #include "ui/print_dialog.h"
 #include "ui/ui_messages.h"
 
@@ -133,6 +134,18 @@ TEST_F(PrintDialogTest, saysWhyAStoppedPrinterPrintsNothing) {
     world().administer("cupsenable Fronteretro");
     EXPECT_TRUE(said) << fate().toStdString();
     EXPECT_EQ(fate(), "La stampante \u00abFronteretro\u00bb \u00e8 ferma (carta inceppata)");
+}
+
+// The test sheet's answer shows beside how to put the stack back, when it asked for anything.
+TEST(ManualDuplexDialogTest, showsTheTestSheetsAnswerWhenThereIsOne) {
+    const std::tuple<bool, bool, bool> rows[] = {
+        {false, false, false}, {true, false, true}, {false, true, true}, {true, true, true}};
+    for (const auto& [reversed, turned, shown] : rows) {
+        const ManualDuplexDialog dialog(reversed, turned, nullptr);
+        const auto* answer = dialog.findChild<QLabel*>(QStringLiteral("RispostaProva"));
+        EXPECT_EQ(answer != nullptr, shown) << reversed << turned;
+        EXPECT_FALSE(child<QLabel>(&dialog, "Disegno")->pixmap().isNull());
+    }
 }
 
 TEST(PrintDialogWithoutCups, saysSoAndOffersNothingToPrint) {

@@ -1,9 +1,11 @@
 #include "manual_duplex_dialog.h"
 
+#include "back_picture.h"
 #include "fonts.h"
 #include "ui_messages.h"
 
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -65,17 +67,27 @@ ManualDuplexDialog::ManualDuplexDialog(bool reversed, bool turned, QWidget* pare
     drawing->setObjectName(QStringLiteral("Disegno"));
     drawing->setPixmap(picture(palette(), devicePixelRatioF()));
     layout->addWidget(drawing, 0, Qt::AlignHCenter);
-    QString text = QString::fromUtf8(putBackText);
-    if (reversed)
-        text += QLatin1Char(' ') + QString::fromUtf8(putBackReversedText);
-    if (turned)
-        text += QLatin1Char(' ') + QString::fromUtf8(putBackTurnedText);
-    auto* explanation = new QLabel(text, this);
+    auto* explanation = new QLabel(QString::fromUtf8(putBackText), this);
     explanation->setObjectName(QStringLiteral("Spiegazione"));
     explanation->setWordWrap(true);
     explanation->setTextFormat(Qt::PlainText);
-    drawing->setAccessibleName(text);
     layout->addWidget(explanation);
+    QString text = explanation->text();
+    if (reversed || turned) {
+        // The test sheet's answer, as its back came out: the backs are sent so that this time
+        // they come out right.
+        auto* answer = new QLabel(this);
+        answer->setObjectName(QStringLiteral("RispostaProva"));
+        answer->setPixmap(backPicture(reversed, turned, palette(), devicePixelRatioF()));
+        auto* caption = new QLabel(QString::fromUtf8(putBackAnswerText), this);
+        caption->setWordWrap(true);
+        auto* row = new QHBoxLayout;
+        row->addWidget(answer);
+        row->addWidget(caption, 1);
+        layout->addLayout(row);
+        text += QLatin1Char(' ') + caption->text();
+    }
+    drawing->setAccessibleName(text);
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* go = buttons->addButton(QStringLiteral("&Continua"), QDialogButtonBox::AcceptRole);
     go->setObjectName(QStringLiteral("Continua"));

@@ -76,9 +76,8 @@ inline constexpr const char* putBackText =
     "Quando sono usciti tutti i fronti, prendi la pila cos\u00ec com'\u00e8 e rimettila nel "
     "vassoio girandola sul lato corto, come nel disegno (e come i fogli di prova). Poi premi "
     "\"Continua\" per stampare i retri.";
-inline constexpr const char* putBackReversedText =
-    "I retri escono dall'ultimo foglio al primo, come ha detto il foglio di prova.";
-inline constexpr const char* putBackTurnedText =
-    "I retri escono capovolti, come ha detto il foglio di prova.";
+inline constexpr const char* putBackAnswerText =
+    "Nel foglio di prova il retro del foglio 1 \u00e8 uscito cos\u00ec: Plicora manda i retri "
+    "in modo che questa volta escano diritti e in ordine.";
 
 } // namespace plicora
