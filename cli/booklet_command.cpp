@@ -8,6 +8,7 @@
 #include "signature_option.h"
 
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
 #include <unistd.h>
@@ -29,6 +30,9 @@ int handOver(const engine::BookletJob& job) {
     return exitFailure;
 }
 
+const QString printerName = QStringLiteral("stampante");
+const QString copiesName = QStringLiteral("copie");
+
 // The output `-o` names; never empty when given.
 std::string output(const CommandOptions& options, const QString& name) {
     const std::string path = options.value(name);
@@ -45,6 +49,29 @@ int optionNumber(const CommandOptions& options, const QString& name,
         return 0;
     const std::string text = options.value(name);
     return text.empty() ? engine::unreadableNumber : read(text);
+}
+
+// The edge --bordo asks for, if given; throws UsageError for anything but its two words.
+std::optional<engine::Edge> edge(const CommandOptions& options, const QString& name) {
+    if (!options.isSet(name))
+        return std::nullopt;
+    const std::string text = options.value(name);
+    if (const auto edge = engine::readEdge(text))
+        return edge;
+    throw UsageError(edgeValueMessage(text));
+}
+
+// The printer --stampante names; never empty when given.
+std::string printer(const CommandOptions& options) {
+    const std::string name = options.value(printerName);
+    if (options.isSet(printerName) && name.empty())
+        throw UsageError(emptyPrinterMessage);
+    return name;
+}
+
+// The copies --copie asks for: 1 when not given.
+int copies(const CommandOptions& options) {
+    return options.isSet(copiesName) ? engine::readCopies(options.value(copiesName)) : 1;
 }
 
 // The command line's words for what is wrong with `job`, with the options as `options` hold them.
@@ -67,6 +94,16 @@ std::string faultMessage(engine::JobFault fault, const engine::BookletJob& job,
         return creepFourUpOnlyMessage();
     case JobFault::BacksWithoutSeparate:
         return backsNeedSeparateMessage;
+    case JobFault::EdgeWithTwoFiles:
+        return edgeWithSeparateMessage;
+    case JobFault::CopiesOutOfRange:
+        return copiesValueMessage(options.value(copiesName));
+    case JobFault::CopiesWithoutPrinter:
+        return copiesNeedPrinterMessage;
+    case JobFault::PrinterWithTwoFiles:
+        return printerWithSeparateMessage;
+    case JobFault::PrinterToStandardOutput:
+        return printerToStandardOutputMessage;
     case JobFault::TwoFilesToStandardOutput:
         return job.testSheet ? testSheetToStandardOutputMessage : separateToStandardOutputMessage;
     case JobFault::StandardInputWithoutOutput:
@@ -93,6 +130,7 @@ int runBookletCommand(const QStringList& arguments) {
     const QString turnedBacks = QStringLiteral("retro-capovolti");
     const QString rightToLeft = QStringLiteral("da-destra");
     const QString backCoverLast = QStringLiteral("quarta-di-copertina");
+    const QString edgeName = QStringLiteral("bordo");
     CommandOptions options(
         {{{outputName, QStringLiteral("uscita")}, {}, QStringLiteral("USCITA.pdf")},
          {separate, {}},
@@ -102,7 +140,10 @@ int runBookletCommand(const QStringList& arguments) {
          {turnedBacks, {}},
          paperOption(),
          {rightToLeft, {}},
-         {backCoverLast, {}}});
+         {backCoverLast, {}},
+         {edgeName, {}, QStringLiteral("corto|lungo")},
+         {printerName, {}, QStringLiteral("NOME")},
+         {copiesName, {}, QStringLiteral("N")}});
     if (!options.parse(arguments))
         return exitSuccess;
     const std::vector<std::string> documents = options.positionalArguments();
@@ -119,14 +160,20 @@ int runBookletCommand(const QStringList& arguments) {
          .turnedBacks = options.isSet(turnedBacks),
          .paper = chosenPaper(options),
          .binding = {.rightToLeft = options.isSet(rightToLeft),
-                     .backCoverLast = options.isSet(backCoverLast)}},
+                     .backCoverLast = options.isSet(backCoverLast)},
+         .edge = edge(options, edgeName),
+         .printer = printer(options),
+         .copies = copies(options)},
         options);
 }
 
 int runTestSheetCommand(const QStringList& arguments) {
     const QString outputName = QStringLiteral("o");
     CommandOptions options(
-        {{{outputName, QStringLiteral("uscita")}, {}, QStringLiteral("PROVA.pdf")}, paperOption()});
+        {{{outputName, QStringLiteral("uscita")}, {}, QStringLiteral("PROVA.pdf")},
+         paperOption(),
+         {printerName, {}, QStringLiteral("NOME")},
+         {copiesName, {}, QStringLiteral("N")}});
     if (!options.parse(arguments))
         return exitSuccess;
     const std::vector<std::string> documents = options.positionalArguments();
@@ -134,7 +181,9 @@ int runTestSheetCommand(const QStringList& arguments) {
                            .document = documents.empty() ? std::string() : documents.front(),
                            .output = output(options, outputName),
                            .testSheet = true,
-                           .paper = chosenPaper(options)},
+                           .paper = chosenPaper(options),
+                           .printer = printer(options),
+                           .copies = copies(options)},
                           options);
 }
 

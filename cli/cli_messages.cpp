@@ -55,6 +55,15 @@ std::string paperValueMessage(std::string_view value) {
            " per lato (per esempio 320x450), non '" + std::string(value) + "'";
 }
 
+std::string edgeValueMessage(std::string_view value) {
+    return "--bordo vuole corto oppure lungo, non '" + echoed(value) + "'";
+}
+
+std::string copiesValueMessage(std::string_view value) {
+    return "--copie vuole un numero da 1 a " + decimalText(engine::copiesMax) + ", non '" +
+           echoed(value) + "'";
+}
+
 std::string creepFourUpOnlyMessage() {
     const std::string fourUp = decimalText(pagesPerSheet(Mode::FourUp));
     return "--scorrimento vale solo per l'opuscolo a " + fourUp + " pagine per foglio (--modo " +

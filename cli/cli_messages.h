@@ -16,8 +16,17 @@ inline constexpr const char* separateToStandardOutputMessage =
 inline constexpr const char* testSheetToStandardOutputMessage =
     "La prova si scrive in due file: l'uscita standard (-) non basta";
 inline constexpr const char* backsNeedSeparateMessage =
-    "--retro-inverso e --retro-capovolti valgono solo con --separati, per i retri stampati a "
-    "parte";
+    "--retro-inverso e --retro-capovolti valgono solo con --separati o --stampante, per i retri "
+    "stampati a parte";
+inline constexpr const char* edgeWithSeparateMessage =
+    "--bordo vale solo per l'opuscolo in un file, stampato in fronte-retro: non con --separati";
+inline constexpr const char* emptyPrinterMessage = "Il nome della stampante \u00e8 vuoto";
+inline constexpr const char* copiesNeedPrinterMessage = "--copie vale solo con --stampante";
+inline constexpr const char* printerWithSeparateMessage =
+    "Con --stampante non serve --separati: a una stampante senza fronte-retro Plicora manda "
+    "prima i fronti, poi i retri";
+inline constexpr const char* printerToStandardOutputMessage =
+    "Con --stampante l'uscita standard (-) non è disponibile: vi si scrive il lavoro inviato";
 inline constexpr const char* standardInputNeedsOutputMessage =
     "Con il documento dall'ingresso standard (-) bisogna dare il nome dell'uscita con -o";
 inline constexpr const char* helpHint = "Per l'aiuto: plicora --help";
@@ -45,6 +54,10 @@ std::string signaturesValueMessage(std::string_view value);
 std::string creepValueMessage(std::string_view value);
 // A --carta that names no paper a booklet is printed on.
 std::string paperValueMessage(std::string_view value);
+// A --bordo that is neither corto nor lungo.
+std::string edgeValueMessage(std::string_view value);
+// A --copie that is not a number of copies a job takes.
+std::string copiesValueMessage(std::string_view value);
 // --scorrimento asked of an eight-up booklet.
 std::string creepFourUpOnlyMessage();
 

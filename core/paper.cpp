@@ -39,4 +39,13 @@ CellSize cellSize(Mode mode, SideSize size) {
     return {size.width / 2.0, mode == Mode::FourUp ? size.height : size.height / 2.0};
 }
 
+std::string mediaName(const Paper& paper) {
+    if (const auto named = namedPaper(paper))
+        return std::string(named->media);
+    const int shorter = std::min(paper.width, paper.height) / 100;
+    const int longer = std::max(paper.width, paper.height) / 100;
+    const std::string size = std::to_string(shorter) + "x" + std::to_string(longer) + "mm";
+    return "custom_" + size + "_" + size;
+}
+
 } // namespace plicora

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace plicora {
@@ -21,13 +22,21 @@ struct NamedPaper {
     Paper paper;
     int widthPoints;
     int heightPoints;
+    std::string_view media; // as printers name it (the PWG's media name)
 };
 
 inline constexpr NamedPaper namedPapers[] = {
-    {"A3", {29700, 42000}, 842, 1191},    {"A4", {21000, 29700}, 595, 842},
-    {"A5", {14800, 21000}, 420, 595},     {"letter", {21590, 27940}, 612, 792},
-    {"legal", {21590, 35560}, 612, 1008}, {"tabloid", {27940, 43180}, 792, 1224},
+    {"A3", {29700, 42000}, 842, 1191, "iso_a3_297x420mm"},
+    {"A4", {21000, 29700}, 595, 842, "iso_a4_210x297mm"},
+    {"A5", {14800, 21000}, 420, 595, "iso_a5_148x210mm"},
+    {"letter", {21590, 27940}, 612, 792, "na_letter_8.5x11in"},
+    {"legal", {21590, 35560}, 612, 1008, "na_legal_8.5x14in"},
+    {"tabloid", {27940, 43180}, 792, 1224, "na_ledger_11x17in"},
 };
+
+// The media name a printer is asked for `paper` by: a named paper's, or a custom size's in
+// whole millimetres, portrait.
+std::string mediaName(const Paper& paper);
 
 // A custom paper's sides, in whole millimetres.
 inline constexpr int paperMinMillimetres = 100;

@@ -5,9 +5,9 @@
 #include "core/page_count.h"
 #include "core/user_error.h"
 #include "files/file_writer.h"
-#include "imposition/booklet.h"
 #include "imposition/imposition_messages.h"
 #include "imposition/test_sheet.h"
+#include "print_run.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -28,13 +28,6 @@ std::string signaturesAdviceNotice(int sheets, int proposed) {
            " fogli";
 }
 
-// The repairs made to the document's pages, one line each naming its page. Notices go to
-// standard error, since standard output may be the booklet itself.
-void printWarnings(const Booklet& booklet) {
-    for (const std::string& warning : booklet.warnings())
-        printErrorLine(warning);
-}
-
 // Whether `path` names standard output itself (/dev/stdout): the booklet goes there, not its name.
 bool isStandardOutput(const std::string& path) {
     struct stat output {
@@ -45,7 +38,49 @@ bool isStandardOutput(const std::string& path) {
 
 } // namespace
 
+// Notices go to standard error, since standard output may be the booklet itself.
+void printWarnings(const Booklet& booklet) {
+    for (const std::string& warning : booklet.warnings())
+        printErrorLine(warning);
+}
+
+std::unique_ptr<Booklet> openBooklet(const BookletJob& job, bool turnedBacks) {
+    auto booklet =
+        std::make_unique<Booklet>(job.document, job.mode,
+                                  BookletOptions{.sheetsPerSignature = job.sheetsPerSignature,
+                                                 .creep = job.creep,
+                                                 .reversedBacks = job.reversedBacks,
+                                                 .turnedBacks = turnedBacks,
+                                                 .paper = job.paper,
+                                                 .binding = job.binding});
+    const PageCountCheck& check = booklet->check();
+    const int pages = booklet->documentPages();
+    const bool beforeBackCover = blanksBeforeBackCover(job.binding, pages, check.pageCount);
+    if (check.adjusted)
+        printErrorLine(roundingNotice(pages, check.pageCount, beforeBackCover));
+    if (const auto proposed = signaturesAdvice(job.mode, pages, job.sheetsPerSignature))
+        printErrorLine(signaturesAdviceNotice(sheetCount(check.pageCount, job.mode), *proposed));
+    if (check.adjusted && signatureCount(check.pageCount, job.mode, job.sheetsPerSignature) > 1)
+        printErrorLine(beforeBackCover ? blanksBeforeBackCoverInLastSignatureMessage
+                                       : blanksInLastSignatureMessage);
+    return booklet;
+}
+
+Booklet::Progress progressLines(const BookletJob& job, const Booklet& booklet) {
+    if (!job.progress)
+        return {};
+    return [total = int{booklet.check().pageCount}, last = -1](int percent) mutable {
+        // Pages done, as far as the writer's per cent tells; one line for each change.
+        const int done = percent * total / 100;
+        if (done != last)
+            printOut(progressLine({done, total}));
+        last = done;
+    };
+}
+
 void runBooklet(const BookletJob& job) {
+    if (!job.printer.empty())
+        printBooklet(job);
     const std::vector<std::string> paths = outputPaths(job);
     // The paths are told once the files are written and before they take the earlier ones'
     // place: a failure to tell them leaves the earlier files.
@@ -58,46 +93,23 @@ void runBooklet(const BookletJob& job) {
         writeTestSheet(job.mode, sideSize(job.paper), paths[0], paths[1], report);
         std::_Exit(exitSuccess);
     }
-    Booklet booklet(job.document, job.mode,
-                    {.sheetsPerSignature = job.sheetsPerSignature,
-                     .creep = job.creep,
-                     .reversedBacks = job.reversedBacks,
-                     .turnedBacks = job.turnedBacks,
-                     .paper = job.paper,
-                     .binding = job.binding});
-    const PageCountCheck& check = booklet.check();
-    const bool beforeBackCover =
-        blanksBeforeBackCover(job.binding, booklet.documentPages(), check.pageCount);
-    if (check.adjusted)
-        printErrorLine(roundingNotice(booklet.documentPages(), check.pageCount, beforeBackCover));
-    if (const auto proposed =
-            signaturesAdvice(job.mode, booklet.documentPages(), job.sheetsPerSignature))
-        printErrorLine(signaturesAdviceNotice(sheetCount(check.pageCount, job.mode), *proposed));
-    if (check.adjusted && signatureCount(check.pageCount, job.mode, job.sheetsPerSignature) > 1)
-        printErrorLine(beforeBackCover ? blanksBeforeBackCoverInLastSignatureMessage
-                                       : blanksInLastSignatureMessage);
-    Booklet::Progress progress;
-    if (job.progress)
-        progress = [total = int{check.pageCount}, last = -1](int percent) mutable {
-            // Pages done, as far as the writer's per cent tells; one line for each change.
-            const int done = percent * total / 100;
-            if (done != last)
-                printOut(progressLine({done, total}));
-            last = done;
-        };
+    // Backs turned for a printer that turns the sheet on its long edge, or fed turned by hand.
+    const bool turnedBacks = job.separate ? job.turnedBacks : job.edge == Edge::Long;
+    const std::unique_ptr<Booklet> booklet = openBooklet(job, turnedBacks);
+    const Booklet::Progress progress = progressLines(job, *booklet);
     try {
         if (job.output == standardOutput) // the booklet itself: nothing else goes there
-            writeOutput(fileno(stdout), [&](std::FILE* out) { booklet.writeDuplex(out, {}); });
+            writeOutput(fileno(stdout), [&](std::FILE* out) { booklet->writeDuplex(out, {}); });
         else if (job.separate)
-            booklet.writeSeparate(paths[0], paths[1], progress, report);
+            booklet->writeSeparate(paths[0], paths[1], progress, report);
         else
-            booklet.writeDuplex(paths[0], progress, report);
+            booklet->writeDuplex(paths[0], progress, report);
     } catch (const UserError&) {
         // What was repaired before the failure still helps to find what is wrong.
-        printWarnings(booklet);
+        printWarnings(*booklet);
         throw;
     }
-    printWarnings(booklet);
+    printWarnings(*booklet);
     std::_Exit(exitSuccess);
 }
 

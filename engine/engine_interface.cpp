@@ -22,7 +22,16 @@ constexpr std::string_view bareMessagesOption = "--senza-prefisso";
 constexpr std::string_view paperOption = "--carta";
 constexpr std::string_view rightToLeftOption = "--da-destra";
 constexpr std::string_view backCoverLastOption = "--quarta-di-copertina";
+constexpr std::string_view edgeOption = "--bordo";
+constexpr std::string_view printerOption = "--stampante";
+constexpr std::string_view copiesOption = "--copie";
+constexpr std::string_view shortEdgeValue = "corto";
+constexpr std::string_view longEdgeValue = "lungo";
 constexpr std::string_view testSheetStem = "prova";
+constexpr std::string_view printerPrefix = "stampante ";
+constexpr std::string_view jobPrefix = "lavoro ";
+// The job states' words, in the order of JobState.
+constexpr std::string_view jobStateWords[] = {"in-coda", "in-stampa", "stampato"};
 constexpr std::string_view progressPrefix = "avanzamento ";
 
 // `path` without a final ".pdf" in any case: the stem the output names are built on.
@@ -93,15 +102,31 @@ constexpr JobRule rules[] = {
      [](const BookletJob& job) { return job.creep < 0 || job.creep > creepMaxMillimetres * 100; }},
     {JobFault::CreepEightUp, creepOption,
      [](const BookletJob& job) { return job.creep != 0 && job.mode != Mode::FourUp; }},
+    // Backs fed by hand: the backs' own file, or a printer without duplex.
     {JobFault::BacksWithoutSeparate, reversedBacksOption,
-     [](const BookletJob& job) { return (job.reversedBacks || job.turnedBacks) && !job.separate; }},
+     [](const BookletJob& job) {
+         return (job.reversedBacks || job.turnedBacks) && !job.separate && job.printer.empty();
+     }},
+    // The edge is a matter of one file printed on both sides.
+    {JobFault::EdgeWithTwoFiles, edgeOption,
+     [](const BookletJob& job) { return job.edge && (job.separate || job.testSheet); }},
+    {JobFault::CopiesOutOfRange, copiesOption,
+     [](const BookletJob& job) { return job.copies < 1 || job.copies > copiesMax; }},
+    {JobFault::CopiesWithoutPrinter, copiesOption,
+     [](const BookletJob& job) { return job.copies != 1 && job.printer.empty(); }},
+    // The two files are how a printer is fed by hand, and standard output carries its line.
+    {JobFault::PrinterWithTwoFiles, printerOption,
+     [](const BookletJob& job) { return !job.printer.empty() && job.separate; }},
+    {JobFault::PrinterToStandardOutput, printerOption,
+     [](const BookletJob& job) { return !job.printer.empty() && job.output == standardOutput; }},
     {JobFault::TwoFilesToStandardOutput, outputOption,
      [](const BookletJob& job) {
          return (job.separate || job.testSheet) && job.output == standardOutput;
      }},
     {JobFault::StandardInputWithoutOutput, outputOption,
      [](const BookletJob& job) {
-         return !job.testSheet && job.document == standardInput && job.output.empty();
+         return !job.testSheet && job.document == standardInput && job.output.empty() &&
+                job.printer.empty();
      }},
 };
 
@@ -175,6 +200,16 @@ std::optional<int> signaturesAdvice(Mode mode, int pageCount, int sheetsPerSigna
     return (sheets + signatures - 1) / signatures;
 }
 
+std::optional<Edge> readEdge(std::string_view text) {
+    if (text == shortEdgeValue || text == longEdgeValue)
+        return text == shortEdgeValue ? Edge::Short : Edge::Long;
+    return std::nullopt;
+}
+
+int readCopies(std::string_view text) {
+    return readDigits(text, maxDigits).value_or(unreadableNumber);
+}
+
 std::optional<Paper> readPaper(std::string_view text) {
     for (const NamedPaper& named : namedPapers)
         if (equalIgnoringCase(text, named.name))
@@ -227,6 +262,14 @@ std::vector<std::string> arguments(const BookletJob& job) {
         args.emplace_back(rightToLeftOption);
     if (job.binding.backCoverLast)
         args.emplace_back(backCoverLastOption);
+    if (job.edge)
+        args.insert(args.end(),
+                    {std::string(edgeOption),
+                     std::string(*job.edge == Edge::Short ? shortEdgeValue : longEdgeValue)});
+    if (!job.printer.empty())
+        args.insert(args.end(), {std::string(printerOption), job.printer});
+    if (job.copies != 1)
+        args.insert(args.end(), {std::string(copiesOption), std::to_string(job.copies)});
     if (job.testSheet) {
         args.emplace_back(testSheetOption);
         return args;
@@ -248,7 +291,9 @@ BookletJob readArguments(std::span<const std::string_view> args) {
         const std::string_view arg = args[i];
         const bool option = !optionsEnded && arg.starts_with("-");
         const bool takesValue = arg == modeOption || arg == outputOption ||
-                                arg == signaturesOption || arg == creepOption || arg == paperOption;
+                                arg == signaturesOption || arg == creepOption ||
+                                arg == paperOption || arg == edgeOption || arg == printerOption ||
+                                arg == copiesOption;
         if (option && takesValue && i + 1 == args.size())
             refuse(arg);
         if (!option && documentGiven)
@@ -285,6 +330,12 @@ BookletJob readArguments(std::span<const std::string_view> args) {
             job.binding.rightToLeft = true;
         } else if (arg == backCoverLastOption) {
             job.binding.backCoverLast = true;
+        } else if (arg == edgeOption && readEdge(args[i + 1])) {
+            job.edge = readEdge(args[++i]);
+        } else if (arg == printerOption && !args[i + 1].empty()) {
+            job.printer = args[++i];
+        } else if (arg == copiesOption && readInt(args[i + 1])) {
+            job.copies = *readInt(args[++i]);
         } else {
             refuse(arg);
         }
@@ -325,6 +376,69 @@ std::optional<Progress> readProgressLine(std::string_view line) {
     if (!done || !total || *done < 0 || *done > *total)
         return std::nullopt;
     return Progress{*done, *total};
+}
+
+std::string printerLine(const Printer& printer) {
+    const auto flag = [](bool set) { return set ? "1 " : "0 "; };
+    return std::string(printerPrefix) + flag(printer.isDefault) + flag(printer.shortEdge) +
+           flag(printer.longEdge) + printer.name + "\n";
+}
+
+std::optional<Printer> readPrinterLine(std::string_view line) {
+    // Three flags, each "0 " or "1 ", then the name.
+    constexpr std::size_t flagsSize = 6;
+    if (!line.starts_with(printerPrefix))
+        return std::nullopt;
+    line.remove_prefix(printerPrefix.size());
+    if (line.size() <= flagsSize)
+        return std::nullopt;
+    bool flags[3] = {};
+    for (std::size_t i = 0; i < 3; ++i) {
+        if ((line[2 * i] != '0' && line[2 * i] != '1') || line[2 * i + 1] != ' ')
+            return std::nullopt;
+        flags[i] = line[2 * i] == '1';
+    }
+    return Printer{std::string(line.substr(flagsSize)), flags[0], flags[1], flags[2]};
+}
+
+std::optional<PrintWay> printWay(const BookletJob& job, const Printer& printer) {
+    if (job.testSheet || (!printer.shortEdge && !printer.longEdge))
+        return PrintWay::ByHand;
+    const bool shortEdge = job.edge ? *job.edge == Edge::Short : printer.shortEdge;
+    if (shortEdge ? !printer.shortEdge : !printer.longEdge)
+        return std::nullopt;
+    return shortEdge ? PrintWay::ShortEdge : PrintWay::LongEdge;
+}
+
+std::string jobLine(const JobStatus& status) {
+    // A printer's name has no blanks or line ends; the message loses its line ends.
+    std::string message = status.message;
+    std::replace_if(
+        message.begin(), message.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    return std::string(jobPrefix) + std::to_string(status.id) + " " +
+           std::string(jobStateWords[static_cast<int>(status.state)]) + " " + status.printer +
+           (message.empty() ? "" : " " + message) + "\n";
+}
+
+std::optional<JobStatus> readJobLine(std::string_view line) {
+    if (!line.starts_with(jobPrefix))
+        return std::nullopt;
+    line.remove_prefix(jobPrefix.size());
+    const auto idEnd = line.find(' ');
+    const auto stateEnd = line.find(' ', idEnd == std::string_view::npos ? idEnd : idEnd + 1);
+    if (stateEnd == std::string_view::npos || stateEnd + 1 == line.size())
+        return std::nullopt;
+    const auto id = readInt(line.substr(0, idEnd));
+    const std::string_view word = line.substr(idEnd + 1, stateEnd - idEnd - 1);
+    const std::string_view rest = line.substr(stateEnd + 1);
+    const auto printerEnd = std::min(rest.find(' '), rest.size());
+    const std::string_view message =
+        printerEnd == rest.size() ? std::string_view() : rest.substr(printerEnd + 1);
+    for (std::size_t state = 0; state < std::size(jobStateWords); ++state)
+        if (id && *id > 0 && word == jobStateWords[state])
+            return JobStatus{*id, static_cast<JobState>(state),
+                             std::string(rest.substr(0, printerEnd)), std::string(message)};
+    return std::nullopt;
 }
 
 std::filesystem::path enginePath() {

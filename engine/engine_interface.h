@@ -35,6 +35,12 @@ inline constexpr std::string_view standardInput = "-";
 // The most creep a booklet takes: beyond it the inner pages lose more margin than they gain.
 inline constexpr int creepMaxMillimetres = 5;
 
+// The most copies a print job takes.
+inline constexpr int copiesMax = 999;
+
+// The edge a duplex printer turns the sheet on.
+enum class Edge { Short, Long };
+
 // One booklet to make, or the test sheet for printing without duplex.
 struct BookletJob {
     Mode mode = Mode::FourUp;
@@ -50,6 +56,13 @@ struct BookletJob {
     bool bareMessages = false;  // error lines without errorLinePrefix, for a window to show
     Paper paper = {};           // each sheet side is this paper in landscape
     Binding binding = {};       // a document only: which way it opens, where the blanks go
+    // One file only: with Long every back is turned by 180 degrees. None: Short, or when
+    // printing the edge the printer has.
+    std::optional<Edge> edge = std::nullopt;
+    // A CUPS destination to print on; then files are written only when `output` names them, and
+    // the backs' options are for feeding the backs by hand.
+    std::string printer = {};
+    int copies = 1; // printing only
     friend bool operator==(const BookletJob&, const BookletJob&) = default;
 };
 
@@ -62,9 +75,14 @@ enum class JobFault {
     SignaturesOutOfRange,       // sheets per signature beyond 0 (one booklet)..signatureMaxSheets
     CreepOutOfRange,            // creep beyond 0..creepMaxMillimetres
     CreepEightUp,               // the engine shifts four-up pages only
-    BacksWithoutSeparate,       // the backs' options are about the backs' own file
+    BacksWithoutSeparate,       // the backs' options are about feeding the backs by hand
+    EdgeWithTwoFiles,           // the duplex edge is for one file printed on both sides
+    CopiesOutOfRange,           // copies beyond 1..copiesMax
+    CopiesWithoutPrinter,       // copies are printed ones
+    PrinterWithTwoFiles,        // a printer is fed by hand from one job, not from two files
+    PrinterToStandardOutput,    // standard output carries the printer's and the job's lines
     TwoFilesToStandardOutput,   // two files can't both be standard output
-    StandardInputWithoutOutput, // no document name to build the output's on
+    StandardInputWithoutOutput, // no document name to build the output's on, nor a printer
 };
 
 // Whether `sheets` per signature is a count the engine takes: 0 (one booklet) to
@@ -97,6 +115,12 @@ inline constexpr int proposedSignatureMaxSheets = 8;
 // `sheetsPerSignature` (0: one booklet): when one booklet would be thicker than thickStackSheets,
 // signatures of at most proposedSignatureMaxSheets, as even as can be; else nothing.
 std::optional<int> signaturesAdvice(Mode mode, int pageCount, int sheetsPerSignature);
+
+// The edge `text` names: "corto" or "lungo"; nothing for anything else.
+std::optional<Edge> readEdge(std::string_view text);
+
+// The copies `text` asks for: a whole number as written, else unreadableNumber.
+int readCopies(std::string_view text);
 
 // The engine's arguments for `job`, after the program's name.
 std::vector<std::string> arguments(const BookletJob& job);
@@ -132,6 +156,62 @@ std::string progressLine(Progress progress);
 
 // The progress a line of the engine's output (without its line end) gives, if it is one.
 std::optional<Progress> readProgressLine(std::string_view line);
+
+// What a printer CUPS knows can do, as far as a booklet needs.
+struct Printer {
+    std::string name;
+    bool isDefault = false;
+    bool shortEdge = false; // duplex, turning on the short edge
+    bool longEdge = false;  // duplex, turning on the long edge
+    friend bool operator==(const Printer&, const Printer&) = default;
+};
+
+// The engine's only argument when it lists the printers, one printerLine() each; its messages
+// are then bare, as with bareMessages.
+inline constexpr std::string_view listPrintersOption = "--stampanti";
+
+// A line listing `printer`, line end included.
+std::string printerLine(const Printer& printer);
+
+// The printer a line of the engine's output (without its line end) names, if it is one.
+std::optional<Printer> readPrinterLine(std::string_view line);
+
+// How a booklet goes onto a printer's paper.
+enum class PrintWay {
+    ShortEdge, // one job, both sides, turned on the short edge
+    LongEdge,  // one job, both sides, turned on the long edge with every back turned
+    ByHand,    // the fronts, then the stack put back by hand, then the backs
+};
+
+// How `job` prints on `printer`: the edge the job asks for, else the short edge where the
+// printer has it, then the long one; by hand without duplex, and always for the test sheet.
+// Nothing when the printer lacks the edge the job asks for.
+std::optional<PrintWay> printWay(const BookletJob& job, const Printer& printer);
+
+// Where a print job is in CUPS.
+enum class JobState { Queued, Printing, Printed };
+
+// A job CUPS took.
+struct JobStatus {
+    int id = 0;
+    JobState state = JobState::Queued;
+    std::string printer = {};
+    std::string message = {}; // what CUPS says of the printer, in its own words, if anything
+    friend bool operator==(const JobStatus&, const JobStatus&) = default;
+};
+
+// A line telling a job's state, line end included: one when CUPS takes the job, one for each
+// change. The engine ends once the job is printed, or has been printing for a moment (long
+// enough for CUPS to say that the printer can't be reached).
+std::string jobLine(const JobStatus& status);
+
+// The job a line of the engine's output (without its line end) tells of, if it is one.
+std::optional<JobStatus> readJobLine(std::string_view line);
+
+// Printing by hand, the engine prints this line once the fronts are printed, then waits for
+// continueLine on its standard input before it sends the backs; anything else sends nothing more.
+inline constexpr std::string_view backsAwaitedLine = "attesa-retri";
+inline constexpr std::string_view continueLine = "continua";
 
 // The engine's executable for the running program: beside it in the build tree, else in the
 // package's private folder.

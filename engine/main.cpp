@@ -5,6 +5,7 @@
 #include "console/signals.h"
 #include "files/standard_streams.h"
 #include "imposition/memory_limit.h"
+#include "print_run.h"
 
 #include <string_view>
 #include <vector>
@@ -14,6 +15,9 @@ int main(int argc, char* argv[]) {
     reserveStandardStreams();
     setUpSignals();
     limitMemory();
+    // Only a window asks for the printers, and shows what went wrong in its own words.
+    if (argc == 2 && argv[1] == engine::listPrintersOption)
+        return runReporting([]() -> int { engine::listPrinters(); }, std::string_view());
     engine::BookletJob job;
     if (const int status = runReporting(
             [&] {

@@ -36,6 +36,14 @@ int maxPages(Mode mode) {
     return mode == Mode::FourUp ? fourUpMaxSheets * perSheet : pageMax / perSheet * perSheet;
 }
 
+// Each of two files is half the work.
+Booklet::Progress halfOf(const Booklet::Progress& progress, int from) {
+    return [&progress, from](int percent) {
+        if (progress)
+            progress(from + percent / 2);
+    };
+}
+
 } // namespace
 
 Booklet::Booklet(const std::string& inputPath, Mode mode, const BookletOptions& options)
@@ -60,6 +68,12 @@ SidePlacement Booklet::placement(const SheetSides& sides, const Sheet& sheet) co
     return {.creep = creep};
 }
 
+SidePlacement Booklet::backPlacement(const SheetSides& sides, const Sheet& sheet) const {
+    SidePlacement back = placement(sides, sheet);
+    back.turned = options_.turnedBacks;
+    return back;
+}
+
 void Booklet::refuseInput(const std::string& path) const {
     std::error_code error;
     if (std::filesystem::equivalent(pathOf(path), pathOf(source_.path()), error))
@@ -80,28 +94,22 @@ void Booklet::writeDuplex(const std::string& path, const Progress& progress, con
 }
 
 void Booklet::writeDuplex(std::FILE* file, const Progress& progress) {
+    // A printer turning the sheet on its long edge prints the backs upside down unless turned.
     const SideSize size = sideSize(options_.paper);
-    BookletPdf pdf = readingPages(
-        [&] { return BookletPdf(source_, mode_, size, "/DuplexFlipShortEdge", warnings_); });
+    const char* duplex = options_.turnedBacks ? "/DuplexFlipLongEdge" : "/DuplexFlipShortEdge";
+    BookletPdf pdf =
+        readingPages([&] { return BookletPdf(source_, mode_, size, duplex, warnings_); });
     readingPages([&] {
         const SheetSides all = sides();
         for (const Sheet& sheet : all.sheets) {
             pdf.addSide(sheet.front, placement(all, sheet));
-            pdf.addSide(sheet.back, placement(all, sheet));
+            pdf.addSide(sheet.back, backPlacement(all, sheet));
         }
     });
     pdf.write(file, progress);
 }
 
-void Booklet::writeSeparate(const std::string& frontPath, const std::string& backPath,
-                            const Progress& progress, const Report& report) {
-    refuseInput(frontPath);
-    refuseInput(backPath);
-    // Each run is printed one-sided.
-    const SideSize size = sideSize(options_.paper);
-    const auto simplex = [&] { return BookletPdf(source_, mode_, size, "/Simplex", warnings_); };
-    BookletPdf fronts = readingPages(simplex);
-    BookletPdf backs = readingPages(simplex);
+void Booklet::addSeparateSides(BookletPdf& fronts, BookletPdf& backs) const {
     readingPages([&] {
         const SheetSides all = sides();
         for (const Sheet& sheet : all.sheets)
@@ -109,25 +117,41 @@ void Booklet::writeSeparate(const std::string& frontPath, const std::string& bac
         // A printer whose paper path reverses the stack takes the last sheet's back first; one
         // that turns the sheet over its long edge prints the backs upside down unless turned.
         const auto addBack = [&](const Sheet& sheet) {
-            SidePlacement back = placement(all, sheet);
-            back.turned = options_.turnedBacks;
-            backs.addSide(sheet.back, back);
+            backs.addSide(sheet.back, backPlacement(all, sheet));
         };
         if (options_.reversedBacks)
             std::for_each(all.sheets.rbegin(), all.sheets.rend(), addBack);
         else
             std::for_each(all.sheets.begin(), all.sheets.end(), addBack);
     });
-    // Each file is half the work; neither earlier file is replaced unless both can be.
-    const auto half = [&](int from) {
-        return [&progress, from](int percent) {
-            if (progress)
-                progress(from + percent / 2);
-        };
+}
+
+void Booklet::writeSeparate(const std::string& frontPath, const std::string& backPath,
+                            const Progress& progress, const Report& report) {
+    refuseInput(frontPath);
+    refuseInput(backPath);
+    // Each run is printed one-sided.
+    const auto simplex = [&] {
+        return BookletPdf(source_, mode_, sideSize(options_.paper), "/Simplex", warnings_);
     };
+    BookletPdf fronts = readingPages(simplex);
+    BookletPdf backs = readingPages(simplex);
+    addSeparateSides(fronts, backs);
+    // Neither earlier file is replaced unless both can be.
     writeFilePair(
-        frontPath, [&](std::FILE* file) { fronts.write(file, half(0)); }, backPath,
-        [&](std::FILE* file) { backs.write(file, half(50)); }, report);
+        frontPath, [&](std::FILE* file) { fronts.write(file, halfOf(progress, 0)); }, backPath,
+        [&](std::FILE* file) { backs.write(file, halfOf(progress, 50)); }, report);
+}
+
+void Booklet::writeSeparate(std::FILE* frontFile, std::FILE* backFile, const Progress& progress) {
+    const auto simplex = [&] {
+        return BookletPdf(source_, mode_, sideSize(options_.paper), "/Simplex", warnings_);
+    };
+    BookletPdf fronts = readingPages(simplex);
+    BookletPdf backs = readingPages(simplex);
+    addSeparateSides(fronts, backs);
+    fronts.write(frontFile, halfOf(progress, 0));
+    backs.write(backFile, halfOf(progress, 50));
 }
 
 } // namespace plicora

@@ -21,7 +21,7 @@ struct BookletOptions {
     int sheetsPerSignature = 0; // 0: one booklet
     int creep = 0;              // in hundredths of a millimetre, for the innermost sheet
     bool reversedBacks = false; // writeSeparate: the backs last sheet first
-    bool turnedBacks = false;   // writeSeparate: every back turned by 180 degrees
+    bool turnedBacks = false;   // every back turned by 180 degrees
     Paper paper = {};           // each side is this paper in landscape
     Binding binding = {};
 };
@@ -45,9 +45,10 @@ public:
     // Told how much of the writing is done, in per cent.
     using Progress = std::function<void(int percent)>;
 
-    // Writes sheet 1 front, sheet 1 back, sheet 2 front... to one PDF for duplex printing, calling
-    // `report` before the file takes its place (see writeFile()). Throws UserError, leaving no
-    // file, when the output fails, is the document itself or a page can't be read.
+    // Writes sheet 1 front, sheet 1 back, sheet 2 front... to one PDF for duplex printing, asking
+    // print dialogs to turn on the long edge when the backs are turned, else on the short edge,
+    // and calling `report` before the file takes its place (see writeFile()). Throws UserError,
+    // leaving no file, when the output fails, is the document itself or a page can't be read.
     void writeDuplex(const std::string& path, const Progress& progress = {},
                      const Report& report = {});
     // The same, to a stream already open, such as standard output.
@@ -57,8 +58,14 @@ public:
     // called before either is.
     void writeSeparate(const std::string& frontPath, const std::string& backPath,
                        const Progress& progress = {}, const Report& report = {});
+    // The same, to two streams already open.
+    void writeSeparate(std::FILE* fronts, std::FILE* backs, const Progress& progress = {});
 
 private:
+    // Adds every front to `fronts` and every back to `backs`, in the order they are fed.
+    void addSeparateSides(BookletPdf& fronts, BookletPdf& backs) const;
+    // How `sheet`'s back is placed: its creep, and turned when the backs are.
+    SidePlacement backPlacement(const SheetSides& sides, const Sheet& sheet) const;
     // The booklet's sheets, from the same model as the listings.
     SheetSides sides() const;
     // Where the pages of `sheet`, one of `sides`, go on either side: moved by its creep.

@@ -139,4 +139,9 @@ void writeTestSheet(Mode mode, SideSize size, const std::string& frontPath,
         [&](std::FILE* file) { backs.write(file); }, report);
 }
 
+void writeTestSheet(Mode mode, SideSize size, std::FILE* frontFile, std::FILE* backFile) {
+    TestPdf(mode, size, "FRONTE").write(frontFile);
+    TestPdf(mode, size, "RETRO").write(backFile);
+}
+
 } // namespace plicora

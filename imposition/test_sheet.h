@@ -4,6 +4,7 @@
 #include "core/paper.h"
 #include "files/content_writer.h"
 
+#include <cstdio>
 #include <string>
 
 namespace plicora {
@@ -17,5 +18,8 @@ namespace plicora {
 // writeFilePair()); throws UserError when one can't.
 void writeTestSheet(Mode mode, SideSize size, const std::string& frontPath,
                     const std::string& backPath, const Report& report = {});
+
+// The same, to two streams already open.
+void writeTestSheet(Mode mode, SideSize size, std::FILE* frontFile, std::FILE* backFile);
 
 } // namespace plicora

@@ -23,6 +23,10 @@ struct Word {
 // page is expected to be a sheet side of `size` (A4 in landscape unless told).
 std::vector<std::vector<Word>> readSides(const std::filesystem::path& pdf, SideSize size = {});
 
+// The words on each page of `pdf`, whatever the pages' size and orientation (a printer's
+// filters may turn the sides to fit portrait paper).
+std::vector<std::vector<Word>> readPages(const std::filesystem::path& pdf);
+
 // Which cell of a sheet side of `size` a word falls in, in filling order, and whether it sits
 // centred across the cell and in its upper half (where each numbered page prints its number).
 std::pair<int, bool> cellOf(Mode mode, const Word& word, SideSize size = {});

@@ -114,6 +114,31 @@ INSTANTIATE_TEST_SUITE_P(
                       BookletCase{"eightUp24Rotated", Mode::EightUp, 24, Shapes::Rotated, false}),
     caseName<BookletCase>);
 
+// For a printer turning the sheet on its long edge: every back turned by 180 degrees, the fronts
+// as they were, and print dialogs asked for the long edge.
+TEST(LongEdgeBooklet, turnsEveryBackAndOnlyTheBacks) {
+    const TemporaryDirectory dir;
+    const fs::path input = dir.path() / "doc.pdf", output = dir.path() / "out.pdf";
+    writeNumberedPdf(input, pagesOf(Shapes::Mixed, 12));
+    Booklet(input, Mode::FourUp, {.turnedBacks = true}).writeDuplex(output);
+    const auto sides = readSides(output);
+    std::vector<SheetSide> modelledSides;
+    for (const Sheet& sheet : sheetSides(Mode::FourUp, 12, 0, 12).sheets)
+        modelledSides.insert(modelledSides.end(), {sheet.front, sheet.back});
+    ASSERT_EQ(sides.size(), modelledSides.size());
+    for (std::size_t side = 0; side < sides.size(); ++side) {
+        std::vector<std::vector<Word>> one{sides[side]};
+        // A turned side reads right once turned back.
+        if (side % 2 == 1)
+            for (Word& word : one.front()) {
+                word.x = 842 - word.x;
+                word.y = 595 - word.y;
+            }
+        expectSides(Mode::FourUp, one, {modelledSides[side]});
+    }
+    EXPECT_EQ(duplexAndFonts(output).first, "/DuplexFlipLongEdge");
+}
+
 } // namespace
 
 namespace {

@@ -69,35 +69,55 @@ INSTANTIATE_TEST_SUITE_P(
         JobCase{"testSheetOnLetter",
                 {.testSheet = true, .paper = {21590, 27940}},
                 {"prova-fronte.pdf", "prova-retro.pdf"}},
+        JobCase{"longEdge", {.document = "t.pdf", .edge = Edge::Long}, {"t-opuscolo.pdf"}},
+        // Printed: the backs' options are for feeding a one-sided printer by hand.
+        JobCase{"printed",
+                {.document = "-",
+                 .reversedBacks = true,
+                 .edge = Edge::Short,
+                 .printer = "Ufficio",
+                 .copies = 999},
+                {"--opuscolo.pdf"}},
+        JobCase{"printedTestSheet",
+                {.testSheet = true, .printer = "Ufficio"},
+                {"prova-fronte.pdf", "prova-retro.pdf"}},
         JobCase{"namedTestSheet",
                 {.mode = Mode::EightUp, .output = "x/P.pdf", .testSheet = true},
                 {"x/P-fronte.pdf", "x/P-retro.pdf"}}),
     plicora::testing::caseName<JobCase>);
 
 TEST(Job, refusesWhatNoCallerSends) {
-    for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{"a.pdf"},
-                                               {"--modo", "5", "a.pdf"},
-                                               {"--modo", "4"},
-                                               {"--modo", "4", "a.pdf", "b.pdf"},
-                                               {"--modo", "4", "--uscita", "", "a.pdf"},
-                                               {"--modo", "4", "--uscita"},
-                                               {"--modo", "4", "-x", "a.pdf"},
-                                               {"--modo", "4", "--fascicoli", "0", "a.pdf"},
-                                               {"--modo", "4", "--fascicoli", "501", "a.pdf"},
-                                               {"--modo", "4", "--scorrimento", "5.01", "a.pdf"},
-                                               {"--modo", "8", "--scorrimento", "1", "a.pdf"},
-                                               {"--modo", "4", "--retro-inverso", "a.pdf"},
-                                               {"--modo", "4", "--retro-capovolti", "a.pdf"},
-                                               {"--modo", "4", "--prova", "a.pdf"},
-                                               {"--modo", "4", "--prova", "--separati"},
-                                               {"--modo", "4", "--fascicoli"},
-                                               {"--modo", "4", "--fascicoli", "x", "a.pdf"},
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"a.pdf"},
+             {"--modo", "5", "a.pdf"},
+             {"--modo", "4"},
+             {"--modo", "4", "a.pdf", "b.pdf"},
+             {"--modo", "4", "--uscita", "", "a.pdf"},
+             {"--modo", "4", "--uscita"},
+             {"--modo", "4", "-x", "a.pdf"},
+             {"--modo", "4", "--fascicoli", "0", "a.pdf"},
+             {"--modo", "4", "--fascicoli", "501", "a.pdf"},
+             {"--modo", "4", "--scorrimento", "5.01", "a.pdf"},
+             {"--modo", "8", "--scorrimento", "1", "a.pdf"},
+             {"--modo", "4", "--retro-inverso", "a.pdf"},
+             {"--modo", "4", "--retro-capovolti", "a.pdf"},
+             {"--modo", "4", "--prova", "a.pdf"},
+             {"--modo", "4", "--prova", "--separati"},
+             {"--modo", "4", "--fascicoli"},
+             {"--modo", "4", "--fascicoli", "x", "a.pdf"},
+             {"--modo", "4", "--carta", "B4", "a.pdf"},
+             {"--modo", "4", "--carta"},
+             {"--modo", "4", "--prova", "--da-destra"},
+             {"--modo", "4", "--prova", "--quarta-di-copertina"},
+             {"--modo", "4", "--bordo", "alto", "a.pdf"},
+             {"--modo", "4", "--bordo", "lungo", "--separati", "a.pdf"},
+             {"--modo", "4", "--bordo", "corto", "--prova"},
+             {"--modo", "4", "--copie", "2", "a.pdf"},
+             {"--modo", "4", "--stampante", "P", "--copie", "0", "a.pdf"},
+             {"--modo", "4", "--stampante", "P", "--separati", "a.pdf"},
+             {"--modo", "4", "--stampante", "", "a.pdf"},
+             {"--modo", "4", "--stampante", "P", "--uscita", "-", "a.pdf"}})
 
-                                               {"--modo", "4", "--carta", "B4", "a.pdf"},
-                                               {"--modo", "4", "--carta"},
-                                               {"--modo", "4", "--prova", "--da-destra"},
-                                               {"--modo", "4", "--prova", "--quarta-di-copertina"}})
         EXPECT_THROW(read(args), UsageError) << args.size();
 }
 
@@ -211,6 +231,48 @@ TEST(Progress, isReadBackFromItsLine) {
     for (const char* other : {"/tmp/a-opuscolo.pdf", "avanzamento 3", "avanzamento 5 4",
                               "avanzamento -1 4", "avanzamento 1 x"})
         EXPECT_EQ(readProgressLine(other), std::nullopt) << other;
+}
+
+TEST(PrinterLine, isReadBackFromItsLine) {
+    for (const Printer& printer :
+         {Printer{"Ufficio", true, true, true}, Printer{"HP_LaserJet-2", false, false, true},
+          Printer{"a", false, false, false}}) {
+        const std::string line = printerLine(printer);
+        EXPECT_EQ(readPrinterLine(std::string_view(line).substr(0, line.size() - 1)), printer);
+    }
+    for (const char* other : {"stampante 1 1 1 ", "stampante 1 1 Ufficio", "stampante 2 0 0 U",
+                              "lavoro 3 in-coda U", "/tmp/a-opuscolo.pdf"})
+        EXPECT_EQ(readPrinterLine(other), std::nullopt) << other;
+}
+
+TEST(JobLine, isReadBackFromItsLine) {
+    for (const JobStatus& status :
+         {JobStatus{1, JobState::Queued, "Ufficio"},
+          JobStatus{42, JobState::Printing, "U", "The printer may not exist or is unavailable."},
+          JobStatus{7, JobState::Printed, "U"}}) {
+        const std::string line = jobLine(status);
+        EXPECT_EQ(readJobLine(std::string_view(line).substr(0, line.size() - 1)), status);
+    }
+    for (const char* other : {"lavoro 0 in-coda U", "lavoro 3 finito U", "lavoro 3 in-coda",
+                              "lavoro x in-coda U", "attesa-retri"})
+        EXPECT_EQ(readJobLine(other), std::nullopt) << other;
+}
+
+// Which way a booklet goes onto each kind of printer, for every edge a job may ask for.
+TEST(PrintWay, followsTheEdgeAskedElseThePrinter) {
+    const Printer both{"A", false, true, true}, shortOnly{"B", false, true, false},
+        longOnly{"C", false, false, true}, oneSided{"D"};
+    using W = std::optional<PrintWay>;
+    const W byHand = PrintWay::ByHand, shortEdge = PrintWay::ShortEdge,
+            longEdge = PrintWay::LongEdge;
+    const std::tuple<std::optional<Edge>, Printer, W> rows[] = {
+        {std::nullopt, both, shortEdge},       {std::nullopt, shortOnly, shortEdge},
+        {std::nullopt, longOnly, longEdge},    {std::nullopt, oneSided, byHand},
+        {Edge::Long, both, longEdge},          {Edge::Long, shortOnly, std::nullopt},
+        {Edge::Short, longOnly, std::nullopt}, {Edge::Short, oneSided, byHand}};
+    for (const auto& [edge, printer, way] : rows)
+        EXPECT_EQ(printWay({.edge = edge}, printer), way) << printer.name;
+    EXPECT_EQ(printWay({.testSheet = true}, both), byHand);
 }
 
 } // namespace

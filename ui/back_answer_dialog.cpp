@@ -1,10 +1,10 @@
 #include "back_answer_dialog.h"
 
+#include "back_picture.h"
 #include "ui_messages.h"
 
 #include <QFileInfo>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -26,35 +26,6 @@ const Answer answers[] = {
     {"InversoCapovolto", "Capovolto e in ordine inverso: RETRO foglio 2, sottosopra", true, true},
 };
 
-constexpr QSize pictureSize(84, 46);
-
-// What the answer looks like behind sheet 1, drawn as the test prints it: "ALTO" with its arrow
-// and the back's sheet number, upright or upside down. The caption says the same in words.
-QIcon picture(const Answer& answer, const QPalette& palette, qreal ratio) {
-    QPixmap pixmap(pictureSize * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF sheet(QPointF(1, 1), QSizeF(pictureSize) - QSizeF(2, 2));
-    painter.setPen(palette.color(QPalette::Text));
-    painter.setBrush(palette.color(QPalette::Base));
-    painter.drawRect(sheet);
-    if (answer.turned) {
-        painter.translate(sheet.center());
-        painter.rotate(180);
-        painter.translate(-sheet.center());
-    }
-    QFont font = painter.font();
-    font.setPixelSize(13);
-    painter.setFont(font);
-    painter.drawText(sheet.adjusted(0, 3, 0, -3), Qt::AlignHCenter | Qt::AlignTop,
-                     QStringLiteral("\u2191 ALTO"));
-    painter.drawText(sheet.adjusted(0, 3, 0, -3), Qt::AlignHCenter | Qt::AlignBottom,
-                     QStringLiteral("RETRO %1").arg(answer.reversed ? 2 : 1));
-    return QIcon(pixmap);
-}
-
 } // namespace
 
 BackAnswerDialog::BackAnswerDialog(const QString& fronts, const QString& backs, QWidget* parent)
@@ -74,8 +45,9 @@ BackAnswerDialog::BackAnswerDialog(const QString& fronts, const QString& backs, 
         auto* button = new QPushButton(QString::fromUtf8(answer.caption), this);
         button->setObjectName(QString::fromLatin1(answer.name));
         button->setAutoDefault(false);
-        button->setIcon(picture(answer, palette(), devicePixelRatioF()));
-        button->setIconSize(pictureSize);
+        button->setIcon(
+            QIcon(backPicture(answer.reversed, answer.turned, palette(), devicePixelRatioF())));
+        button->setIconSize(backPictureSize);
         layout->addWidget(button);
         connect(button, &QPushButton::clicked, this, [this, answer] {
             Q_EMIT answered(answer.reversed, answer.turned);

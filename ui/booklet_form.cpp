@@ -12,12 +12,14 @@
 #include "fold_drawing.h"
 #include "message_box.h"
 #include "pdf_pages.h"
+#include "print_dialog.h"
 #include "sheet_choices.h"
 #include "sheet_preview.h"
 #include "ui_messages.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -117,7 +119,7 @@ int firstSignatureSheets(int pageCount, Mode mode, int sheetsPerSignature) {
 } // namespace
 
 BookletForm::BookletForm(const QString& document, Mode mode, const QString& engine)
-    : document_(QFileInfo(document).absoluteFilePath()),
+    : document_(QFileInfo(document).absoluteFilePath()), engine_(engine),
       pageCount_(pdfPageCount(engine, document_)), process_(new BookletProcess(engine, this)),
       preview_(new SheetPreview(engine, this)), progressDelay_(new QTimer(this)) {
     setObjectName(QStringLiteral("BookletForm"));
@@ -150,10 +152,10 @@ BookletForm::BookletForm(const QString& document, Mode mode, const QString& engi
     open_->hide();
     openFolder_->hide();
     // The choices in reading order, then the run; the radio buttons of a group are one stop.
-    QList<QWidget*> focusOrder{fourUp_,   eightUp_, oneFile_,    twoFiles_, testSheet_,
-                               reversed_, turned_,  signatures_, creep_};
+    QList<QWidget*> focusOrder{fourUp_,    eightUp_,  oneFile_, edge_,       twoFiles_,
+                               testSheet_, reversed_, turned_,  signatures_, creep_};
     focusOrder += sheetChoices_->focusOrder();
-    focusOrder += {create_, cancel_, open_, openFolder_};
+    focusOrder += {create_, print_, cancel_, open_, openFolder_};
     for (qsizetype i = 1; i < focusOrder.size(); ++i)
         QWidget::setTabOrder(focusOrder[i - 1], focusOrder[i]);
     create_->setFocus();
@@ -204,6 +206,9 @@ QGroupBox* BookletForm::createLayoutGroup() {
 QGroupBox* BookletForm::createPrinterGroup() {
     printerGroup_ = named(new QGroupBox(QStringLiteral("Stampante")), "Stampante");
     oneFile_ = named(new QRadioButton(QStringLiteral("&Un file, per il fronte-retro")), "UnFile");
+    edge_ = named(new QComboBox, "Bordo");
+    edge_->addItems({QStringLiteral("sul lato corto"), QStringLiteral("sul lato lungo")});
+    edge_->setAccessibleName(QStringLiteral("Fronte-retro sul lato corto o sul lato lungo"));
     twoFiles_ = named(new QRadioButton(QStringLiteral("&Due file: fronti e retri")), "DueFile");
     testSheet_ = named(new QPushButton(QStringLiteral("Foglio di &prova")), "Prova");
     backs_ = named(new QGroupBox(QStringLiteral("Retri, stampando senza fronte-retro")), "Retri");
@@ -214,7 +219,11 @@ QGroupBox* BookletForm::createPrinterGroup() {
     backsLayout->addWidget(reversed_);
     backsLayout->addWidget(turned_);
     auto* layout = new QVBoxLayout(printerGroup_);
-    layout->addWidget(oneFile_);
+    auto* oneFileRow = new QHBoxLayout;
+    oneFileRow->addWidget(oneFile_);
+    oneFileRow->addWidget(edge_);
+    oneFileRow->addStretch();
+    layout->addLayout(oneFileRow);
     layout->addWidget(twoFiles_);
     layout->addWidget(testSheet_, 0, Qt::AlignLeft);
     layout->addWidget(backs_);
@@ -272,7 +281,8 @@ QGroupBox* BookletForm::createSheetGroup() {
 }
 
 QLayout* BookletForm::createRunRow() {
-    create_ = named(new QPushButton(QStringLiteral("&Crea l'opuscolo")), "Crea");
+    create_ = named(new QPushButton(QStringLiteral("Crea l'&opuscolo")), "Crea");
+    print_ = named(new QPushButton(QStringLiteral("S&tampa\u2026")), "Stampa");
     create_->setDefault(true);
     progress_ = named(new QProgressBar, "Avanzamento");
     progress_->setAccessibleName(QStringLiteral("Avanzamento"));
@@ -283,6 +293,7 @@ QLayout* BookletForm::createRunRow() {
     openFolder_ = named(new QPushButton(QStringLiteral("Apri la ca&rtella")), "ApriCartella");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(create_);
+    buttons->addWidget(print_);
     buttons->addWidget(progress_, 1);
     buttons->addWidget(cancel_);
     buttons->addStretch();
@@ -300,7 +311,9 @@ void BookletForm::connectControls() {
         connect(field, &QLineEdit::textChanged, this, &BookletForm::onLayoutChanged);
     connect(twoFiles_, &QRadioButton::toggled, this, &BookletForm::onChoicesChanged);
     connect(sheetChoices_, &SheetChoices::changed, this, &BookletForm::onLayoutChanged);
+    connect(edge_, &QComboBox::currentIndexChanged, this, &BookletForm::onLayoutChanged);
     connect(create_, &QPushButton::clicked, this, &BookletForm::onCreateClicked);
+    connect(print_, &QPushButton::clicked, this, &BookletForm::onPrintClicked);
     connect(testSheet_, &QPushButton::clicked, this, &BookletForm::onTestSheetClicked);
     connect(cancel_, &QPushButton::clicked, this, &BookletForm::onCancelClicked);
     connect(open_, &QPushButton::clicked, this, &BookletForm::onOpenClicked);
@@ -344,7 +357,10 @@ engine::BookletJob BookletForm::readJob() const {
          .sheetsPerSignature = engine::readSheetsPerSignature(signatures_->text().toStdString()),
          .creep = creep_->isEnabledTo(this) ? engine::readCreep(creep_->text().toStdString()) : 0,
          .reversedBacks = separate && reversed_->isChecked(),
-         .turnedBacks = separate && turned_->isChecked()});
+         .turnedBacks = separate && turned_->isChecked(),
+         // One file: the edge its backs are turned for.
+         .edge = !separate && edge_->currentIndex() == 1 ? std::optional(engine::Edge::Long)
+                                                         : std::nullopt});
 }
 
 bool BookletForm::showFaults(const engine::BookletJob& job, bool focus) {
@@ -381,6 +397,7 @@ void BookletForm::showOptionsThatApply() {
     creepLabel_->setEnabled(mode() == Mode::FourUp);
     creep_->setEnabled(mode() == Mode::FourUp);
     backs_->setVisible(twoFiles_->isChecked());
+    edge_->setEnabled(!twoFiles_->isChecked());
 }
 
 void BookletForm::showBlanks(const engine::BookletJob& job) {
@@ -403,7 +420,9 @@ void BookletForm::showInstructions(const engine::BookletJob& job) {
     drawing_->setMode(job.mode);
     drawing_->setRightToLeft(job.binding.rightToLeft);
     drawing_->setSheets(firstSignatureSheets(pageCount_, job.mode, perSignature));
-    QString text = QString::fromUtf8(job.separate ? separateTurnText : duplexTurnText);
+    QString text = QString::fromUtf8(job.separate                     ? separateTurnText
+                                     : job.edge == engine::Edge::Long ? longEdgeTurnText
+                                                                      : duplexTurnText);
     text += QLatin1Char(' ') + (perSignature > 0
                                     ? QString::fromUtf8(foldSignaturesText).arg(perSignature)
                                     : QString::fromUtf8(foldStackText));
@@ -538,7 +557,7 @@ void BookletForm::setChoicesEnabled(bool enabled) {
     for (QWidget* choice :
          {static_cast<QWidget*>(layoutGroup_), static_cast<QWidget*>(printerGroup_),
           static_cast<QWidget*>(thickGroup_), static_cast<QWidget*>(sheetChoices_),
-          static_cast<QWidget*>(create_)})
+          static_cast<QWidget*>(create_), static_cast<QWidget*>(print_)})
         choice->setEnabled(enabled);
 }
 
@@ -562,6 +581,20 @@ void BookletForm::openWithDesktop(const QString& target, const char* failure) {
                     opener->deleteLater();
             });
     opener->start(QString::fromLatin1(desktopOpener), {target});
+}
+
+void BookletForm::onPrintClicked() {
+    engine::BookletJob job = readJob();
+    if (!showFaults(job, true))
+        return;
+    // One booklet, on whatever edge the printer turns; the backs' options for feeding it by hand.
+    job.separate = false;
+    job.edge.reset();
+    job.reversedBacks = reversed_->isChecked();
+    job.turnedBacks = turned_->isChecked();
+    auto* dialog = new PrintDialog(job, engine_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
 }
 
 void BookletForm::onOpenClicked() {

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -72,12 +73,14 @@ private:
     void onFailed(const QString& message);
     void onCancelClicked();
     void endRun();
+    void onPrintClicked();
     void onOpenClicked();
     void onOpenFolderClicked();
     // Opens `target` with the desktop's program for it, or says that none could.
     void openWithDesktop(const QString& target, const char* failure);
 
     QString document_;
+    QString engine_;
     int pageCount_ = -1; // -1: the document can't be read
     QString proposed_;   // the signatures' size the window proposed, while the field holds it
     QStringList written_;
@@ -95,6 +98,7 @@ private:
     QRadioButton* eightUp_ = nullptr;
     QGroupBox* printerGroup_ = nullptr;
     QRadioButton* oneFile_ = nullptr;
+    QComboBox* edge_ = nullptr; // the edge a one-file booklet is turned on
     QRadioButton* twoFiles_ = nullptr;
     QPushButton* testSheet_ = nullptr;
     QGroupBox* backs_ = nullptr;
@@ -116,6 +120,7 @@ private:
     QLabel* result_ = nullptr;
     QPushButton* open_ = nullptr;
     QPushButton* openFolder_ = nullptr;
+    QPushButton* print_ = nullptr;
     SheetChoices* sheetChoices_ = nullptr;
 };
 

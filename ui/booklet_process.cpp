@@ -1,5 +1,6 @@
 #include "booklet_process.h"
 
+#include "engine_errors.h"
 #include "file_path.h"
 
 #include <QFile>
@@ -57,7 +58,7 @@ void BookletProcess::readOutput() {
 
 void BookletProcess::onFinished(int exitCode, int exitStatus) {
     readOutput();
-    const QString errors = QString::fromUtf8(process_->readAllStandardError()).trimmed();
+    const QString errors = engineErrors(*process_);
     const QStringList paths = written_;
     end();
     if (exitStatus == QProcess::NormalExit && exitCode == exitSuccess)

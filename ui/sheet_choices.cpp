@@ -46,7 +46,7 @@ SheetChoices::SheetChoices(QSizeF pageSize, QWidget* parent)
         paper_->addItem(shownName(named.name));
     paper_->addItem(QString::fromUtf8(customText));
     paper_->setCurrentText(QStringLiteral("A4"));
-    auto* paperLabel = new QLabel(QStringLiteral("Car&ta:"), this);
+    auto* paperLabel = new QLabel(QStringLiteral("&Carta:"), this);
     paperLabel->setObjectName(QStringLiteral("CartaDi"));
     paperLabel->setBuddy(paper_);
     customSize_->setPlaceholderText(QStringLiteral("320x450"));

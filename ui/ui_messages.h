@@ -24,6 +24,8 @@ inline constexpr const char* pdfFilter = "Documenti PDF (*.pdf *.PDF)";
 
 // How to turn the sheet, for a duplex printer and without one, then how to fold it.
 inline constexpr const char* duplexTurnText = "Stampa in fronte-retro girando sul lato corto.";
+inline constexpr const char* longEdgeTurnText =
+    "Stampa in fronte-retro girando sul lato lungo: i retri sono gi\u00e0 capovolti.";
 inline constexpr const char* separateTurnText =
     "Stampa i fronti, rimetti la pila nel vassoio girandola sul lato corto, poi stampa i retri.";
 // How to fold the printed stack: the sheets nest, the first outside, in both layouts.
@@ -57,5 +59,38 @@ inline constexpr const char* signaturesAdviceText =
 inline constexpr const char* testSheetQuestion =
     "Stampa %1, rimetti i due fogli nel vassoio come rimetterai la pila vera, poi stampa %2. "
     "Che cosa c'\u00e8 dietro \"FRONTE foglio 1\"?";
+
+// Printing from the window.
+inline constexpr const char* printTitle = "Stampa l'opuscolo";
+inline constexpr const char* printersWaitingText = "Ricerca delle stampanti\u2026";
+inline constexpr const char* noPrinterText =
+    "Nessuna stampante configurata: aggiungerne una nelle impostazioni di stampa del sistema, "
+    "oppure creare il PDF e stamparlo da un altro programma.";
+inline constexpr const char* defaultPrinterText = "%1 (predefinita)";
+// What Plicora will do on the printer chosen, by the way it prints.
+inline constexpr const char* shortEdgePlanText =
+    "Plicora stamper\u00e0 l'opuscolo in fronte-retro girando sul lato corto, sulla carta scelta, "
+    "senza "
+    "ridimensionare.";
+inline constexpr const char* longEdgePlanText =
+    "Questa stampante gira il foglio sul lato lungo: Plicora stamper\u00e0 l'opuscolo in "
+    "fronte-retro con i retri gi\u00e0 capovolti, sulla carta scelta, senza ridimensionare.";
+inline constexpr const char* byHandPlanText =
+    "Questa stampante stampa su un solo lato: Plicora stamper\u00e0 prima i fronti, poi "
+    "mostrer\u00e0 come rimettere la pila nel vassoio per i retri.";
+// A job's state; %1 is the job, as CUPS names it.
+inline constexpr const char* jobQueuedText = "Lavoro %1: in coda";
+inline constexpr const char* jobPrintingText = "Lavoro %1: in stampa";
+inline constexpr const char* jobPrintedText = "Lavoro %1: stampato";
+inline constexpr const char* printPreparingText = "Preparazione della stampa\u2026";
+inline constexpr const char* backsNotSentText = "Retri non stampati: nulla inviato dopo i fronti.";
+// Between the fronts and the backs printed by hand.
+inline constexpr const char* putBackText =
+    "Quando sono usciti tutti i fronti, prendi la pila cos\u00ec com'\u00e8 e rimettila nel "
+    "vassoio girandola sul lato corto, come nel disegno (e come i fogli di prova). Poi premi "
+    "\"Continua\" per stampare i retri.";
+inline constexpr const char* putBackAnswerText =
+    "Nel foglio di prova il retro del foglio 1 \u00e8 uscito cos\u00ec: Plicora manda i retri "
+    "in modo che questa volta escano diritti e in ordine.";
 
 } // namespace plicora

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/types.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace plicora::testing {
+
+// A job a test printer received: its document, and its IPP attributes by name (as
+// ippeveprinter hands them to its print command, "sides", "copies", "media-col"...).
+struct ReceivedJob {
+    std::filesystem::path document;
+    std::map<std::string, std::string> attributes;
+};
+
+// A CUPS world of its own for the printing tests: a private cupsd (configuration, socket, spool
+// and port in a temporary folder), reached through CUPS_SERVER, which this sets for the process
+// and its children, and queues made with `lpadmin -m everywhere` on ippeveprinter printers that
+// keep every job. ippeveprinter needs DNS-SD: when no avahi-daemon runs, a D-Bus system bus of
+// its own and an avahi-daemon are started too. Everything started is stopped with it.
+class CupsWorld {
+public:
+    // One printer and its queue: `duplex` or one-sided.
+    struct PrinterSpec {
+        std::string name;
+        bool duplex;
+    };
+
+    // Starts the world with `printers`, the first one the default.
+    explicit CupsWorld(const std::vector<PrinterSpec>& printers);
+    ~CupsWorld();
+    CupsWorld(const CupsWorld&) = delete;
+    CupsWorld& operator=(const CupsWorld&) = delete;
+
+    // The jobs printer `name` has received so far, in the order received.
+    std::vector<ReceivedJob> jobs(const std::string& name) const;
+    // Waits until printer `name` has received `count` jobs (at most a few seconds); the jobs.
+    std::vector<ReceivedJob> waitForJobs(const std::string& name, std::size_t count) const;
+    // Runs a CUPS administration command (lpadmin, cupsdisable...) on this world's scheduler.
+    void administer(const std::string& command) const;
+    // Waits until CUPS has no job left unfinished, cancelling what remains after a while.
+    void settle() const;
+
+private:
+    pid_t spawn(const std::vector<std::string>& arguments);
+    std::filesystem::path jobFolder(const std::string& name) const;
+
+    TemporaryDirectory folder_;
+    std::vector<pid_t> started_; // in the order started, stopped in reverse
+    std::string previousServer_;
+};
+
+// The printers of the tests' world: the default one, duplex, and one printing one side only.
+inline constexpr const char* duplexPrinter = "Fronteretro";
+inline constexpr const char* oneSidedPrinter = "Unlato";
+
+// A suite's one CUPS world, with the tests' two printers, started before its first test and stopped
+// after its last, with a check that none of the processes a world starts outlives it.
+class CupsWorldEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The world of the suite running.
+    static CupsWorld& world();
+
+private:
+    std::vector<bool> runningBefore_;
+};
+
+} // namespace plicora::testing

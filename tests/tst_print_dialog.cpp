@@ -1,0 +1,181 @@
+// The print dialog and the booklet window's print button, with the real engine printing on a
+// CUPS world of the test's own.
+#include "cups_world.h"
+#include "test_support.h"
+#include "window_test_support.h"
+
+#include "tools/numbered_pdf/numbered_pdf.h"
+#include "ui/booklet_form.h"
+#include "ui/manual_duplex_dialog.h"
+#include "ui/print_dialog.h"
+#include "ui/ui_messages.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include <gtest/gtest.h>
+
+using namespace plicora;
+using namespace plicora::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+const QString engineProgram = QStringLiteral(PLICORA_ENGINE);
+
+const auto* const environment = ::testing::AddGlobalTestEnvironment(new CupsWorldEnvironment);
+
+CupsWorld& world() {
+    return CupsWorldEnvironment::world();
+}
+
+// Whether printer `name` receives `count` jobs in all, the window's events going on meanwhile.
+bool receives(const char* name, std::size_t count) {
+    return waitUntil([&] { return world().jobs(name).size() >= count; }, 20000) &&
+           world().jobs(name).size() == count;
+}
+
+// Whether printer `name` still has `count` jobs after a while of the window's events.
+bool stillHas(const char* name, std::size_t count) {
+    waitUntil([] { return false; }, 300);
+    return world().jobs(name).size() == count;
+}
+
+class PrintDialogTest : public ::testing::Test {
+protected:
+    PrintDialogTest() {
+        writeNumberedPdf(document_, std::vector<NumberedPage>(8));
+        dialog_.show();
+    }
+    ~PrintDialogTest() override {
+        dialog_.close();
+        deleteClosedWindows();
+        world().settle();
+    }
+
+    QComboBox* printers() { return child<QComboBox>(&dialog_, "Stampanti"); }
+    QString fate() { return child<QLabel>(&dialog_, "Esito")->text(); }
+    bool listed() {
+        return waitUntil([&] { return printers()->count() == 2; });
+    }
+    // Chooses the printer `name` and presses "Stampa".
+    void print(const char* name) {
+        ASSERT_TRUE(listed());
+        printers()->setCurrentIndex(name == std::string(duplexPrinter) ? 0 : 1);
+        child<QPushButton>(&dialog_, "Stampa")->click();
+    }
+
+    const TemporaryDirectory folder_;
+    const std::string document_ = (folder_.path() / "tesi.pdf").string();
+    PrintDialog dialog_{{.document = document_}, engineProgram, nullptr};
+};
+
+TEST_F(PrintDialogTest, listsThePrintersWithTheDefaultChosenAndSaysWhatItWillDo) {
+    ASSERT_TRUE(listed());
+    EXPECT_EQ(printers()->currentText(), "Fronteretro (predefinita)");
+    const std::pair<int, const char*> plans[] = {{1, byHandPlanText}, {0, shortEdgePlanText}};
+    for (const auto& [index, plan] : plans) {
+        printers()->setCurrentIndex(index);
+        EXPECT_EQ(child<QLabel>(&dialog_, "Piano")->text(), QString::fromUtf8(plan));
+    }
+    EXPECT_TRUE(child<QPushButton>(&dialog_, "Stampa")->isEnabled());
+}
+
+TEST_F(PrintDialogTest, printsOnADuplexPrinterAndFollowsTheJob) {
+    const std::size_t before = world().jobs(duplexPrinter).size();
+    child<QSpinBox>(&dialog_, "Copie")->setValue(3);
+    print(duplexPrinter);
+    // The job's state as CUPS tells it, printing or printed.
+    EXPECT_TRUE(waitUntil([&] {
+        return fate().startsWith("Lavoro Fronteretro-") &&
+               (fate().contains(": in stampa") || fate().endsWith(": stampato"));
+    })) << fate().toStdString();
+    ASSERT_TRUE(receives(duplexPrinter, before + 1));
+    const std::vector<ReceivedJob> jobs = world().jobs(duplexPrinter);
+    EXPECT_EQ(jobs.back().attributes.at("sides"), "two-sided-short-edge");
+    EXPECT_EQ(jobs.back().attributes.at("copies"), "3");
+    EXPECT_TRUE(waitUntil([&] { return child<QPushButton>(&dialog_, "Stampa")->isEnabled(); }));
+}
+
+struct ByHandCase {
+    const char* name;
+    const char* button;
+    std::size_t jobs;
+};
+
+class PrintingByHand : public PrintDialogTest, public ::testing::WithParamInterface<ByHandCase> {};
+
+TEST_P(PrintingByHand, showsHowToPutTheStackBackAndSendsTheBacksOnlyOnContinue) {
+    const std::size_t before = world().jobs(oneSidedPrinter).size();
+    print(oneSidedPrinter);
+    ASSERT_TRUE(waitUntil([] { return visibleWindow("RimettiPila") != nullptr; }));
+    QWidget* putBack = visibleWindow("RimettiPila");
+    EXPECT_FALSE(child<QLabel>(putBack, "Disegno")->pixmap().isNull());
+    EXPECT_TRUE(receives(oneSidedPrinter, before + 1));
+    EXPECT_TRUE(stillHas(oneSidedPrinter, before + 1)); // the backs wait for the user
+    child<QPushButton>(putBack, GetParam().button)->click();
+    const std::size_t expected = before + GetParam().jobs;
+    EXPECT_TRUE(receives(oneSidedPrinter, expected));
+    EXPECT_TRUE(waitUntil([&] { return child<QPushButton>(&dialog_, "Stampa")->isEnabled(); }));
+    EXPECT_TRUE(stillHas(oneSidedPrinter, expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, PrintingByHand,
+                         ::testing::Values(ByHandCase{"continued", "Continua", 2},
+                                           ByHandCase{"cancelled", "Annulla", 1}),
+                         caseName<ByHandCase>);
+
+TEST_F(PrintDialogTest, saysWhyAStoppedPrinterPrintsNothing) {
+    world().administer("cupsdisable -r 'carta inceppata' Fronteretro");
+    print(duplexPrinter);
+    const bool said = waitUntil([&] { return fate().contains("ferma"); });
+    world().administer("cupsenable Fronteretro");
+    EXPECT_TRUE(said) << fate().toStdString();
+    EXPECT_EQ(fate(), "La stampante \u00abFronteretro\u00bb \u00e8 ferma (carta inceppata)");
+}
+
+// The test sheet's answer shows beside how to put the stack back, when it asked for anything.
+TEST(ManualDuplexDialogTest, showsTheTestSheetsAnswerWhenThereIsOne) {
+    const std::tuple<bool, bool, bool> rows[] = {
+        {false, false, false}, {true, false, true}, {false, true, true}, {true, true, true}};
+    for (const auto& [reversed, turned, shown] : rows) {
+        const ManualDuplexDialog dialog(reversed, turned, nullptr);
+        const auto* answer = dialog.findChild<QLabel*>(QStringLiteral("RispostaProva"));
+        EXPECT_EQ(answer != nullptr, shown) << reversed << turned;
+        EXPECT_FALSE(child<QLabel>(&dialog, "Disegno")->pixmap().isNull());
+    }
+}
+
+TEST(PrintDialogWithoutCups, saysSoAndOffersNothingToPrint) {
+    const QByteArray server = qgetenv("CUPS_SERVER");
+    qputenv("CUPS_SERVER", "/nessuno/cups.sock");
+    PrintDialog dialog({.document = "tesi.pdf"}, engineProgram, nullptr);
+    qputenv("CUPS_SERVER", server);
+    dialog.show();
+    EXPECT_TRUE(waitUntil([&] {
+        return child<QLabel>(&dialog, "Esito")->text() ==
+               "Nessun servizio di stampa raggiungibile: CUPS non risponde (/nessuno/cups.sock)";
+    })) << child<QLabel>(&dialog, "Esito")->text().toStdString();
+    EXPECT_EQ(child<QComboBox>(&dialog, "Stampanti")->count(), 0);
+    EXPECT_FALSE(child<QPushButton>(&dialog, "Stampa")->isEnabled());
+}
+
+TEST(BookletFormPrinting, opensThePrintDialogAndDrawsTheEdgeChosen) {
+    const TemporaryDirectory folder;
+    const fs::path document = folder.path() / "doc.pdf";
+    writeNumberedPdf(document, std::vector<NumberedPage>(8));
+    BookletForm form(QString::fromStdString(document.string()), Mode::FourUp, engineProgram);
+    form.show();
+    child<QComboBox>(&form, "Bordo")->setCurrentIndex(1);
+    EXPECT_TRUE(
+        child<QLabel>(&form, "Istruzioni")->text().startsWith(QString::fromUtf8(longEdgeTurnText)));
+    child<QPushButton>(&form, "Stampa")->click();
+    EXPECT_NE(form.findChild<PrintDialog*>(QStringLiteral("StampaOpuscolo")), nullptr);
+    EXPECT_TRUE(waitUntil([&] {
+        return child<QComboBox>(form.findChild<PrintDialog*>(), "Stampanti")->count() == 2;
+    }));
+}
+
+} // namespace
