@@ -58,7 +58,9 @@ std::unique_ptr<Booklet> openBooklet(const BookletJob& job, bool turnedBacks) {
     const bool beforeBackCover = blanksBeforeBackCover(job.binding, pages, check.pageCount);
     if (check.adjusted)
         printErrorLine(roundingNotice(pages, check.pageCount, beforeBackCover));
-    if (const auto proposed = signaturesAdvice(job.mode, pages, job.sheetsPerSignature))
+    // A window gives the same advice in its own words, beside the field it is about.
+    if (const auto proposed = signaturesAdvice(job.mode, pages, job.sheetsPerSignature);
+        proposed && !job.bareMessages)
         printErrorLine(signaturesAdviceNotice(sheetCount(check.pageCount, job.mode), *proposed));
     if (check.adjusted && signatureCount(check.pageCount, job.mode, job.sheetsPerSignature) > 1)
         printErrorLine(beforeBackCover ? blanksBeforeBackCoverInLastSignatureMessage

@@ -53,7 +53,7 @@ struct BookletJob {
     bool reversedBacks = false; // separate only: the backs last sheet first
     bool turnedBacks = false;   // separate only: every back turned by 180 degrees
     bool testSheet = false;     // the test sheet, always in two files, instead of a document
-    bool bareMessages = false;  // error lines without errorLinePrefix, for a window to show
+    bool bareMessages = false;  // for a window: no errorLinePrefix, no advice it gives itself
     Paper paper = {};           // each sheet side is this paper in landscape
     Binding binding = {};       // a document only: which way it opens, where the blanks go
     // One file only: with Long every back is turned by 180 degrees. None: Short, or when
