@@ -58,15 +58,13 @@ void BookletProcess::readOutput() {
 
 void BookletProcess::onFinished(int exitCode, int exitStatus) {
     readOutput();
-    const QString errors = engineErrors(*process_);
+    const std::optional<QString> failure = engineFailure(*process_, exitCode, exitStatus);
     const QStringList paths = written_;
     end();
-    if (exitStatus == QProcess::NormalExit && exitCode == exitSuccess)
-        Q_EMIT succeeded(paths);
-    else if (exitStatus == QProcess::NormalExit && exitCode == exitFailure && !errors.isEmpty())
-        Q_EMIT failed(errors);
+    if (failure)
+        Q_EMIT failed(*failure);
     else
-        Q_EMIT failed(QString::fromUtf8(engine::diedMessage));
+        Q_EMIT succeeded(paths);
 }
 
 void BookletProcess::onStartFailed() {

@@ -1,11 +1,19 @@
 #include "engine_errors.h"
 
+#include "console/console.h"
+#include "engine/engine_interface.h"
+
 #include <QProcess>
 
 namespace plicora {
 
-QString engineErrors(QProcess& process) {
-    return QString::fromUtf8(process.readAllStandardError()).trimmed();
+std::optional<QString> engineFailure(QProcess& process, int exitCode, int exitStatus) {
+    const QString errors = QString::fromUtf8(process.readAllStandardError()).trimmed();
+    if (exitStatus == QProcess::NormalExit && exitCode == exitSuccess)
+        return std::nullopt;
+    if (exitStatus == QProcess::NormalExit && exitCode == exitFailure && !errors.isEmpty())
+        return errors;
+    return QString::fromUtf8(engine::diedMessage);
 }
 
 } // namespace plicora

@@ -2,12 +2,16 @@
 
 #include <QString>
 
+#include <optional>
+
 class QProcess;
 
 namespace plicora {
 
-// The messages the engine run as `process` wrote on standard error, one a line; asked for bare
-// (BookletJob::bareMessages), they have no command line's name before them.
-QString engineErrors(QProcess& process);
+// How the engine run as `process` ended, with `exitCode` and `exitStatus` (a
+// QProcess::ExitStatus): nothing when it succeeded; else the messages it wrote on standard error,
+// one a line (bare, as BookletJob::bareMessages asks), or engine::diedMessage when it died or
+// failed without a word.
+std::optional<QString> engineFailure(QProcess& process, int exitCode, int exitStatus);
 
 } // namespace plicora

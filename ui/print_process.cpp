@@ -74,20 +74,17 @@ void PrintProcess::readOutput() {
 
 void PrintProcess::onFinished(int exitCode, int exitStatus) {
     readOutput();
-    const QString errors = engineErrors(*process_);
-    const bool done = exitStatus == QProcess::NormalExit && exitCode == exitSuccess;
-    const bool told =
-        exitStatus == QProcess::NormalExit && exitCode == exitFailure && !errors.isEmpty();
+    const std::optional<QString> failure = engineFailure(*process_, exitCode, exitStatus);
     const QList<engine::Printer> printers = printers_;
     process_->disconnect(this);
     process_->deleteLater();
     process_ = nullptr;
-    if (done && listing_)
+    if (failure)
+        Q_EMIT failed(*failure);
+    else if (listing_)
         Q_EMIT printersListed(printers);
-    else if (done)
-        Q_EMIT printed();
     else
-        Q_EMIT failed(told ? errors : QString::fromUtf8(engine::diedMessage));
+        Q_EMIT printed();
 }
 
 } // namespace plicora
