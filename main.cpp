@@ -5,9 +5,9 @@
 #include "console/console.h"
 #include "files/standard_streams.h"
 #include "ui/application_setup.h"
-#include "ui/booklet_window.h"
-#include "ui/file_path.h"
-#include "ui/form1.h"
+#include "ui/booklet/booklet_window.h"
+#include "ui/calculator/form1.h"
+#include "ui/shared/file_path.h"
 
 #include <QApplication>
 

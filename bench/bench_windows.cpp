@@ -3,7 +3,7 @@
 // Form3's button at 32,760 pages, from the click to the output box repainted, on Xvfb, as it
 // fills up. Needs DISPLAY to name an X server (scripts/bench starts Xvfb).
 #include "ui/application_setup.h"
-#include "ui/calculator_form.h"
+#include "ui/calculator/calculator_form.h"
 
 #include <QApplication>
 #include <QEventLoop>

@@ -3,7 +3,7 @@
 #include "cli_messages.h"
 #include "command_options.h"
 #include "console/console.h"
-#include "engine/engine_interface.h"
+#include "engine/engine_protocol.h"
 #include "paper_option.h"
 #include "signature_option.h"
 
@@ -18,7 +18,7 @@ namespace {
 
 // Runs the engine in this process's place, so that its memory is all the command takes. Returns
 // only when it could not be started.
-int handOver(const engine::BookletJob& job) {
+int handOver(const BookletJob& job) {
     const std::filesystem::path program = engine::enginePath();
     std::vector<std::string> args = engine::arguments(job);
     std::vector<char*> argv{const_cast<char*>(engine::programName)};
@@ -48,15 +48,15 @@ int optionNumber(const CommandOptions& options, const QString& name,
     if (!options.isSet(name))
         return 0;
     const std::string text = options.value(name);
-    return text.empty() ? engine::unreadableNumber : read(text);
+    return text.empty() ? unreadableNumber : read(text);
 }
 
 // The edge --bordo asks for, if given; throws UsageError for anything but its two words.
-std::optional<engine::Edge> edge(const CommandOptions& options, const QString& name) {
+std::optional<Edge> edge(const CommandOptions& options, const QString& name) {
     if (!options.isSet(name))
         return std::nullopt;
     const std::string text = options.value(name);
-    if (const auto edge = engine::readEdge(text))
+    if (const auto edge = readEdge(text))
         return edge;
     throw UsageError(edgeValueMessage(text));
 }
@@ -71,13 +71,11 @@ std::string printer(const CommandOptions& options) {
 
 // The copies --copie asks for: 1 when not given.
 int copies(const CommandOptions& options) {
-    return options.isSet(copiesName) ? engine::readCopies(options.value(copiesName)) : 1;
+    return options.isSet(copiesName) ? readCopies(options.value(copiesName)) : 1;
 }
 
 // The command line's words for what is wrong with `job`, with the options as `options` hold them.
-std::string faultMessage(engine::JobFault fault, const engine::BookletJob& job,
-                         const CommandOptions& options) {
-    using engine::JobFault;
+std::string faultMessage(JobFault fault, const BookletJob& job, const CommandOptions& options) {
     switch (fault) {
     case JobFault::NoDocument:
         return noDocumentMessage;
@@ -113,8 +111,8 @@ std::string faultMessage(engine::JobFault fault, const engine::BookletJob& job,
 }
 
 // Hands `job` over to the engine, unless the engine's rules refuse it: a usage error then.
-int judgedHandOver(const engine::BookletJob& job, const CommandOptions& options) {
-    if (const std::vector<engine::JobFault> faults = engine::jobFaults(job); !faults.empty())
+int judgedHandOver(const BookletJob& job, const CommandOptions& options) {
+    if (const std::vector<JobFault> faults = jobFaults(job); !faults.empty())
         throw UsageError(faultMessage(faults.front(), job, options));
     return handOver(job);
 }
@@ -154,8 +152,8 @@ int runBookletCommand(const QStringList& arguments) {
          .document = documents.empty() ? std::string() : documents.front(),
          .output = output(options, outputName),
          .separate = options.isSet(separate),
-         .sheetsPerSignature = optionNumber(options, signatures, engine::readSheetsPerSignature),
-         .creep = optionNumber(options, creep, engine::readCreep),
+         .sheetsPerSignature = optionNumber(options, signatures, readSheetsPerSignature),
+         .creep = optionNumber(options, creep, readCreep),
          .reversedBacks = options.isSet(reversedBacks),
          .turnedBacks = options.isSet(turnedBacks),
          .paper = chosenPaper(options),

@@ -1,10 +1,10 @@
 #include "cli_messages.h"
 
 #include "console/console.h"
+#include "core/booklet_job.h"
 #include "core/number_text.h"
 #include "core/paper.h"
 #include "core/sheet_sides.h"
-#include "engine/engine_interface.h"
 #include "output/calculation.h"
 
 namespace plicora {
@@ -41,7 +41,7 @@ std::string signaturesValueMessage(std::string_view value) {
 }
 
 std::string creepValueMessage(std::string_view value) {
-    return "--scorrimento vuole i millimetri da 0 a " + decimalText(engine::creepMaxMillimetres) +
+    return "--scorrimento vuole i millimetri da 0 a " + decimalText(creepMaxMillimetres) +
            ", con la virgola o il punto e al massimo due decimali (per esempio 1,5), non '" +
            echoed(value) + "'";
 }
@@ -60,8 +60,8 @@ std::string edgeValueMessage(std::string_view value) {
 }
 
 std::string copiesValueMessage(std::string_view value) {
-    return "--copie vuole un numero da 1 a " + decimalText(engine::copiesMax) + ", non '" +
-           echoed(value) + "'";
+    return "--copie vuole un numero da 1 a " + decimalText(copiesMax) + ", non '" + echoed(value) +
+           "'";
 }
 
 std::string creepFourUpOnlyMessage() {

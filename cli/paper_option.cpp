@@ -2,7 +2,7 @@
 
 #include "cli_messages.h"
 #include "console/console.h"
-#include "engine/engine_interface.h"
+#include "core/booklet_job.h"
 
 namespace plicora {
 namespace {
@@ -19,7 +19,7 @@ Paper chosenPaper(const CommandOptions& options) {
     if (!options.isSet(name))
         return {};
     const std::string text = options.value(name);
-    if (const auto paper = engine::readPaper(text))
+    if (const auto paper = readPaper(text))
         return *paper;
     throw UsageError(paperValueMessage(text));
 }

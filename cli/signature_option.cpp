@@ -2,7 +2,7 @@
 
 #include "cli_messages.h"
 #include "console/console.h"
-#include "engine/engine_interface.h"
+#include "core/booklet_job.h"
 
 namespace plicora {
 namespace {
@@ -19,8 +19,8 @@ int sheetsPerSignature(const CommandOptions& options) {
     if (!options.isSet(name))
         return 0;
     const std::string text = options.value(name);
-    const int sheets = engine::readSheetsPerSignature(text);
-    if (sheets == 0 || !engine::signaturesInRange(sheets)) // given, so not blank
+    const int sheets = readSheetsPerSignature(text);
+    if (sheets == 0 || !signaturesInRange(sheets)) // given, so not blank
         throw UsageError(signaturesValueMessage(text));
     return sheets;
 }

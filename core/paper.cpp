@@ -1,9 +1,36 @@
 #include "paper.h"
 
 #include <algorithm>
+#include <cctype>
+#include <charconv>
 #include <cmath>
 
 namespace plicora {
+namespace {
+
+// Reads a whole decimal number; nothing when `text` is anything else.
+std::optional<int> readInt(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+bool equalIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+// Whether a custom paper's side, in hundredths of a millimetre, is whole millimetres in range.
+bool customSideFits(int hundredths) {
+    return hundredths % 100 == 0 && hundredths >= paperMinMillimetres * 100 &&
+           hundredths <= paperMaxMillimetres * 100;
+}
+
+} // namespace
 
 std::optional<NamedPaper> namedPaper(const Paper& paper) {
     for (const NamedPaper& named : namedPapers)
@@ -46,6 +73,33 @@ std::string mediaName(const Paper& paper) {
     const int longer = std::max(paper.width, paper.height) / 100;
     const std::string size = std::to_string(shorter) + "x" + std::to_string(longer) + "mm";
     return "custom_" + size + "_" + size;
+}
+
+std::optional<Paper> readPaper(std::string_view text) {
+    for (const NamedPaper& named : namedPapers)
+        if (equalIgnoringCase(text, named.name))
+            return named.paper;
+    const std::size_t cross = text.find_first_of("xX");
+    if (cross == std::string_view::npos)
+        return std::nullopt;
+    const auto width = readInt(text.substr(0, cross)), height = readInt(text.substr(cross + 1));
+    // Checked in millimetres first, so that no size overflows in hundredths.
+    if (!width || !height || *width > paperMaxMillimetres || *height > paperMaxMillimetres)
+        return std::nullopt;
+    const Paper paper{*width * 100, *height * 100};
+    if (!acceptedPaper(paper))
+        return std::nullopt;
+    return paper;
+}
+
+std::string paperText(const Paper& paper) {
+    if (const auto named = namedPaper(paper))
+        return std::string(named->name);
+    return std::to_string(paper.width / 100) + "x" + std::to_string(paper.height / 100);
+}
+
+bool acceptedPaper(const Paper& paper) {
+    return namedPaper(paper) || (customSideFits(paper.width) && customSideFits(paper.height));
 }
 
 } // namespace plicora

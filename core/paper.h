@@ -69,6 +69,18 @@ inline double fitScale(double width, double height, CellSize cell) {
     return std::min(cell.width / width, cell.height / height);
 }
 
+// The paper `text` names: A3, A4, A5, letter, legal or tabloid in any case, or WIDTHxHEIGHT in
+// whole millimetres (an "x" or "X" between them); nothing for anything else or a custom side out
+// of range.
+std::optional<Paper> readPaper(std::string_view text);
+
+// The name readPaper reads `paper` back from.
+std::string paperText(const Paper& paper);
+
+// Whether a booklet can be printed on `paper`: a named paper, or whole millimetres from
+// paperMinMillimetres to paperMaxMillimetres a side.
+bool acceptedPaper(const Paper& paper);
+
 // The named paper a page of `width` x `height` points is, either way up, to within a point or
 // two of rounding.
 std::optional<NamedPaper> pagePaper(double width, double height);

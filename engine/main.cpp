@@ -1,5 +1,5 @@
 // plicora-opuscolo: the booklet engine, a program of its own so that no window loads a PDF
-// library and no document can take a window down. See engine_interface.h for how it is run.
+// library and no document can take a window down. See engine_protocol.h for how it is run.
 #include "booklet_run.h"
 #include "console/failure.h"
 #include "console/signals.h"
@@ -18,7 +18,7 @@ int main(int argc, char* argv[]) {
     // Only a window asks for the printers, and shows what went wrong in its own words.
     if (argc == 2 && argv[1] == engine::listPrintersOption)
         return runReporting([]() -> int { engine::listPrinters(); }, std::string_view());
-    engine::BookletJob job;
+    BookletJob job;
     if (const int status = runReporting(
             [&] {
                 job = engine::readArguments(std::vector<std::string_view>(argv + 1, argv + argc));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine_interface.h"
+#include "engine_protocol.h"
 
 namespace plicora::engine {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/engine_interface.h"
+#include "core/booklet_job.h"
 
 #include <optional>
 #include <vector>
@@ -16,12 +16,11 @@ struct JobRuleCase {
     const char* creep;      // as typed; nullptr: not given
     bool separate;
     bool reversedBacks;
-    std::optional<engine::JobFault> fault;
+    std::optional<JobFault> fault;
     bool inWindow = true; // false: the window hides or disables what the case needs
 };
 
 inline const std::vector<JobRuleCase>& jobRuleCases() {
-    using engine::JobFault;
     static const std::vector<JobRuleCase> cases{
         {"plain", Mode::FourUp, nullptr, nullptr, false, false, std::nullopt},
         {"signatures", Mode::EightUp, "8", nullptr, false, false, std::nullopt},

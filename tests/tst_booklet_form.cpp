@@ -3,14 +3,14 @@
 #include "test_support.h"
 #include "window_test_support.h"
 
-#include "engine/engine_interface.h"
+#include "engine/engine_protocol.h"
 #include "imposition/imposition_messages.h"
 #include "job_rules.h"
 #include "tools/numbered_pdf/numbered_pdf.h"
-#include "ui/booklet_form.h"
-#include "ui/calculator_form.h"
-#include "ui/caption_fit.h"
-#include "ui/form1.h"
+#include "ui/booklet/booklet_form.h"
+#include "ui/calculator/calculator_form.h"
+#include "ui/calculator/caption_fit.h"
+#include "ui/calculator/form1.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -329,7 +329,7 @@ std::string joined(const std::vector<std::string>& args) {
 struct OptionsCase {
     const char* name;
     std::function<void(BookletForm&)> set;
-    engine::BookletJob job; // without the document, which the test adds
+    BookletJob job; // without the document, which the test adds
 };
 
 class Options : public ::testing::TestWithParam<OptionsCase> {};
@@ -346,7 +346,7 @@ TEST_P(Options, reachTheEngineAndThePreview) {
     child<QPushButton>(&form, "Crea")->click();
     ASSERT_TRUE(waitUntil([&] { return child<QPushButton>(&form, "Apri")->isVisible(); }));
 
-    engine::BookletJob job = c.job;
+    BookletJob job = c.job;
     job.document = document.string();
     job.progress = true;
     job.bareMessages = true;        // every run: the window shows the engine's messages as they are
@@ -446,7 +446,7 @@ TEST(JobRules, areTheJudgesInTheWindowsWords) {
         EXPECT_EQ(error->isVisible(), c.fault.has_value()) << c.name;
         if (!c.fault)
             continue;
-        const bool signatures = c.fault == engine::JobFault::SignaturesOutOfRange;
+        const bool signatures = c.fault == JobFault::SignaturesOutOfRange;
         EXPECT_EQ(error->text(), signatures ? "Fogli per fascicolo: un numero da 1 a 500, o vuoto"
                                             : "Scorrimento: da 0 a 5 mm, come 0,5")
             << c.name;

@@ -4,7 +4,7 @@
 #include "core/user_error.h"
 #include "files/file_writer.h"
 #include "output/listing.h"
-#include "ui/calculator_form.h"
+#include "ui/calculator/calculator_form.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -431,7 +431,6 @@ INSTANTIATE_TEST_SUITE_P(
 // The rules of a job, as the command line words them: the engine runs (and finds no document)
 // only when the judge lets the job through.
 TEST(JobRules, areTheJudgesInTheCommandLinesWords) {
-    using engine::JobFault;
     for (const JobRuleCase& c : jobRuleCases()) {
         std::vector<std::string> arguments{"opuscolo", "--modo", c.mode == Mode::FourUp ? "4" : "8",
                                            "/manca/doc.pdf"};

@@ -4,11 +4,11 @@
 #include "window_test_support.h"
 
 #include "tools/numbered_pdf/numbered_pdf.h"
-#include "ui/booklet_form.h"
-#include "ui/calculator_form.h"
-#include "ui/caption_fit.h"
-#include "ui/fonts.h"
-#include "ui/form1.h"
+#include "ui/booklet/booklet_form.h"
+#include "ui/calculator/calculator_form.h"
+#include "ui/calculator/caption_fit.h"
+#include "ui/calculator/fonts.h"
+#include "ui/calculator/form1.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -3,7 +3,7 @@
 
 #include "files/file_writer.h"
 #include "tools/numbered_pdf/numbered_pdf.h"
-#include "ui/calculator_form.h"
+#include "ui/calculator/calculator_form.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -4,7 +4,7 @@
 #include "core/page_count.h"
 #include "core/sheet_sides.h"
 #include "imposition/side_layout.h"
-#include "ui/ui_messages.h"
+#include "ui/shared/ui_messages.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 #include "window_test_support.h"
 
 #include "ui/after_first_paint.h"
-#include "ui/form1.h"
-#include "ui/pixel_runs.h"
-#include "ui/wrapping_button.h"
+#include "ui/calculator/form1.h"
+#include "ui/calculator/pixel_runs.h"
+#include "ui/calculator/wrapping_button.h"
 
 #include <QApplication>
 #include <QFileDialog>

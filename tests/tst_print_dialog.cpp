@@ -5,10 +5,10 @@
 #include "window_test_support.h"
 
 #include "tools/numbered_pdf/numbered_pdf.h"
-#include "ui/booklet_form.h"
-#include "ui/manual_duplex_dialog.h"
-#include "ui/print_dialog.h"
-#include "ui/ui_messages.h"
+#include "ui/booklet/booklet_form.h"
+#include "ui/printing/manual_duplex_dialog.h"
+#include "ui/printing/print_dialog.h"
+#include "ui/shared/ui_messages.h"
 
 #include <QComboBox>
 #include <QLabel>

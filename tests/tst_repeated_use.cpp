@@ -1,7 +1,7 @@
 #include "window_test_support.h"
 
-#include "ui/calculator_form.h"
-#include "ui/form1.h"
+#include "ui/calculator/calculator_form.h"
+#include "ui/calculator/form1.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
-#include "accessibility.h"
+#include "ui/accessibility.h"
 
-#include "output_box.h"
-#include "output_box_accessible.h"
+#include "ui/calculator/output_box.h"
+#include "ui/calculator/output_box_accessible.h"
 
 #include <QAccessibleWidget>
 #include <QVariant>

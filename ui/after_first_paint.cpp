@@ -1,4 +1,4 @@
-#include "after_first_paint.h"
+#include "ui/after_first_paint.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,9 +1,9 @@
-#include "application_setup.h"
+#include "ui/application_setup.h"
 
-#include "accessibility.h"
-#include "after_first_paint.h"
-#include "fonts.h"
-#include "qt_translation.h"
+#include "ui/accessibility.h"
+#include "ui/after_first_paint.h"
+#include "ui/calculator/fonts.h"
+#include "ui/qt_translation.h"
 
 #include <QApplication>
 #include <QIcon>

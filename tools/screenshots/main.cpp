@@ -1,10 +1,10 @@
 // Saves pictures of the real windows, in the states the documentation shows, without a display.
 #include "tools/numbered_pdf/numbered_pdf.h"
 #include "ui/application_setup.h"
-#include "ui/booklet_form.h"
-#include "ui/calculator_form.h"
-#include "ui/calculator_variant.h"
-#include "ui/form1.h"
+#include "ui/booklet/booklet_form.h"
+#include "ui/calculator/calculator_form.h"
+#include "ui/calculator/calculator_variant.h"
+#include "ui/calculator/form1.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "booklet_job.h"
+
+#include <optional>
+#include <string>
+
+namespace plicora {
+
+// What a printer CUPS knows can do, as far as a booklet needs.
+struct Printer {
+    std::string name;
+    bool isDefault = false;
+    bool shortEdge = false; // duplex, turning on the short edge
+    bool longEdge = false;  // duplex, turning on the long edge
+    friend bool operator==(const Printer&, const Printer&) = default;
+};
+
+// How a booklet goes onto a printer's paper.
+enum class PrintWay {
+    ShortEdge, // one job, both sides, turned on the short edge
+    LongEdge,  // one job, both sides, turned on the long edge with every back turned
+    ByHand,    // the fronts, then the stack put back by hand, then the backs
+};
+
+// How `job` prints on `printer`: the edge the job asks for, else the short edge where the
+// printer has it, then the long one; by hand without duplex, and always for the test sheet.
+// Nothing when the printer lacks the edge the job asks for.
+std::optional<PrintWay> printWay(const BookletJob& job, const Printer& printer);
+
+} // namespace plicora

@@ -1,0 +1,282 @@
+#include "engine_protocol.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace plicora::engine {
+namespace {
+
+constexpr std::string_view modeOption = "--modo";
+constexpr std::string_view outputOption = "--uscita";
+constexpr std::string_view separateOption = "--separati";
+constexpr std::string_view progressOption = "--avanzamento";
+constexpr std::string_view signaturesOption = "--fascicoli";
+constexpr std::string_view creepOption = "--scorrimento";
+constexpr std::string_view reversedBacksOption = "--retro-inverso";
+constexpr std::string_view turnedBacksOption = "--retro-capovolti";
+constexpr std::string_view testSheetOption = "--prova";
+constexpr std::string_view bareMessagesOption = "--senza-prefisso";
+constexpr std::string_view paperOption = "--carta";
+constexpr std::string_view rightToLeftOption = "--da-destra";
+constexpr std::string_view backCoverLastOption = "--quarta-di-copertina";
+constexpr std::string_view edgeOption = "--bordo";
+constexpr std::string_view printerOption = "--stampante";
+constexpr std::string_view copiesOption = "--copie";
+constexpr std::string_view printerPrefix = "stampante ";
+constexpr std::string_view jobPrefix = "lavoro ";
+constexpr std::string_view progressPrefix = "avanzamento ";
+
+// Reads a whole decimal number; nothing when `text` is anything else.
+std::optional<int> readInt(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+// The option a job breaking the rule `fault` is refused with.
+std::string_view faultOption(JobFault fault) {
+    switch (fault) {
+    case JobFault::NoDocument:
+        return "manca il documento";
+    case JobFault::TestSheetWithDocument:
+    case JobFault::TestSheetWithOptions:
+        return testSheetOption;
+    case JobFault::PaperNotAccepted:
+        return paperOption;
+    case JobFault::SignaturesOutOfRange:
+        return signaturesOption;
+    case JobFault::CreepOutOfRange:
+    case JobFault::CreepEightUp:
+        return creepOption;
+    case JobFault::BacksWithoutSeparate:
+        return reversedBacksOption;
+    case JobFault::EdgeWithTwoFiles:
+        return edgeOption;
+    case JobFault::CopiesOutOfRange:
+    case JobFault::CopiesWithoutPrinter:
+        return copiesOption;
+    case JobFault::PrinterWithTwoFiles:
+    case JobFault::PrinterToStandardOutput:
+        return printerOption;
+    case JobFault::TwoFilesToStandardOutput:
+    case JobFault::StandardInputWithoutOutput:
+        return outputOption;
+    }
+    return {};
+}
+
+// The word a job line gives `state`.
+std::string_view stateWord(JobState state) {
+    switch (state) {
+    case JobState::Queued:
+        return "in-coda";
+    case JobState::Printing:
+        return "in-stampa";
+    case JobState::Printed:
+        return "stampato";
+    }
+    return {};
+}
+
+constexpr JobState jobStates[] = {JobState::Queued, JobState::Printing, JobState::Printed};
+
+} // namespace
+
+std::vector<std::string> arguments(const BookletJob& job) {
+    std::vector<std::string> args{std::string(modeOption), job.mode == Mode::FourUp ? "4" : "8"};
+    if (!job.output.empty())
+        args.insert(args.end(), {std::string(outputOption), job.output});
+    if (job.separate)
+        args.emplace_back(separateOption);
+    if (job.progress)
+        args.emplace_back(progressOption);
+    if (job.sheetsPerSignature != 0)
+        args.insert(args.end(),
+                    {std::string(signaturesOption), std::to_string(job.sheetsPerSignature)});
+    if (job.creep != 0)
+        args.insert(args.end(), {std::string(creepOption), creepText(job.creep)});
+    if (job.reversedBacks)
+        args.emplace_back(reversedBacksOption);
+    if (job.turnedBacks)
+        args.emplace_back(turnedBacksOption);
+    if (job.bareMessages)
+        args.emplace_back(bareMessagesOption);
+    if (job.paper != Paper{})
+        args.insert(args.end(), {std::string(paperOption), paperText(job.paper)});
+    if (job.binding.rightToLeft)
+        args.emplace_back(rightToLeftOption);
+    if (job.binding.backCoverLast)
+        args.emplace_back(backCoverLastOption);
+    if (job.edge)
+        args.insert(args.end(),
+                    {std::string(edgeOption),
+                     std::string(*job.edge == Edge::Short ? shortEdgeText : longEdgeText)});
+    if (!job.printer.empty())
+        args.insert(args.end(), {std::string(printerOption), job.printer});
+    if (job.copies != 1)
+        args.insert(args.end(), {std::string(copiesOption), std::to_string(job.copies)});
+    if (job.testSheet) {
+        args.emplace_back(testSheetOption);
+        return args;
+    }
+    // A document whose name starts with "-" is still the document.
+    args.insert(args.end(), {"--", job.document});
+    return args;
+}
+
+BookletJob readArguments(std::span<const std::string_view> args) {
+    // Only programs call the engine, with arguments() made for them: anything else is refused
+    // plainly rather than explained.
+    const auto refuse = [](std::string_view what) {
+        throw UsageError("argomenti non validi: " + echoed(what));
+    };
+    BookletJob job;
+    bool modeGiven = false, documentGiven = false, optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        const bool option = !optionsEnded && arg.starts_with("-");
+        const bool takesValue = arg == modeOption || arg == outputOption ||
+                                arg == signaturesOption || arg == creepOption ||
+                                arg == paperOption || arg == edgeOption || arg == printerOption ||
+                                arg == copiesOption;
+        if (option && takesValue && i + 1 == args.size())
+            refuse(arg);
+        if (!option && documentGiven)
+            refuse(arg);
+        if (!option) {
+            job.document = arg;
+            documentGiven = true;
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == modeOption && (args[i + 1] == "4" || args[i + 1] == "8")) {
+            job.mode = args[++i] == "4" ? Mode::FourUp : Mode::EightUp;
+            modeGiven = true;
+        } else if (arg == outputOption && !args[i + 1].empty()) {
+            job.output = args[++i];
+        } else if (arg == separateOption) {
+            job.separate = true;
+        } else if (arg == progressOption) {
+            job.progress = true;
+        } else if (arg == signaturesOption) {
+            job.sheetsPerSignature = readSheetsPerSignature(args[++i]);
+        } else if (arg == creepOption) {
+            job.creep = readCreep(args[++i]);
+        } else if (arg == reversedBacksOption) {
+            job.reversedBacks = true;
+        } else if (arg == turnedBacksOption) {
+            job.turnedBacks = true;
+        } else if (arg == testSheetOption) {
+            job.testSheet = true;
+        } else if (arg == bareMessagesOption) {
+            job.bareMessages = true;
+        } else if (arg == paperOption && readPaper(args[i + 1])) {
+            job.paper = *readPaper(args[++i]);
+        } else if (arg == rightToLeftOption) {
+            job.binding.rightToLeft = true;
+        } else if (arg == backCoverLastOption) {
+            job.binding.backCoverLast = true;
+        } else if (arg == edgeOption && readEdge(args[i + 1])) {
+            job.edge = readEdge(args[++i]);
+        } else if (arg == printerOption && !args[i + 1].empty()) {
+            job.printer = args[++i];
+        } else if (arg == copiesOption && readInt(args[i + 1])) {
+            job.copies = *readInt(args[++i]);
+        } else {
+            refuse(arg);
+        }
+    }
+    if (!modeGiven)
+        refuse("manca --modo");
+    if (documentGiven && job.document.empty())
+        refuse("documento vuoto");
+    if (const std::vector<JobFault> faults = jobFaults(job); !faults.empty())
+        refuse(faultOption(faults.front()));
+    return job;
+}
+
+std::string progressLine(Progress progress) {
+    return std::string(progressPrefix) + std::to_string(progress.done) + " " +
+           std::to_string(progress.total) + "\n";
+}
+
+std::optional<Progress> readProgressLine(std::string_view line) {
+    if (!line.starts_with(progressPrefix))
+        return std::nullopt;
+    line.remove_prefix(progressPrefix.size());
+    const auto blank = line.find(' ');
+    if (blank == std::string_view::npos)
+        return std::nullopt;
+    const auto done = readInt(line.substr(0, blank));
+    const auto total = readInt(line.substr(blank + 1));
+    if (!done || !total || *done < 0 || *done > *total)
+        return std::nullopt;
+    return Progress{*done, *total};
+}
+
+std::string printerLine(const Printer& printer) {
+    const auto flag = [](bool set) { return set ? "1 " : "0 "; };
+    return std::string(printerPrefix) + flag(printer.isDefault) + flag(printer.shortEdge) +
+           flag(printer.longEdge) + printer.name + "\n";
+}
+
+std::optional<Printer> readPrinterLine(std::string_view line) {
+    // Three flags, each "0 " or "1 ", then the name.
+    constexpr std::size_t flagsSize = 6;
+    if (!line.starts_with(printerPrefix))
+        return std::nullopt;
+    line.remove_prefix(printerPrefix.size());
+    if (line.size() <= flagsSize)
+        return std::nullopt;
+    bool flags[3] = {};
+    for (std::size_t i = 0; i < 3; ++i) {
+        if ((line[2 * i] != '0' && line[2 * i] != '1') || line[2 * i + 1] != ' ')
+            return std::nullopt;
+        flags[i] = line[2 * i] == '1';
+    }
+    return Printer{std::string(line.substr(flagsSize)), flags[0], flags[1], flags[2]};
+}
+
+std::string jobLine(const JobStatus& status) {
+    // A printer's name has no blanks or line ends; the message loses its line ends.
+    std::string message = status.message;
+    std::replace_if(
+        message.begin(), message.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    return std::string(jobPrefix) + std::to_string(status.id) + " " +
+           std::string(stateWord(status.state)) + " " + status.printer +
+           (message.empty() ? "" : " " + message) + "\n";
+}
+
+std::optional<JobStatus> readJobLine(std::string_view line) {
+    if (!line.starts_with(jobPrefix))
+        return std::nullopt;
+    line.remove_prefix(jobPrefix.size());
+    const auto idEnd = line.find(' ');
+    const auto stateEnd = line.find(' ', idEnd == std::string_view::npos ? idEnd : idEnd + 1);
+    if (stateEnd == std::string_view::npos || stateEnd + 1 == line.size())
+        return std::nullopt;
+    const auto id = readInt(line.substr(0, idEnd));
+    const std::string_view word = line.substr(idEnd + 1, stateEnd - idEnd - 1);
+    const std::string_view rest = line.substr(stateEnd + 1);
+    const auto printerEnd = std::min(rest.find(' '), rest.size());
+    const std::string_view message =
+        printerEnd == rest.size() ? std::string_view() : rest.substr(printerEnd + 1);
+    for (const JobState state : jobStates)
+        if (id && *id > 0 && word == stateWord(state))
+            return JobStatus{*id, state, std::string(rest.substr(0, printerEnd)),
+                             std::string(message)};
+    return std::nullopt;
+}
+
+std::filesystem::path enginePath() {
+    std::error_code error;
+    const std::filesystem::path programFolder =
+        std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+    std::filesystem::path beside = programFolder / programName;
+    if (std::filesystem::exists(beside, error))
+        return beside;
+    return (programFolder / PLICORA_ENGINE_FROM_BINDIR / programName).lexically_normal();
+}
+
+} // namespace plicora::engine

@@ -1,0 +1,65 @@
+#include "ui/booklet/back_answer_dialog.h"
+
+#include "ui/printing/back_picture.h"
+#include "ui/shared/ui_messages.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace plicora {
+namespace {
+
+// One way the back can come out, and the options that set it right.
+struct Answer {
+    const char* name;
+    const char* caption;
+    bool reversed;
+    bool turned;
+};
+
+const Answer answers[] = {
+    {"Giusto", "Giusto: RETRO foglio 1, diritto", false, false},
+    {"Capovolto", "Capovolto: RETRO foglio 1, sottosopra", false, true},
+    {"Inverso", "In ordine inverso: RETRO foglio 2, diritto", true, false},
+    {"InversoCapovolto", "Capovolto e in ordine inverso: RETRO foglio 2, sottosopra", true, true},
+};
+
+} // namespace
+
+BackAnswerDialog::BackAnswerDialog(const QString& fronts, const QString& backs, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("RispostaProva"));
+    setWindowTitle(QStringLiteral("Plicora"));
+    auto* layout = new QVBoxLayout(this);
+    auto* question = new QLabel(QString::fromUtf8(testSheetQuestion)
+                                    .arg(QFileInfo(fronts).fileName(), QFileInfo(backs).fileName()),
+                                this);
+    question->setObjectName(QStringLiteral("Domanda"));
+    question->setWordWrap(true);
+    question->setTextFormat(Qt::PlainText);
+    question->setAccessibleName(question->text());
+    layout->addWidget(question);
+    for (const Answer& answer : answers) {
+        auto* button = new QPushButton(QString::fromUtf8(answer.caption), this);
+        button->setObjectName(QString::fromLatin1(answer.name));
+        button->setAutoDefault(false);
+        button->setIcon(
+            QIcon(backPicture(answer.reversed, answer.turned, palette(), devicePixelRatioF())));
+        button->setIconSize(backPictureSize);
+        layout->addWidget(button);
+        connect(button, &QPushButton::clicked, this, [this, answer] {
+            Q_EMIT answered(answer.reversed, answer.turned);
+            accept();
+        });
+    }
+    auto* cancel = new QPushButton(QStringLiteral("Non ancora"), this);
+    cancel->setObjectName(QStringLiteral("NonAncora"));
+    cancel->setAutoDefault(false);
+    layout->addWidget(cancel);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    setMinimumWidth(480);
+}
+
+} // namespace plicora

@@ -1,0 +1,127 @@
+#pragma once
+
+#include "core/booklet_job.h"
+#include "core/page.h"
+
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+namespace plicora {
+
+class BackAnswerDialog;
+class BookletProcess;
+class FoldDrawing;
+class SheetChoices;
+class SheetPreview;
+
+// The booklet window: one PDF, its page count and the blanks the booklet adds, the choice of
+// layout, of one or two files, of signatures and creep and of how the backs are fed by hand, the
+// first sheet as it will print and how to fold it, the engine run that writes the booklet beside
+// the document, and the test sheet that finds out how a printer feeds the backs.
+class BookletForm : public QWidget {
+    Q_OBJECT
+
+public:
+    // The window for `document`, preset to `mode`, making booklets with the engine at `engine`.
+    BookletForm(const QString& document, Mode mode, const QString& engine);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QLayout* createDocumentHeader();
+    QGroupBox* createLayoutGroup();
+    QGroupBox* createPrinterGroup();
+    QGroupBox* createThickGroup();
+    QGroupBox* createSheetGroup();
+    QLayout* createRunRow();
+    void connectControls();
+
+    Mode mode() const;
+    // The job the controls ask for, as they stand; jobFaults() judges it.
+    BookletJob readJob() const;
+    // Shows what is wrong with the fields, or hides the message; with `focus`, the keyboard
+    // goes to the field at fault. Returns whether the job can be made.
+    bool showFaults(const BookletJob& job, bool focus);
+    void showOptionsThatApply();
+    void showBlanks(const BookletJob& job);
+    void showAdvice();
+    void showInstructions(const BookletJob& job);
+    void onLayoutChanged();
+    void onChoicesChanged();
+    void requestPreview(const BookletJob& job);
+    void onCreateClicked();
+    void onTestSheetClicked();
+    // Runs `job`, beside the document unless its folder can't take the files: then a save
+    // dialog titled `saveCaption` asks, suggesting `name`.
+    void run(BookletJob job, const QString& name, const char* saveCaption);
+    void askHowTheBackCameOut(const QString& fronts, const QString& backs);
+    void setChoicesEnabled(bool enabled);
+    void onProgressed(int done, int total);
+    void onSucceeded(const QStringList& paths);
+    void onFailed(const QString& message);
+    void onCancelClicked();
+    void endRun();
+    void onPrintClicked();
+    void onOpenClicked();
+    void onOpenFolderClicked();
+    // Opens `target` with the desktop's program for it, or says that none could.
+    void openWithDesktop(const QString& target, const char* failure);
+
+    QString document_;
+    QString engine_;
+    int pageCount_ = -1; // -1: the document can't be read
+    QString proposed_;   // the signatures' size the window proposed, while the field holds it
+    QStringList written_;
+    BookletProcess* process_;
+    SheetPreview* preview_;
+    QTimer* progressDelay_; // shows the bar once a run takes longer than a moment
+    QPointer<BackAnswerDialog> answer_;
+    bool testRun_ = false; // the run going, or the last one, wrote the test sheet
+
+    QLabel* title_ = nullptr;
+    QLabel* pages_ = nullptr;
+    QLabel* blanks_ = nullptr;
+    QGroupBox* layoutGroup_ = nullptr;
+    QRadioButton* fourUp_ = nullptr;
+    QRadioButton* eightUp_ = nullptr;
+    QGroupBox* printerGroup_ = nullptr;
+    QRadioButton* oneFile_ = nullptr;
+    QComboBox* edge_ = nullptr; // the edge a one-file booklet is turned on
+    QRadioButton* twoFiles_ = nullptr;
+    QPushButton* testSheet_ = nullptr;
+    QGroupBox* backs_ = nullptr;
+    QCheckBox* reversed_ = nullptr;
+    QCheckBox* turned_ = nullptr;
+    QGroupBox* thickGroup_ = nullptr;
+    QLineEdit* signatures_ = nullptr;
+    QLabel* creepLabel_ = nullptr;
+    QLineEdit* creep_ = nullptr;
+    QLabel* advice_ = nullptr;
+    QLabel* fieldError_ = nullptr;
+    QLabel* front_ = nullptr;
+    QLabel* back_ = nullptr;
+    FoldDrawing* drawing_ = nullptr;
+    QLabel* instructions_ = nullptr;
+    QPushButton* create_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    QLabel* result_ = nullptr;
+    QPushButton* open_ = nullptr;
+    QPushButton* openFolder_ = nullptr;
+    QPushButton* print_ = nullptr;
+    SheetChoices* sheetChoices_ = nullptr;
+};
+
+} // namespace plicora

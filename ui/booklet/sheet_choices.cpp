@@ -1,0 +1,143 @@
+#include "ui/booklet/sheet_choices.h"
+
+#include "core/paper.h"
+#include "ui/accessibility.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <cmath>
+
+namespace plicora {
+namespace {
+
+constexpr const char* customText = "Su misura";
+constexpr const char* refusedText =
+    "Carta su misura: LARGHEZZAxALTEZZA in millimetri interi, da %1 a %2 per lato, come 320x450";
+
+// A paper's name as the window shows it: the command line's, capitalised.
+QString shownName(std::string_view name) {
+    QString text = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    text[0] = text[0].toUpper();
+    return text;
+}
+
+} // namespace
+
+SheetChoices::SheetChoices(QSizeF pageSize, QWidget* parent)
+    : QGroupBox(QStringLiteral("Carta e rilegatura"), parent), pageSize_(pageSize),
+      paper_(new QComboBox(this)), customSize_(new QLineEdit(this)), refused_(new QLabel(this)),
+      rightToLeft_(
+          new QCheckBox(QStringLiteral("Si apre da d&estra (arabo, ebraico, giapponese)"), this)),
+      backCoverLast_(new QCheckBox(QStringLiteral("&Quarta di copertina sempre ultima"), this)),
+      note_(new QLabel(this)) {
+    setObjectName(QStringLiteral("CartaRilegatura"));
+    paper_->setObjectName(QStringLiteral("Carta"));
+    customSize_->setObjectName(QStringLiteral("CartaSuMisura"));
+    refused_->setObjectName(QStringLiteral("ErroreCarta"));
+    rightToLeft_->setObjectName(QStringLiteral("DaDestra"));
+    backCoverLast_->setObjectName(QStringLiteral("QuartaDiCopertina"));
+    note_->setObjectName(QStringLiteral("NotaPagine"));
+
+    for (const NamedPaper& named : namedPapers)
+        paper_->addItem(shownName(named.name));
+    paper_->addItem(QString::fromUtf8(customText));
+    paper_->setCurrentText(QStringLiteral("A4"));
+    auto* paperLabel = new QLabel(QStringLiteral("&Carta:"), this);
+    paperLabel->setObjectName(QStringLiteral("CartaDi"));
+    paperLabel->setBuddy(paper_);
+    customSize_->setPlaceholderText(QStringLiteral("320x450"));
+    customSize_->setAccessibleName(
+        QStringLiteral("Carta su misura, larghezza per altezza in millimetri"));
+    auto* millimetres = new QLabel(QStringLiteral("&mm"), this);
+    millimetres->setBuddy(customSize_);
+    millimetres->setObjectName(QStringLiteral("MillimetriCarta"));
+    setAccessibleRole(refused_, QAccessible::AlertMessage);
+    for (QLabel* label : {refused_, note_}) {
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->hide();
+    }
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(paperLabel, 0, 0);
+    layout->addWidget(paper_, 0, 1);
+    layout->addWidget(customSize_, 0, 2);
+    layout->addWidget(millimetres, 0, 3);
+    layout->addWidget(refused_, 1, 0, 1, 4);
+    layout->addWidget(rightToLeft_, 2, 0, 1, 4);
+    layout->addWidget(backCoverLast_, 3, 0, 1, 4);
+    layout->addWidget(note_, 4, 0, 1, 4);
+    layout->setColumnStretch(3, 1);
+
+    connect(paper_, &QComboBox::currentIndexChanged, this, &SheetChoices::onChanged);
+    connect(customSize_, &QLineEdit::textChanged, this, &SheetChoices::onChanged);
+    for (QCheckBox* box : {rightToLeft_, backCoverLast_})
+        connect(box, &QCheckBox::toggled, this, &SheetChoices::changed);
+    onChanged();
+}
+
+std::optional<Paper> SheetChoices::paper() const {
+    const int index = paper_->currentIndex();
+    if (index < static_cast<int>(std::size(namedPapers)))
+        return namedPapers[index].paper;
+    return readPaper(customSize_->text().trimmed().toStdString());
+}
+
+void SheetChoices::onChanged() {
+    const bool custom = paper_->currentIndex() == static_cast<int>(std::size(namedPapers));
+    customSize_->setEnabled(custom);
+    const QString refusal =
+        paper() ? QString()
+                : QString::fromUtf8(refusedText).arg(paperMinMillimetres).arg(paperMaxMillimetres);
+    refused_->setText(refusal);
+    refused_->setAccessibleName(refusal);
+    refused_->setVisible(!refusal.isEmpty());
+    Q_EMIT changed();
+}
+
+BookletJob SheetChoices::applied(BookletJob job) const {
+    job.paper = paper().value_or(Paper{});
+    // The test sheet's pages have no reading order.
+    if (!job.testSheet)
+        job.binding = {.rightToLeft = rightToLeft_->isChecked(),
+                       .backCoverLast = backCoverLast_->isChecked()};
+    return job;
+}
+
+QList<QWidget*> SheetChoices::focusOrder() const {
+    return {paper_, customSize_, rightToLeft_, backCoverLast_};
+}
+
+QWidget* SheetChoices::refusedField() const {
+    return paper() ? nullptr : customSize_;
+}
+
+void SheetChoices::showPageNote(Mode mode) {
+    QString note;
+    const std::optional<Paper> paper = this->paper();
+    if (paper && !pageSize_.isEmpty()) {
+        const double scale =
+            fitScale(pageSize_.width(), pageSize_.height(), cellSize(mode, sideSize(*paper)));
+        const int percent = static_cast<int>(std::lround(scale * 100));
+        const auto named = pagePaper(pageSize_.width(), pageSize_.height());
+        // 72 points to the inch of 25.4 millimetres.
+        const QString pages = named ? shownName(named->name)
+                                    : QStringLiteral("di %1 × %2 mm")
+                                          .arg(std::lround(pageSize_.width() * 25.4 / 72))
+                                          .arg(std::lround(pageSize_.height() * 25.4 / 72));
+        if (percent != 100)
+            note = QStringLiteral("Pagine %1 %2 al %3 %")
+                       .arg(pages, percent < 100 ? QStringLiteral("ridotte")
+                                                 : QStringLiteral("ingrandite"))
+                       .arg(percent);
+    }
+    note_->setText(note);
+    note_->setAccessibleName(note);
+    note_->setVisible(!note.isEmpty());
+}
+
+} // namespace plicora

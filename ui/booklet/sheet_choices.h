@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/booklet_job.h"
+#include "core/page.h"
+
+#include <QGroupBox>
+#include <QSizeF>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace plicora {
+
+// The booklet window's choices of the sheet and the binding: the paper, with a field for a
+// custom size, opening from the right, and the back cover kept last; with a note on what the
+// document's pages become in their cells.
+class SheetChoices : public QGroupBox {
+    Q_OBJECT
+
+public:
+    // The choices for a document whose first page is `pageSize` points (empty: unknown).
+    SheetChoices(QSizeF pageSize, QWidget* parent);
+
+    // `job` with the choices put into it; only when refusedField() is null.
+    BookletJob applied(BookletJob job) const;
+    // The field holding what the engine can't take, told under it; null when there is none.
+    QWidget* refusedField() const;
+    // The controls in the order the keyboard meets them.
+    QList<QWidget*> focusOrder() const;
+    // Says in one line how the document's pages are scaled into the cells of `mode`, or nothing
+    // when they keep their size or it is unknown.
+    void showPageNote(Mode mode);
+
+Q_SIGNALS:
+    // A choice or the custom size changed.
+    void changed();
+
+private:
+    void onChanged();
+    // The paper chosen; nothing while the custom size is refused.
+    std::optional<Paper> paper() const;
+
+    QSizeF pageSize_;
+    QComboBox* paper_;
+    QLineEdit* customSize_;
+    QLabel* refused_;
+    QCheckBox* rightToLeft_;
+    QCheckBox* backCoverLast_;
+    QLabel* note_;
+};
+
+} // namespace plicora

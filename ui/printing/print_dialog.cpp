@@ -1,0 +1,163 @@
+#include "ui/printing/print_dialog.h"
+
+#include "ui/printing/manual_duplex_dialog.h"
+#include "ui/printing/print_process.h"
+#include "ui/shared/ui_messages.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace plicora {
+namespace {
+
+// What Plicora does on a printer, in the order of PrintWay.
+const char* const planTexts[] = {shortEdgePlanText, longEdgePlanText, byHandPlanText};
+// A job's state, in the order of engine::JobState.
+const char* const jobStateTexts[] = {jobQueuedText, jobPrintingText, jobPrintedText};
+
+QLabel* wrappingLabel(const char* name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+} // namespace
+
+PrintDialog::PrintDialog(const BookletJob& job, const QString& engine, QWidget* parent)
+    : QDialog(parent), job_(job), process_(new PrintProcess(engine, this)) {
+    setObjectName(QStringLiteral("StampaOpuscolo"));
+    setWindowTitle(QString::fromUtf8(printTitle));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(createPrinterGroup());
+    plan_ = wrappingLabel("Piano", this);
+    layout->addWidget(plan_);
+    fate_ = wrappingLabel("Esito", this);
+    fate_->setText(QString::fromUtf8(printersWaitingText));
+    layout->addWidget(fate_);
+    // Room for the longest plan and for a message naming a printer and CUPS's reason, so that
+    // the dialog keeps its size as they change.
+    plan_->setMinimumHeight(3 * fontMetrics().lineSpacing());
+    fate_->setMinimumHeight(3 * fontMetrics().lineSpacing());
+    auto* buttons = new QDialogButtonBox(this);
+    print_ = buttons->addButton(QStringLiteral("&Stampa"), QDialogButtonBox::AcceptRole);
+    print_->setObjectName(QStringLiteral("Stampa"));
+    print_->setEnabled(false); // until the printers are known
+    QPushButton* close =
+        buttons->addButton(QStringLiteral("&Chiudi"), QDialogButtonBox::RejectRole);
+    close->setObjectName(QStringLiteral("Chiudi"));
+    layout->addWidget(buttons);
+    setMinimumWidth(520);
+
+    connect(print_, &QPushButton::clicked, this, &PrintDialog::onPrintClicked);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(printerList_, &QComboBox::currentIndexChanged, this, &PrintDialog::onPrinterChosen);
+    connect(process_, &PrintProcess::printersListed, this, &PrintDialog::onPrintersListed);
+    connect(process_, &PrintProcess::jobChanged, this, &PrintDialog::onJobChanged);
+    connect(process_, &PrintProcess::backsAwaited, this, &PrintDialog::onBacksAwaited);
+    connect(process_, &PrintProcess::printed, this, &PrintDialog::onPrinted);
+    connect(process_, &PrintProcess::failed, this, &PrintDialog::onFailed);
+    process_->listPrinters();
+}
+
+QGroupBox* PrintDialog::createPrinterGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Stampante"), this);
+    auto* form = new QFormLayout(group);
+    printerList_ = new QComboBox(group);
+    printerList_->setObjectName(QStringLiteral("Stampanti"));
+    form->addRow(QStringLiteral("S&tampante:"), printerList_);
+    copies_ = new QSpinBox(group);
+    copies_->setObjectName(QStringLiteral("Copie"));
+    copies_->setRange(1, copiesMax);
+    form->addRow(QStringLiteral("C&opie:"), copies_);
+    return group;
+}
+
+void PrintDialog::onPrintersListed(const QList<Printer>& printers) {
+    printers_ = printers;
+    const QSignalBlocker quiet(printerList_);
+    printerList_->clear();
+    for (const Printer& printer : printers) {
+        const QString name = QString::fromStdString(printer.name);
+        printerList_->addItem(printer.isDefault ? QString::fromUtf8(defaultPrinterText).arg(name)
+                                                : name);
+        if (printer.isDefault)
+            printerList_->setCurrentIndex(printerList_->count() - 1);
+    }
+    setFate(printers.isEmpty() ? QString::fromUtf8(noPrinterText) : QString());
+    onPrinterChosen();
+}
+
+void PrintDialog::onPrinterChosen() {
+    const int index = printerList_->currentIndex();
+    const bool chosen = index >= 0 && index < printers_.size();
+    const auto way = chosen ? printWay(job_, printers_[index]) : std::nullopt;
+    plan_->setText(way ? QString::fromUtf8(planTexts[static_cast<int>(*way)]) : QString());
+    plan_->setAccessibleName(plan_->text());
+    print_->setEnabled(way.has_value());
+}
+
+void PrintDialog::onPrintClicked() {
+    BookletJob job = job_;
+    job.printer = printers_[printerList_->currentIndex()].name;
+    job.copies = copies_->value();
+    job.progress = true;
+    setBusy(true);
+    setFate(QString::fromUtf8(printPreparingText));
+    process_->print(job);
+}
+
+void PrintDialog::onJobChanged(const engine::JobStatus& status) {
+    const QString id =
+        QStringLiteral("%1-%2").arg(QString::fromStdString(status.printer)).arg(status.id);
+    QString text = QString::fromUtf8(jobStateTexts[static_cast<int>(status.state)]).arg(id);
+    // CUPS's own words on the printer, such as why it can't be reached.
+    if (!status.message.empty())
+        text += QStringLiteral(" (%1)").arg(QString::fromStdString(status.message));
+    setFate(text);
+}
+
+void PrintDialog::onBacksAwaited() {
+    putBack_ = new ManualDuplexDialog(job_.reversedBacks, job_.turnedBacks, this);
+    putBack_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(putBack_, &QDialog::accepted, process_, &PrintProcess::continueWithBacks);
+    connect(putBack_, &QDialog::rejected, this, [this] {
+        process_->cancel();
+        setBusy(false);
+        setFate(QString::fromUtf8(backsNotSentText));
+    });
+    putBack_->open();
+}
+
+void PrintDialog::onPrinted() {
+    setBusy(false);
+}
+
+void PrintDialog::onFailed(const QString& message) {
+    if (putBack_)
+        putBack_->close();
+    setBusy(false);
+    setFate(message);
+}
+
+void PrintDialog::setFate(const QString& text) {
+    fate_->setText(text);
+    fate_->setAccessibleName(text);
+}
+
+void PrintDialog::setBusy(bool busy) {
+    printerList_->setEnabled(!busy);
+    copies_->setEnabled(!busy);
+    print_->setEnabled(false);
+    if (!busy)
+        onPrinterChosen(); // "Stampa" again, if the printer can take the booklet
+}
+
+} // namespace plicora

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "engine/engine_protocol.h"
+
+#include <QList>
+#include <QObject>
+
+class QProcess;
+
+namespace plicora {
+
+// The engine run as a child process to list printers or to print a booklet, so that no printer
+// and no slow CUPS answer can freeze or end the window. Each run reports exactly one outcome.
+class PrintProcess : public QObject {
+    Q_OBJECT
+
+public:
+    // Runs the engine at `engine`.
+    PrintProcess(const QString& engine, QObject* parent);
+    ~PrintProcess() override;
+
+    // Lists the printers CUPS knows: printersListed() or failed().
+    void listPrinters();
+    // Prints `job` (its printer named, progress asked): jobChanged() for each state, and
+    // backsAwaited() before the backs of a booklet printed by hand; then printed() or failed().
+    void print(BookletJob job);
+    // After backsAwaited(): sends the backs.
+    void continueWithBacks();
+    // Ends the run at once, reporting nothing; whatever was not yet sent is not sent.
+    void cancel();
+
+Q_SIGNALS:
+    // The printers CUPS knows, the default one marked.
+    void printersListed(const QList<Printer>& printers);
+    // A job CUPS took is in a new state, or CUPS says something new of its printer.
+    void jobChanged(const engine::JobStatus& status);
+    // The fronts are printed: the user puts the stack back, then continueWithBacks() or cancel().
+    void backsAwaited();
+    // Every job of the booklet is with CUPS, printing or printed.
+    void printed();
+    // The run failed; `message` is in Italian, ready for the user.
+    void failed(const QString& message);
+
+private:
+    void start(const QStringList& arguments);
+    void readOutput();
+    void onFinished(int exitCode, int exitStatus);
+
+    QString engine_;
+    QProcess* process_ = nullptr;
+    bool listing_ = false;
+    QList<Printer> printers_;
+};
+
+} // namespace plicora
