@@ -1,11 +1,17 @@
 #include "console.h"
 
+#include "encoded_line.h"
 #include "files/file_writer.h"
 
 #include <cstdio>
 #include <string>
 
 namespace plicora {
+namespace {
+
+bool errorLinesEncoded = false;
+
+} // namespace
 
 std::string echoed(std::string_view value, std::size_t longest) {
     if (value.size() <= longest)
@@ -22,8 +28,12 @@ void printOut(std::string_view text) {
 
 void printErrorLine(std::string_view text) {
     // One write, so that lines of two programs sharing the terminal don't interleave.
-    const std::string line = std::string(text) + '\n';
+    const std::string line = (errorLinesEncoded ? encodedLine(text) : std::string(text)) + '\n';
     std::fwrite(line.data(), 1, line.size(), stderr);
+}
+
+void encodeErrorLines() {
+    errorLinesEncoded = true;
 }
 
 void printError(std::string_view message) {

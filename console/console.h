@@ -34,6 +34,10 @@ void printOut(std::string_view text);
 // Writes UTF-8 `text` and a line end to standard error.
 void printErrorLine(std::string_view text);
 
+// From now on, writes each error line as encodedLine() makes it, for a program that reads them
+// back (a window running the engine) rather than a person.
+void encodeErrorLines();
+
 // Writes the error `message` to standard error after errorLinePrefix.
 void printError(std::string_view message);
 

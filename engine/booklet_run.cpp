@@ -89,7 +89,7 @@ void runBooklet(const BookletJob& job) {
     const Report report = [&] {
         for (const std::string& path : paths)
             if (!isStandardOutput(path))
-                printOut(path + "\n");
+                printOut(job.bareMessages ? writtenLine(path) : path + "\n");
     };
     if (job.testSheet) {
         writeTestSheet(job.mode, sideSize(job.paper), paths[0], paths[1], report);

@@ -1,5 +1,7 @@
 #include "engine_protocol.h"
 
+#include "console/encoded_line.h"
+
 #include <algorithm>
 #include <charconv>
 
@@ -25,6 +27,7 @@ constexpr std::string_view copiesOption = "--copie";
 constexpr std::string_view printerPrefix = "stampante ";
 constexpr std::string_view jobPrefix = "lavoro ";
 constexpr std::string_view progressPrefix = "avanzamento ";
+constexpr std::string_view writtenPrefix = "scritto ";
 
 // Reads a whole decimal number; nothing when `text` is anything else.
 std::optional<int> readInt(std::string_view text) {
@@ -213,6 +216,16 @@ std::optional<Progress> readProgressLine(std::string_view line) {
     if (!done || !total || *done < 0 || *done > *total)
         return std::nullopt;
     return Progress{*done, *total};
+}
+
+std::string writtenLine(std::string_view path) {
+    return std::string(writtenPrefix) + encodedLine(path) + "\n";
+}
+
+std::optional<std::string> readWrittenLine(std::string_view line) {
+    if (!line.starts_with(writtenPrefix))
+        return std::nullopt;
+    return decodedLine(line.substr(writtenPrefix.size()));
 }
 
 std::string printerLine(const Printer& printer) {

@@ -15,7 +15,8 @@
 // standard output and where it is installed. It ends with the console's exit statuses
 // (exitFailure: the document or a file failed, and the message says which). The engine writes
 // its Italian messages on standard error, one a line: errors after errorLinePrefix, as the
-// command line shows them, or bare, ready for a window, when the job asks for bareMessages.
+// command line shows them, or bare and encoded (encodedLine()), ready for a window, when the job
+// asks for bareMessages.
 namespace plicora::engine {
 
 inline constexpr const char* programName = "plicora-opuscolo";
@@ -39,12 +40,19 @@ struct Progress {
     friend bool operator==(const Progress&, const Progress&) = default;
 };
 
-// A progress line on the engine's standard output, line end included. The engine's other lines
-// are the paths it wrote, once they are written.
+// A progress line on the engine's standard output, line end included.
 std::string progressLine(Progress progress);
 
 // The progress a line of the engine's output (without its line end) gives, if it is one.
 std::optional<Progress> readProgressLine(std::string_view line);
+
+// For a window, the line telling that the file at `path` is written and about to take its
+// place, line end included; any byte of the path travels (encodedLine()). On a terminal the
+// engine writes the path alone.
+std::string writtenLine(std::string_view path);
+
+// The path a line of the engine's output (without its line end) says is written, if it is one.
+std::optional<std::string> readWrittenLine(std::string_view line);
 
 // The engine's only argument when it lists the printers, one printerLine() each; its messages
 // are then bare, as with bareMessages.

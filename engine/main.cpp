@@ -16,8 +16,10 @@ int main(int argc, char* argv[]) {
     setUpSignals();
     limitMemory();
     // Only a window asks for the printers, and shows what went wrong in its own words.
-    if (argc == 2 && argv[1] == engine::listPrintersOption)
+    if (argc == 2 && argv[1] == engine::listPrintersOption) {
+        encodeErrorLines();
         return runReporting([]() -> int { engine::listPrinters(); }, std::string_view());
+    }
     BookletJob job;
     if (const int status = runReporting(
             [&] {
@@ -27,6 +29,8 @@ int main(int argc, char* argv[]) {
             errorLinePrefix);
         status != exitSuccess)
         return status;
+    if (job.bareMessages)
+        encodeErrorLines();
     // Makes the booklet, ending the process when it is done.
     return runReporting([&]() -> int { engine::runBooklet(job); },
                         job.bareMessages ? std::string_view() : errorLinePrefix);

@@ -300,6 +300,28 @@ TEST(Run, cancelledRealRunLeavesNoFile) {
     EXPECT_EQ(filesIn(dir.path()), std::set<std::string>{"doc.pdf"});
 }
 
+TEST(Run, cancelKeepsTheEarlierBookletWhateverTheEngineNamed) {
+    const TemporaryDirectory dir;
+    const fs::path document = numberedPdf(dir.path(), 8);
+    for (const char* name : {"doc-opuscolo.pdf", "a", "b.pdf"})
+        std::ofstream(dir.path() / name) << name;
+    // Names the earlier booklet, then a name with a line break that ends at two other files.
+    const fs::path engine =
+        fakeEngine(dir.path(), "case \"$*\" in *--avanzamento*) echo 'avanzamento 3 8'\n"
+                               "echo 'scritto " +
+                                   (dir.path() / "doc-opuscolo.pdf").string() +
+                                   "'; echo 'scritto a%0Ab.pdf'; exec sleep 60;; esac\n"
+                                   "exec '" PLICORA_ENGINE "' \"$@\"");
+    BookletForm form(qt(document), Mode::FourUp, qt(engine));
+    form.show();
+    child<QPushButton>(&form, "Crea")->click();
+    auto* bar = child<QProgressBar>(&form, "Avanzamento");
+    ASSERT_TRUE(waitUntil([&] { return bar->isVisible() && bar->value() == 3; }));
+    child<QPushButton>(&form, "Annulla")->click();
+    for (const char* name : {"doc-opuscolo.pdf", "a", "b.pdf"})
+        EXPECT_EQ(readFile(dir.path() / name), name);
+}
+
 // The engine's runs, one a line of its arguments: the real engine behind a stand-in that notes
 // them.
 struct NotedEngine {

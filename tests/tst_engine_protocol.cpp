@@ -233,6 +233,21 @@ TEST(Progress, isReadBackFromItsLine) {
         EXPECT_EQ(readProgressLine(other), std::nullopt) << other;
 }
 
+TEST(WrittenLine, carriesEveryByteOfAName) {
+    std::string everyByte;
+    for (int byte = 1; byte < 256; ++byte)
+        everyByte += static_cast<char>(byte);
+    for (const std::string& path : {std::string("/tmp/a-opuscolo.pdf"), everyByte,
+                                    std::string("a\nb.pdf"), std::string("avanzamento 1 2")}) {
+        const std::string line = writtenLine(path);
+        ASSERT_EQ(line.find('\n'), line.size() - 1) << path;
+        EXPECT_EQ(readWrittenLine(std::string_view(line).substr(0, line.size() - 1)), path);
+        EXPECT_EQ(readProgressLine(line.substr(0, line.size() - 1)), std::nullopt) << path;
+    }
+    for (const char* other : {"/tmp/a-opuscolo.pdf", "scritto a%0", "scritto a%zz", "scritto a\tb"})
+        EXPECT_EQ(readWrittenLine(other), std::nullopt) << other;
+}
+
 TEST(PrinterLine, isReadBackFromItsLine) {
     for (const Printer& printer :
          {Printer{"Ufficio", true, true, true}, Printer{"HP_LaserJet-2", false, false, true},

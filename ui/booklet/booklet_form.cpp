@@ -378,7 +378,19 @@ bool BookletForm::showFaults(const BookletJob& job, bool focus) {
             message = QString::fromUtf8(creepRefusedMessage).arg(creepMaxMillimetres);
             field = creep_;
             break;
-        default: // the window never asks for the others
+        // The window's controls can't ask for these; still, no fault goes unsaid.
+        case JobFault::NoDocument:
+        case JobFault::TestSheetWithDocument:
+        case JobFault::TestSheetWithOptions:
+        case JobFault::PaperNotAccepted:
+        case JobFault::BacksWithoutSeparate:
+        case JobFault::EdgeWithTwoFiles:
+        case JobFault::CopiesOutOfRange:
+        case JobFault::CopiesWithoutPrinter:
+        case JobFault::PrinterWithTwoFiles:
+        case JobFault::PrinterToStandardOutput:
+        case JobFault::TwoFilesToStandardOutput:
+        case JobFault::StandardInputWithoutOutput:
             message = QString::fromUtf8(jobRefusedMessage);
             break;
         }

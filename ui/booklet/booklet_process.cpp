@@ -1,83 +1,58 @@
 #include "ui/booklet/booklet_process.h"
-#include "engine/engine_protocol.h"
 
-#include "ui/shared/engine_errors.h"
+#include "engine/engine_protocol.h"
+#include "ui/shared/engine_run.h"
 #include "ui/shared/file_path.h"
 
-#include <QFile>
-#include <QProcess>
+#include <filesystem>
 
 namespace plicora {
 
 BookletProcess::BookletProcess(const QString& engine, QObject* parent)
-    : QObject(parent), engine_(engine) {}
-
-BookletProcess::~BookletProcess() {
-    cancel();
+    : QObject(parent), run_(new EngineRun(engine, this)) {
+    connect(run_, &EngineRun::lineRead, this, &BookletProcess::onLineRead);
+    connect(run_, &EngineRun::succeeded, this, [this] {
+        newPaths_.clear(); // the files are the user's now
+        QStringList paths;
+        for (const std::string& path : written_)
+            paths << qtPath(path);
+        Q_EMIT succeeded(paths);
+    });
+    connect(run_, &EngineRun::failed, this, [this](const QString& message) {
+        newPaths_.clear(); // a failed engine has put nothing in place
+        Q_EMIT failed(message);
+    });
 }
 
 void BookletProcess::start(BookletJob job) {
     cancel();
     job.bareMessages = true; // the messages are shown as they come, in a box of their own
-    QStringList arguments;
-    for (const std::string& argument : engine::arguments(job))
-        arguments << qtPath(argument);
-    process_ = new QProcess(this);
-    connect(process_, &QProcess::readyReadStandardOutput, this, &BookletProcess::readOutput);
-    connect(process_, &QProcess::finished, this,
-            [this](int exitCode, QProcess::ExitStatus status) { onFinished(exitCode, status); });
-    connect(process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            onStartFailed();
-    });
-    process_->start(engine_, arguments, QIODevice::ReadOnly);
+    written_.clear();
+    newPaths_.clear();
+    for (const std::string& path : outputPaths(job)) {
+        std::error_code error;
+        if (!std::filesystem::exists(path, error) && !error)
+            newPaths_.push_back(path);
+    }
+    run_->start(engine::arguments(job));
 }
 
 void BookletProcess::cancel() {
-    if (!process_)
-        return;
-    process_->disconnect(this);
-    process_->kill();
-    process_->waitForFinished();
-    // The engine names each file once it is whole; one killed after that is undone here. A file
-    // being written when the engine dies has no name yet and vanishes with it.
-    readOutput();
-    for (const QString& path : std::as_const(written_))
-        QFile::remove(path);
-    end();
-}
-
-void BookletProcess::readOutput() {
-    while (process_->canReadLine()) {
-        const QByteArray line = process_->readLine().chopped(1);
-        if (const auto progress = engine::readProgressLine(line.toStdString()))
-            Q_EMIT progressed(progress->done, progress->total);
-        else
-            written_ << qtPath(line.toStdString());
+    run_->cancel();
+    // Stopped, the engine removes the files it had not yet put in place; what it did put where
+    // there was nothing goes too, whether or not its line was read.
+    for (const std::string& path : newPaths_) {
+        std::error_code error;
+        std::filesystem::remove(path, error);
     }
+    newPaths_.clear();
 }
 
-void BookletProcess::onFinished(int exitCode, int exitStatus) {
-    readOutput();
-    const std::optional<QString> failure = engineFailure(*process_, exitCode, exitStatus);
-    const QStringList paths = written_;
-    end();
-    if (failure)
-        Q_EMIT failed(*failure);
-    else
-        Q_EMIT succeeded(paths);
-}
-
-void BookletProcess::onStartFailed() {
-    end();
-    Q_EMIT failed(QString::fromUtf8(engine::missingMessage));
-}
-
-void BookletProcess::end() {
-    process_->disconnect(this);
-    process_->deleteLater();
-    process_ = nullptr;
-    written_.clear();
+void BookletProcess::onLineRead(const std::string& line) {
+    if (const auto progress = engine::readProgressLine(line))
+        Q_EMIT progressed(progress->done, progress->total);
+    else if (auto path = engine::readWrittenLine(line))
+        written_.push_back(std::move(*path));
 }
 
 } // namespace plicora

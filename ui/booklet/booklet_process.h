@@ -5,24 +5,27 @@
 #include <QObject>
 #include <QStringList>
 
-class QProcess;
+#include <string>
+#include <vector>
 
 namespace plicora {
 
-// One run of the booklet engine as a child process, so that no document can freeze or end the
-// window. It reports what the engine prints as it comes, and exactly one outcome per run.
+class EngineRun;
+
+// One run of the booklet engine, making a booklet's files. It reports what the engine tells as
+// it comes, and exactly one outcome per run.
 class BookletProcess : public QObject {
     Q_OBJECT
 
 public:
     // Runs the engine at `engine`.
     BookletProcess(const QString& engine, QObject* parent);
-    ~BookletProcess() override;
 
     // Starts `job`, cancelling a run still going.
     void start(BookletJob job);
 
-    // Ends the run at once, reporting nothing; no file of it is left behind.
+    // Ends the run at once, reporting nothing. A file this run put where there was none is
+    // removed; a file that was there before is never touched.
     void cancel();
 
 Q_SIGNALS:
@@ -34,14 +37,12 @@ Q_SIGNALS:
     void failed(const QString& message);
 
 private:
-    void readOutput();
-    void onFinished(int exitCode, int exitStatus);
-    void onStartFailed();
-    void end();
+    void onLineRead(const std::string& line);
 
-    QString engine_;
-    QProcess* process_ = nullptr;
-    QStringList written_;
+    EngineRun* run_;
+    std::vector<std::string> written_;
+    // While the run goes on, the job's files that were not there when it started.
+    std::vector<std::string> newPaths_;
 };
 
 } // namespace plicora

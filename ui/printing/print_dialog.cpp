@@ -16,10 +16,31 @@
 namespace plicora {
 namespace {
 
-// What Plicora does on a printer, in the order of PrintWay.
-const char* const planTexts[] = {shortEdgePlanText, longEdgePlanText, byHandPlanText};
-// A job's state, in the order of engine::JobState.
-const char* const jobStateTexts[] = {jobQueuedText, jobPrintingText, jobPrintedText};
+// What Plicora does on a printer.
+const char* planText(PrintWay way) {
+    switch (way) {
+    case PrintWay::ShortEdge:
+        return shortEdgePlanText;
+    case PrintWay::LongEdge:
+        return longEdgePlanText;
+    case PrintWay::ByHand:
+        return byHandPlanText;
+    }
+    return "";
+}
+
+// A job's state, with a %1 for the job.
+const char* jobStateText(engine::JobState state) {
+    switch (state) {
+    case engine::JobState::Queued:
+        return jobQueuedText;
+    case engine::JobState::Printing:
+        return jobPrintingText;
+    case engine::JobState::Printed:
+        return jobPrintedText;
+    }
+    return "";
+}
 
 QLabel* wrappingLabel(const char* name, QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -99,7 +120,7 @@ void PrintDialog::onPrinterChosen() {
     const int index = printerList_->currentIndex();
     const bool chosen = index >= 0 && index < printers_.size();
     const auto way = chosen ? printWay(job_, printers_[index]) : std::nullopt;
-    plan_->setText(way ? QString::fromUtf8(planTexts[static_cast<int>(*way)]) : QString());
+    plan_->setText(way ? QString::fromUtf8(planText(*way)) : QString());
     plan_->setAccessibleName(plan_->text());
     print_->setEnabled(way.has_value());
 }
@@ -117,7 +138,7 @@ void PrintDialog::onPrintClicked() {
 void PrintDialog::onJobChanged(const engine::JobStatus& status) {
     const QString id =
         QStringLiteral("%1-%2").arg(QString::fromStdString(status.printer)).arg(status.id);
-    QString text = QString::fromUtf8(jobStateTexts[static_cast<int>(status.state)]).arg(id);
+    QString text = QString::fromUtf8(jobStateText(status.state)).arg(id);
     // CUPS's own words on the printer, such as why it can't be reached.
     if (!status.message.empty())
         text += QStringLiteral(" (%1)").arg(QString::fromStdString(status.message));

@@ -5,19 +5,18 @@
 #include <QList>
 #include <QObject>
 
-class QProcess;
-
 namespace plicora {
 
-// The engine run as a child process to list printers or to print a booklet, so that no printer
-// and no slow CUPS answer can freeze or end the window. Each run reports exactly one outcome.
+class EngineRun;
+
+// One run of the booklet engine, listing printers or printing a booklet. Each run reports
+// exactly one outcome.
 class PrintProcess : public QObject {
     Q_OBJECT
 
 public:
     // Runs the engine at `engine`.
     PrintProcess(const QString& engine, QObject* parent);
-    ~PrintProcess() override;
 
     // Lists the printers CUPS knows: printersListed() or failed().
     void listPrinters();
@@ -42,12 +41,9 @@ Q_SIGNALS:
     void failed(const QString& message);
 
 private:
-    void start(const QStringList& arguments);
-    void readOutput();
-    void onFinished(int exitCode, int exitStatus);
+    void onLineRead(const std::string& line);
 
-    QString engine_;
-    QProcess* process_ = nullptr;
+    EngineRun* run_;
     bool listing_ = false;
     QList<Printer> printers_;
 };
