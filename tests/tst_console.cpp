@@ -8,8 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <functional>
 #include <new>
+
+#include <unistd.h>
 
 using namespace plicora;
 
@@ -23,6 +26,23 @@ struct LadderCase {
 
 class CatchLadder : public ::testing::TestWithParam<LadderCase> {};
 
+// What `run` writes on standard error.
+std::string standardErrorOf(const std::function<void()>& run) {
+    std::fflush(stderr);
+    std::FILE* capture = std::tmpfile();
+    const int saved = ::dup(STDERR_FILENO);
+    ::dup2(fileno(capture), STDERR_FILENO);
+    run();
+    std::fflush(stderr);
+    ::dup2(saved, STDERR_FILENO);
+    ::close(saved);
+    std::string text(static_cast<std::size_t>(std::ftell(capture)), '\0');
+    std::rewind(capture);
+    text.resize(std::fread(text.data(), 1, text.size(), capture));
+    std::fclose(capture);
+    return text;
+}
+
 // Whatever a command throws ends in one status and one Italian message, never in a crash.
 TEST_P(CatchLadder, givesEachExceptionItsStatusAndMessage) {
     const LadderCase& c = GetParam();
@@ -33,13 +53,17 @@ TEST_P(CatchLadder, givesEachExceptionItsStatusAndMessage) {
         failure = currentFailure();
     }
     EXPECT_EQ(failure, c.failure);
-    EXPECT_EQ(runReporting(
-                  [&] {
-                      c.fail();
-                      return exitSuccess;
-                  },
-                  errorLinePrefix),
-              c.failure.status);
+    int status = exitSuccess;
+    const std::string errors = standardErrorOf([&] {
+        status = runReporting(
+            [&] {
+                c.fail();
+                return exitSuccess;
+            },
+            errorLinePrefix);
+    });
+    EXPECT_EQ(status, c.failure.status);
+    EXPECT_EQ(errors, "plicora: " + c.failure.message + "\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(
