@@ -63,7 +63,7 @@ void inChild(const std::function<void()>& make) {
     const pid_t child = fork();
     if (child == 0) {
         make();
-        std::_Exit(0);
+        _exit(0); // a forked child leaves the parent's buffers and destructors alone
     }
     int status = -1;
     if (waitpid(child, &status, 0) != child || status != 0) {
