@@ -1,21 +1,13 @@
 #include "paper.h"
 
+#include "number_text.h"
+
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cmath>
 
 namespace plicora {
 namespace {
-
-// Reads a whole decimal number; nothing when `text` is anything else.
-std::optional<int> readInt(std::string_view text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
 
 bool equalIgnoringCase(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -82,7 +74,8 @@ std::optional<Paper> readPaper(std::string_view text) {
     const std::size_t cross = text.find_first_of("xX");
     if (cross == std::string_view::npos)
         return std::nullopt;
-    const auto width = readInt(text.substr(0, cross)), height = readInt(text.substr(cross + 1));
+    const auto width = readDecimal(text.substr(0, cross)),
+               height = readDecimal(text.substr(cross + 1));
     // Checked in millimetres first, so that no size overflows in hundredths.
     if (!width || !height || *width > paperMaxMillimetres || *height > paperMaxMillimetres)
         return std::nullopt;

@@ -1,9 +1,9 @@
 #include "engine_protocol.h"
 
 #include "console/encoded_line.h"
+#include "core/number_text.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace plicora::engine {
 namespace {
@@ -28,15 +28,6 @@ constexpr std::string_view printerPrefix = "stampante ";
 constexpr std::string_view jobPrefix = "lavoro ";
 constexpr std::string_view progressPrefix = "avanzamento ";
 constexpr std::string_view writtenPrefix = "scritto ";
-
-// Reads a whole decimal number; nothing when `text` is anything else.
-std::optional<int> readInt(std::string_view text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
 
 // The option a job breaking the rule `fault` is refused with.
 std::string_view faultOption(JobFault fault) {
@@ -184,8 +175,8 @@ BookletJob readArguments(std::span<const std::string_view> args) {
             job.edge = readEdge(args[++i]);
         } else if (arg == printerOption && !args[i + 1].empty()) {
             job.printer = args[++i];
-        } else if (arg == copiesOption && readInt(args[i + 1])) {
-            job.copies = *readInt(args[++i]);
+        } else if (arg == copiesOption && readDecimal(args[i + 1])) {
+            job.copies = *readDecimal(args[++i]);
         } else {
             refuse(arg);
         }
@@ -211,8 +202,8 @@ std::optional<Progress> readProgressLine(std::string_view line) {
     const auto blank = line.find(' ');
     if (blank == std::string_view::npos)
         return std::nullopt;
-    const auto done = readInt(line.substr(0, blank));
-    const auto total = readInt(line.substr(blank + 1));
+    const auto done = readDecimal(line.substr(0, blank));
+    const auto total = readDecimal(line.substr(blank + 1));
     if (!done || !total || *done < 0 || *done > *total)
         return std::nullopt;
     return Progress{*done, *total};
@@ -269,7 +260,7 @@ std::optional<JobStatus> readJobLine(std::string_view line) {
     const auto stateEnd = line.find(' ', idEnd == std::string_view::npos ? idEnd : idEnd + 1);
     if (stateEnd == std::string_view::npos || stateEnd + 1 == line.size())
         return std::nullopt;
-    const auto id = readInt(line.substr(0, idEnd));
+    const auto id = readDecimal(line.substr(0, idEnd));
     const std::string_view word = line.substr(idEnd + 1, stateEnd - idEnd - 1);
     const std::string_view rest = line.substr(stateEnd + 1);
     const auto printerEnd = std::min(rest.find(' '), rest.size());
