@@ -105,7 +105,8 @@ std::string faultMessage(JobFault fault, const BookletJob& job, const CommandOpt
     case JobFault::TwoFilesToStandardOutput:
         return job.testSheet ? testSheetToStandardOutputMessage : separateToStandardOutputMessage;
     case JobFault::StandardInputWithoutOutput:
-        return standardInputNeedsOutputMessage;
+        return job.document == standardInput ? standardInputNeedsOutputMessage
+                                             : deviceNeedsOutputMessage(job.document);
     }
     return {};
 }

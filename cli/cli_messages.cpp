@@ -26,6 +26,17 @@ std::string missingFileMessage(std::string_view path) {
     return "Il file non esiste: " + std::string(path);
 }
 
+std::string deviceNeedsOutputMessage(std::string_view document) {
+    return "Il documento " + echoed(document) +
+           " \u00e8 un dispositivo, accanto al quale non si scrive l'opuscolo: bisogna dare il "
+           "nome dell'uscita con -o";
+}
+
+std::string optionTwiceMessage(std::string_view name) {
+    return "L'opzione " + std::string(name.size() == 1 ? "-" : "--") + echoed(name) +
+           " \u00e8 data pi\u00f9 volte: va data una volta sola";
+}
+
 std::string modeValueMessage(std::string_view value) {
     return "--modo vuole 4 oppure 8, non '" + echoed(value) + "'";
 }

@@ -44,6 +44,10 @@ std::string unknownOptionMessage(std::string_view option);
 std::string optionWithoutCommandMessage(std::string_view option);
 // A file to open that isn't there.
 std::string missingFileMessage(std::string_view path);
+// A document read from the device `document` (/dev/stdin), with no output named.
+std::string deviceNeedsOutputMessage(std::string_view document);
+// An option given more than once, `name` without its dashes.
+std::string optionTwiceMessage(std::string_view name);
 // A --modo that is neither 4 nor 8.
 std::string modeValueMessage(std::string_view value);
 // A separator longer than the window's field takes.

@@ -20,6 +20,12 @@ bool CommandOptions::parse(const QStringList& arguments) {
         printOut(helpText);
         return false;
     }
+    // An option given twice is a slip, not a change of mind: which one was meant is unknown.
+    // A name found twice, or two values through its two names (-o, --uscita).
+    const QStringList found = parser_.optionNames();
+    for (const QString& name : found)
+        if (found.count(name) > 1 || parser_.values(name).size() > 1)
+            throw UsageError(optionTwiceMessage(argumentBytes(name)));
     const QString mode = parser_.value(QStringLiteral("modo"));
     if (!parser_.isSet(QStringLiteral("modo")))
         throw UsageError(missingModeMessage);

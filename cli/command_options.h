@@ -18,7 +18,7 @@ public:
     // Reads `arguments` (the program, the command, then its options, as rawArguments() gives
     // them). Returns false when --help
     // was given, after printing the help: the command has nothing more to do. Throws UsageError
-    // when they are not understood or --modo is missing or not 4 or 8.
+    // when they are not understood, an option is given twice or --modo is missing or not 4 or 8.
     bool parse(const QStringList& arguments);
 
     // The layout of --modo.

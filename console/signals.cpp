@@ -1,8 +1,14 @@
 #include "signals.h"
 
+#include "console.h"
 #include "files/held_files.h"
 
+#include <algorithm>
 #include <csignal>
+#include <cstring>
+#include <tuple>
+
+#include <unistd.h>
 
 namespace plicora {
 namespace {
@@ -14,7 +20,30 @@ extern "C" void endOnSignal(int signal) {
     std::raise(signal);
 }
 
+// The line endAfter() writes, kept where a signal handler may read it without allocating.
+char timeUpLine[1024];
+std::size_t timeUpLength = 0;
+
+extern "C" void endAsTimeUp(int) {
+    removeHeldFiles();
+    std::ignore = ::write(STDERR_FILENO, timeUpLine, timeUpLength);
+    ::_exit(exitFailure);
+}
+
 } // namespace
+
+void endAfter(std::chrono::seconds limit, std::string_view line) {
+    ::alarm(0);
+    timeUpLength = std::min(line.size(), sizeof timeUpLine);
+    std::memcpy(timeUpLine, line.data(), timeUpLength);
+    if (limit.count() <= 0)
+        return;
+    struct sigaction timeUp {};
+    timeUp.sa_handler = endAsTimeUp;
+    sigemptyset(&timeUp.sa_mask);
+    sigaction(SIGALRM, &timeUp, nullptr);
+    ::alarm(static_cast<unsigned>(limit.count()));
+}
 
 void setUpSignals() {
     std::signal(SIGPIPE, SIG_IGN);

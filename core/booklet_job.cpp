@@ -57,7 +57,7 @@ bool breaks(JobFault fault, const BookletJob& job) {
     case JobFault::TwoFilesToStandardOutput:
         return (job.separate || job.testSheet) && job.output == standardOutput;
     case JobFault::StandardInputWithoutOutput:
-        return !job.testSheet && job.document == standardInput && job.output.empty() &&
+        return !job.testSheet && isStreamDocument(job.document) && job.output.empty() &&
                job.printer.empty();
     }
     return false;
@@ -93,6 +93,11 @@ constexpr std::size_t maxDigits = 6;
 
 bool signaturesInRange(int sheets) {
     return sheets >= 0 && sheets <= signatureMaxSheets;
+}
+
+bool isStreamDocument(std::string_view document) {
+    return document == standardInput || document.starts_with("/dev/") ||
+           document.starts_with("/proc/");
 }
 
 std::vector<JobFault> jobFaults(const BookletJob& job) {

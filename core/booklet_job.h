@@ -66,8 +66,14 @@ enum class JobFault {
     PrinterWithTwoFiles,        // a printer is fed by hand from one job, not from two files
     PrinterToStandardOutput,    // standard output carries the printer's and the job's lines
     TwoFilesToStandardOutput,   // two files can't both be standard output
-    StandardInputWithoutOutput, // no document name to build the output's on, nor a printer
+    StandardInputWithoutOutput, // a document read from a stream (isStreamDocument): no name to
+                                // build the output's on, nor a printer
 };
+
+// Whether `document` is read from a stream rather than from a file beside which its booklet can
+// be written: standard input, or a device or a process's descriptor (/dev/stdin, /dev/fd/0,
+// /proc/self/fd/0), whose folder takes no booklet.
+bool isStreamDocument(std::string_view document);
 
 // Whether `sheets` per signature is a count the engine takes: 0 (one booklet) to
 // signatureMaxSheets.

@@ -1,6 +1,7 @@
 #include "booklet_run.h"
 
 #include "console/console.h"
+#include "console/signals.h"
 #include "core/core_messages.h"
 #include "core/page_count.h"
 #include "core/user_error.h"
@@ -28,15 +29,39 @@ std::string signaturesAdviceNotice(int sheets, int proposed) {
            " fogli";
 }
 
+// Whether `status` is the file standard output is open on.
+bool isStandardOutput(const struct stat& status) {
+    struct stat output {};
+    return ::fstat(STDOUT_FILENO, &output) == 0 && output.st_dev == status.st_dev &&
+           output.st_ino == status.st_ino;
+}
+
 // Whether `path` names standard output itself (/dev/stdout): the booklet goes there, not its name.
 bool isStandardOutput(const std::string& path) {
-    struct stat output {
-    }, named{};
-    return ::fstat(STDOUT_FILENO, &output) == 0 && ::stat(path.c_str(), &named) == 0 &&
-           output.st_dev == named.st_dev && output.st_ino == named.st_ino;
+    struct stat named {};
+    return ::stat(path.c_str(), &named) == 0 && isStandardOutput(named);
+}
+
+// Whether standard output is the document's own file, however it was redirected (>, >>, 1<>):
+// the booklet written there would destroy what it is made from.
+bool documentIsStandardOutput(const BookletJob& job) {
+    struct stat document {};
+    const int found = job.document == standardInput ? ::fstat(STDIN_FILENO, &document)
+                                                    : ::stat(job.document.c_str(), &document);
+    return found == 0 && S_ISREG(document.st_mode) && isStandardOutput(document);
 }
 
 } // namespace
+
+void limitReadingTime(const BookletJob& job) {
+    const std::string prefix(job.bareMessages ? std::string_view() : errorLinePrefix);
+    endAfter(readingTimeLimit,
+             prefix + readingTooLongMessage(static_cast<int>(readingTimeLimit.count())) + "\n");
+}
+
+void liftReadingTimeLimit() {
+    endAfter(std::chrono::seconds(0), {});
+}
 
 // Notices go to standard error, since standard output may be the booklet itself.
 void printWarnings(const Booklet& booklet) {
@@ -81,8 +106,12 @@ Booklet::Progress progressLines(const BookletJob& job, const Booklet& booklet) {
 }
 
 void runBooklet(const BookletJob& job) {
+    // Refused before a byte is read, so that the document stays as it was.
+    if (job.output == standardOutput && !job.testSheet && documentIsStandardOutput(job))
+        throw UserError(outputIsInputMessage);
     if (!job.printer.empty())
         printBooklet(job);
+    limitReadingTime(job);
     const std::vector<std::string> paths = outputPaths(job);
     // The paths are told once the files are written and before they take the earlier ones'
     // place: a failure to tell them leaves the earlier files.

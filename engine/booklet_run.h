@@ -3,9 +3,22 @@
 #include "engine_protocol.h"
 #include "imposition/booklet.h"
 
+#include <chrono>
 #include <memory>
 
 namespace plicora::engine {
+
+// The longest the engine takes to read a document and make its booklet or print job: a document
+// of 2,000 pages takes about a second; one that takes a minute is built so that no printer would
+// get through it either, and the user is told rather than kept waiting.
+inline constexpr std::chrono::seconds readingTimeLimit{60};
+
+// Ends the engine with the message for a document that takes longer than readingTimeLimit, from
+// now on, to read and impose, in the words `job` asks for.
+void limitReadingTime(const BookletJob& job);
+
+// Lifts the limit limitReadingTime() set.
+void liftReadingTimeLimit();
 
 // Makes the booklet (or the test sheet) `job` asks for, or prints it when it names a printer:
 // the rounding notice and messages on standard error, progress lines (when asked) and then the

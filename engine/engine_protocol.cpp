@@ -4,6 +4,7 @@
 #include "core/number_text.h"
 
 #include <algorithm>
+#include <set>
 
 namespace plicora::engine {
 namespace {
@@ -128,9 +129,13 @@ BookletJob readArguments(std::span<const std::string_view> args) {
     };
     BookletJob job;
     bool modeGiven = false, documentGiven = false, optionsEnded = false;
+    std::set<std::string_view> given;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         const bool option = !optionsEnded && arg.starts_with("-");
+        // Given twice, the later would silently win.
+        if (option && !given.insert(arg).second)
+            refuse(arg);
         const bool takesValue = arg == modeOption || arg == outputOption ||
                                 arg == signaturesOption || arg == creepOption ||
                                 arg == paperOption || arg == edgeOption || arg == printerOption ||

@@ -30,7 +30,8 @@ inline constexpr const char* diedMessage =
 // The engine's arguments for `job`, after the program's name.
 std::vector<std::string> arguments(const BookletJob& job);
 
-// The job that `args` (after the program's name) ask for; throws UsageError.
+// The job that `args` (after the program's name) ask for; throws UsageError, also for an option
+// given twice.
 BookletJob readArguments(std::span<const std::string_view> args);
 
 // How far the engine is: pages of the booklet done of its total.

@@ -103,6 +103,7 @@ void printBooklet(const BookletJob& job) {
     if (byHand && !job.progress && !isatty(STDIN_FILENO))
         throw UserError(oneSidedWithoutTerminalMessage(job.printer));
     const TemporaryFile fronts = temporaryFile(), backs = temporaryFile();
+    limitReadingTime(job);
     if (job.testSheet) {
         writeTestSheet(job.mode, sideSize(job.paper), fronts.get(), backs.get());
     } else {
@@ -126,6 +127,8 @@ void printBooklet(const BookletJob& job) {
     }
     flushed(fronts.get());
     flushed(backs.get());
+    // Sending and waiting for the stack to be put back take what they take.
+    liftReadingTimeLimit();
     const std::string title = titleOf(job);
     if (!byHand) {
         const bool shortEdge = *way == PrintWay::ShortEdge;

@@ -3,10 +3,13 @@
 #include "file_replacement.h"
 
 #include <array>
+#include <deque>
 #include <filesystem>
 
 namespace plicora {
 namespace {
+
+namespace fs = std::filesystem;
 
 void refuseUnusable(std::string_view path) {
     // A NUL would silently cut the path short: such a path is refused, not shortened.
@@ -18,18 +21,54 @@ ContentWriter writing(std::string_view content) {
     return [content](std::FILE* file) { std::fwrite(content.data(), 1, content.size(), file); };
 }
 
-// Whether two paths name one file: the same file now, or the same place once links are followed.
-bool sameFile(std::string_view first, std::string_view second) {
-    namespace fs = std::filesystem;
-    const fs::path a{std::string(first)}, b{std::string(second)};
+// The most links followed in one path, as the kernel allows; past it the path is taken as it is,
+// and opening it fails.
+constexpr int maxLinks = 40;
+
+// Where `path` ends once every symbolic link in it is followed, whether its target exists or not
+// (a dangling link names the file it will create) and whether it names a folder or the file:
+// an absolute path with no link, ".." or "." in it. What doesn't exist is taken as written.
+fs::path resolved(std::string_view path) {
     std::error_code error;
-    if (fs::equivalent(a, b, error))
+    fs::path start{std::string(path)};
+    if (start.is_relative())
+        start = fs::current_path(error) / start;
+    std::deque<fs::path> pending(start.begin(), start.end());
+    fs::path done = "/";
+    for (int links = 0; !pending.empty();) {
+        const fs::path part = std::move(pending.front());
+        pending.pop_front();
+        if (part.empty() || part == "/" || part == ".")
+            continue;
+        if (part == "..") {
+            done = done.parent_path(); // `done` has no links left, so its parent is the real one
+            continue;
+        }
+        const fs::path next = done / part;
+        if (links < maxLinks && fs::is_symlink(next, error)) {
+            const fs::path target = fs::read_symlink(next, error);
+            if (!error) {
+                ++links;
+                pending.insert(pending.begin(), target.begin(), target.end());
+                if (target.is_absolute())
+                    done = "/";
+                continue;
+            }
+        }
+        done = next;
+    }
+    return done;
+}
+
+// Whether two paths end at one file, existing or not: the same file now (a hard link too), the
+// same place once every link is followed, or the same name in one folder reached two ways.
+bool sameFile(std::string_view first, std::string_view second) {
+    std::error_code error;
+    if (fs::equivalent(fs::path{std::string(first)}, fs::path{std::string(second)}, error))
         return true;
-    const fs::path canonicalA = fs::weakly_canonical(a, error);
-    if (error)
-        return false;
-    const fs::path canonicalB = fs::weakly_canonical(b, error);
-    return !error && canonicalA == canonicalB;
+    const fs::path a = resolved(first), b = resolved(second);
+    return a == b || (a.filename() == b.filename() &&
+                      fs::equivalent(a.parent_path(), b.parent_path(), error));
 }
 
 } // namespace

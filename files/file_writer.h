@@ -42,8 +42,9 @@ void writeFile(std::string_view path, std::string_view content, const Report& re
 // first file is then new and the second old, and the earlier first file is left beside it as
 // ".NAME.plicora-XXXXXX". A file written in place (a device, a FIFO, a file in a folder that takes
 // no new files) can't be put back: those are written last, once the others are in place.
-// `report` is called as writeFile() calls it. Two paths that name the same file, through a link
-// or otherwise, are refused with samePairMessage before anything is written.
+// `report` is called as writeFile() calls it. Two paths that end at one file, existing or not,
+// through links (dangling ones and folders' too) or otherwise, are refused with samePairMessage
+// before anything is written.
 void writeFilePair(std::string_view firstPath, const ContentWriter& writeFirst,
                    std::string_view secondPath, const ContentWriter& writeSecond,
                    const Report& report = {});

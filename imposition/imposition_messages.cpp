@@ -45,6 +45,12 @@ std::string pageTreeTooDeepMessage(int maxLevels) {
            decimalText(maxLevels) + " livelli";
 }
 
+std::string readingTooLongMessage(int seconds) {
+    return "Il documento PDF richiede pi\u00f9 di " + decimalText(seconds) +
+           " secondi per essere letto e impaginato: impaginazione interrotta (forse \u00e8 "
+           "danneggiato, o ha milioni di oggetti)";
+}
+
 std::string memoryLimitMessage(std::size_t limitBytes) {
     return "Il documento PDF richiede pi\u00f9 memoria del limite dell'impaginazione (" +
            decimalText(static_cast<int>(limitBytes / (1024 * 1024))) +
@@ -55,6 +61,11 @@ std::string damagedPdfText(const std::string& detail) {
     // qpdf's texts may be long, and may hold bytes of the document.
     constexpr std::size_t longest = 200;
     return std::string(damagedPdfMessage) + " (qpdf: " + shownPath(detail.substr(0, longest)) + ")";
+}
+
+std::string repeatedPageMessage(int page, int again) {
+    return "Il documento PDF \u00e8 danneggiato: il suo elenco delle pagine ripete la pagina " +
+           decimalText(page) + " come pagina " + decimalText(again);
 }
 
 std::string unreadablePageMessage(int page) {

@@ -28,6 +28,10 @@ std::string cannotOpenDocumentText(const std::string& path, int error);
 std::string documentTooLongMessage(int maxPages);
 // The refusal of a page tree nested deeper than `maxLevels`.
 std::string pageTreeTooDeepMessage(int maxLevels);
+// The refusal of a page tree that lists page `page` (counted from 1) again as page `again`.
+std::string repeatedPageMessage(int page, int again);
+// The refusal of a document that took longer than `seconds` to read and impose.
+std::string readingTooLongMessage(int seconds);
 // The refusal of a document whose reading needs more memory than the engine's `limitBytes`.
 std::string memoryLimitMessage(std::size_t limitBytes);
 // The refusal of a document qpdf failed on without a reason of its own: qpdf's English text

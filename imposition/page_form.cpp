@@ -5,6 +5,8 @@
 #include "page_geometry.h"
 
 #include <qpdf/Pipeline.hh>
+#include <qpdf/Pl_Discard.hh>
+#include <qpdf/Pl_Flate.hh>
 
 #include <algorithm>
 #include <array>
@@ -35,6 +37,20 @@ public:
     void finish() override {}
 };
 
+// Passes data on and a copy to `copy`, which alone it finishes.
+class Tee : public Pipeline {
+public:
+    Tee(Pipeline* next, Pipeline* copy) : Pipeline("content and its check", next), copy_(copy) {}
+    void write(unsigned char const* data, size_t length) override {
+        getNext()->write(data, length);
+        copy_->write(data, length);
+    }
+    void finish() override { copy_->finish(); }
+
+private:
+    Pipeline* copy_;
+};
+
 // The data of a page's content streams for its form, written out only when the booklet is.
 // A stream qpdf can't read records the page in `failure` and stops the writing.
 class ContentData : public QPDFObjectHandle::StreamDataProvider {
@@ -54,20 +70,44 @@ protected:
             if (!first)
                 joined.writeCStr("\n");
             first = false;
-            // Decoding must be both possible and successful, or the data joined would be noise.
-            bool decoded = false;
-            const bool read = stream.pipeStreamData(
-                &joined, &decoded, 0, decode_ ? qpdf_dl_specialized : qpdf_dl_none, true);
-            if (!read || decoded != decode_) {
-                if (failure_->page == 0)
-                    failure_->page = page_;
-                throw std::runtime_error("unreadable content stream");
-            }
+            if (decode_)
+                pipeDecoded(stream, joined);
+            else
+                pipeStored(stream, joined);
         }
         pipeline->finish();
     }
 
 private:
+    // Decoding must be both possible and successful, or the data joined would be noise.
+    void pipeDecoded(QPDFObjectHandle& stream, Pipeline& to) {
+        bool decoded = false;
+        if (!stream.pipeStreamData(&to, &decoded, 0, qpdf_dl_specialized, true) || !decoded)
+            fail();
+    }
+
+    // The stored data must decode too, or a viewer would draw the page blank. Deflated data, as
+    // nearly every page's is, is inflated to nowhere on its way, so that it is read once; data
+    // under other filters is decoded to nowhere first.
+    void pipeStored(QPDFObjectHandle& stream, Pipeline& to) {
+        Pl_Discard nowhere;
+        QPDFObjectHandle filter = stream.getDict().getKey("/Filter");
+        const bool deflated = filter.isNameAndEquals("/FlateDecode") &&
+                              stream.getDict().getKey("/DecodeParms").isNull();
+        if (!deflated && !filter.isNull())
+            pipeDecoded(stream, nowhere);
+        Pl_Flate inflated("content check", &nowhere, Pl_Flate::a_inflate);
+        Tee both(&to, &inflated);
+        if (!stream.pipeStreamData(deflated ? &both : &to, nullptr, 0, qpdf_dl_none, true))
+            fail();
+    }
+
+    [[noreturn]] void fail() {
+        if (failure_->page == 0)
+            failure_->page = page_;
+        throw std::runtime_error("unreadable content stream");
+    }
+
     std::vector<QPDFObjectHandle> streams_;
     bool decode_;
     int page_;

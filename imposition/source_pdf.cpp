@@ -16,8 +16,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <map>
 #include <new>
-#include <set>
 #include <utility>
 #include <vector>
 
@@ -64,26 +64,53 @@ std::FILE* openRegularFile(const std::string& path) {
 
 // Walks the page tree without recursion before qpdf walks it with recursion: a tree nested
 // deeper than pageTreeMaxLevels is refused, and so is one of more than `maxPages` pages, as soon
-// as they are counted. Nodes met twice (a loop, a page listed twice) are qpdf's to repair.
+// as they are counted, and one that lists a page twice, which qpdf would copy as often as it is
+// listed. A node met again while it is still being walked is a loop: qpdf's to refuse.
 void checkPageTree(QPDF& pdf, int maxPages) {
-    std::vector<std::pair<QPDFObjectHandle, int>> pending{{pdf.getRoot().getKey("/Pages"), 0}};
-    std::set<QPDFObjGen> seen;
+    // A node to walk, or one whose pages have all been counted (`left`).
+    struct Step {
+        QPDFObjectHandle node;
+        int level;
+        bool left;
+    };
+    // For each node met, the first of its pages and, once left, its last.
+    struct Span {
+        int first, last;
+    };
+    constexpr int walking = -1;
+    std::vector<Step> pending{{pdf.getRoot().getKey("/Pages"), 0, false}};
+    std::map<QPDFObjGen, Span> seen;
     int pages = 0;
     while (!pending.empty()) {
-        auto [node, level] = std::move(pending.back());
+        auto [node, level, left] = std::move(pending.back());
         pending.pop_back();
-        if (node.isIndirect() && !seen.insert(node.getObjGen()).second)
+        if (left) {
+            seen[node.getObjGen()].last = pages;
             continue;
+        }
+        if (node.isIndirect()) {
+            const auto [entry, isNew] =
+                seen.try_emplace(node.getObjGen(), Span{pages + 1, walking});
+            const Span earlier = entry->second;
+            if (!isNew && earlier.last != walking && earlier.last >= earlier.first)
+                throw UserError(repeatedPageMessage(earlier.first, pages + 1));
+            if (!isNew)
+                continue; // a loop, or a node without pages
+        }
         if (level > pageTreeMaxLevels)
             throw UserError(pageTreeTooDeepMessage(pageTreeMaxLevels));
         QPDFObjectHandle kids = node.isDictionary() ? node.getKey("/Kids") : node;
         if (!kids.isArray()) {
             if (++pages > maxPages)
                 throw UserError(documentTooLongMessage(maxPages));
+            if (node.isIndirect())
+                seen[node.getObjGen()].last = pages;
             continue;
         }
+        if (node.isIndirect())
+            pending.push_back({node, level, true});
         for (int i = kids.getArrayNItems() - 1; i >= 0; --i)
-            pending.emplace_back(kids.getArrayItem(i), level + 1);
+            pending.push_back({kids.getArrayItem(i), level + 1, false});
     }
 }
 

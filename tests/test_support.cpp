@@ -70,6 +70,11 @@ ChildRun runProgram(const std::string& program, const std::vector<std::string>& 
         posix_spawn_file_actions_addopen(&actions, 1, "/dev/full", O_WRONLY, 0);
     else if (output == Output::Closed)
         posix_spawn_file_actions_addclose(&actions, 1);
+    else if (output == Output::Append)
+        posix_spawn_file_actions_addopen(&actions, 1, setup.outputFile.c_str(), O_WRONLY | O_APPEND,
+                                         0);
+    else if (output == Output::ReadWrite)
+        posix_spawn_file_actions_addopen(&actions, 1, setup.outputFile.c_str(), O_RDWR, 0);
     else
         posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], 1);
     posix_spawn_file_actions_addclose(&actions, pipeEnds[1]);

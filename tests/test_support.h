@@ -51,13 +51,15 @@ private:
     bool wasRoot_;
 };
 
-// Where a program run by runProgram() sends its standard output.
-enum class Output { Pipe, Full, Closed, ReaderGone };
+// Where a program run by runProgram() sends its standard output: Append and ReadWrite are the
+// setup's outputFile as `>>` and `1<>` open it.
+enum class Output { Pipe, Full, Closed, ReaderGone, Append, ReadWrite };
 
 // How runProgram() starts a program besides its arguments.
 struct ChildSetup {
     Output output = Output::Pipe;
     std::string input = {};                    // the file on standard input; none when empty
+    std::string outputFile = {};               // for Output::Append and Output::ReadWrite
     std::vector<std::string> environment = {}; // "NAME=value", added to this process's
 };
 

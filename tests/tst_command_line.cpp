@@ -235,6 +235,16 @@ INSTANTIATE_TEST_SUITE_P(
                     "", failed(outputIsInputMessage)},
         CommandCase{"emptyOutput", Setup::Numbered, booklet({"@doc.pdf", "-o", ""}), 2, "",
                     "plicora: Il nome del file di uscita"},
+        // Given twice, one of the two would be dropped without a word.
+        CommandCase{"modeTwice", Setup::Numbered, booklet({"@doc.pdf", "--modo", "8"}), 2, "",
+                    failed(optionTwiceMessage("modo"))},
+        CommandCase{"outputTwiceByItsTwoNames", Setup::Numbered,
+                    booklet({"@doc.pdf", "-o", "@a.pdf", "--uscita", "@b.pdf"}), 2, "",
+                    failed(optionTwiceMessage("o"))},
+        CommandCase{"flagTwice", Setup::Numbered, booklet({"@doc.pdf", "--separati", "--separati"}),
+                    2, "", failed(optionTwiceMessage("separati"))},
+        CommandCase{"devStdinWithoutOutput", Setup::Nothing, booklet({"/dev/stdin"}), 2, "",
+                    failed(deviceNeedsOutputMessage("/dev/stdin"))},
         CommandCase{
             "outputFolderMissing", Setup::Numbered, booklet({"@doc.pdf", "-o", "@manca/b.pdf"}), 1,
             "", failed(cannotOpenMessage + std::string(" (@manca/b.pdf: Cartella inesistente)"))},

@@ -2,19 +2,27 @@
 
 #include "console/console.h"
 #include "console/failure.h"
+#include "console/signals.h"
 #include "files/file_error.h"
 #include "files/file_messages.h"
+#include "files/held_files.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <fstream>
 #include <functional>
 #include <new>
+#include <thread>
 
+#include <fcntl.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace plicora;
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -85,5 +93,46 @@ INSTANTIATE_TEST_SUITE_P(
                    {exitFailure, "Errore imprevisto: max object id"}},
         LadderCase{"notAnException", [] { throw 42; }, {exitFailure, "Errore imprevisto"}}),
     plicora::testing::caseName<LadderCase>);
+
+struct TimeLimitCase {
+    const char* name;
+    bool lifted;
+    int status;
+    const char* err;
+};
+
+class TimeLimit : public ::testing::TestWithParam<TimeLimitCase> {};
+
+// A run that outlasts its limit ends as a failure with its line, and leaves no hidden file.
+TEST_P(TimeLimit, endsTheRunWithItsLineAndRemovesTheHiddenFile) {
+    const TimeLimitCase& c = GetParam();
+    const plicora::testing::TemporaryDirectory dir;
+    const fs::path hidden = dir.path() / ".b.pdf.plicora-abcdef", err = dir.path() / "err";
+    const pid_t child = fork();
+    if (child == 0) {
+        const int fd = open(err.c_str(), O_WRONLY | O_CREAT, 0600);
+        dup2(fd, STDERR_FILENO);
+        std::ofstream(hidden) << "half";
+        HeldFile held(hidden.string());
+        endAfter(1s, "plicora: tempo scaduto\n");
+        if (c.lifted)
+            endAfter(0s, {});
+        std::this_thread::sleep_for(1500ms);
+        held.release();
+        _exit(exitSuccess);
+    }
+    int status = -1;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), c.status);
+    EXPECT_EQ(plicora::testing::readFile(err), c.err);
+    EXPECT_EQ(fs::exists(hidden), c.lifted);
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, TimeLimit,
+                         ::testing::Values(TimeLimitCase{"timeUp", false, exitFailure,
+                                                         "plicora: tempo scaduto\n"},
+                                           TimeLimitCase{"lifted", true, exitSuccess, ""}),
+                         plicora::testing::caseName<TimeLimitCase>);
 
 } // namespace

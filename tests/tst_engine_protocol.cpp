@@ -116,7 +116,11 @@ TEST(Job, refusesWhatNoCallerSends) {
              {"--modo", "4", "--stampante", "P", "--copie", "0", "a.pdf"},
              {"--modo", "4", "--stampante", "P", "--separati", "a.pdf"},
              {"--modo", "4", "--stampante", "", "a.pdf"},
-             {"--modo", "4", "--stampante", "P", "--uscita", "-", "a.pdf"}})
+             {"--modo", "4", "--stampante", "P", "--uscita", "-", "a.pdf"},
+             {"--modo", "4", "--modo", "8", "a.pdf"},
+             {"--modo", "4", "--uscita", "a.pdf", "--uscita", "b.pdf", "c.pdf"},
+             {"--modo", "4", "--separati", "--separati", "a.pdf"},
+             {"--modo", "4", "/dev/stdin"}})
 
         EXPECT_THROW(read(args), UsageError) << args.size();
 }
@@ -163,6 +167,10 @@ TEST(Judge, refusesWhatCantBeMadeAsAValue) {
         {{}, {JobFault::NoDocument}},
         {{.document = "-"}, {JobFault::StandardInputWithoutOutput}},
         {{.document = "-", .output = "b.pdf"}, {}},
+        {{.document = "/dev/stdin"}, {JobFault::StandardInputWithoutOutput}},
+        {{.document = "/proc/self/fd/0"}, {JobFault::StandardInputWithoutOutput}},
+        {{.document = "/dev/fd/0", .printer = "P"}, {}},
+        {{.document = "dev/stdin.pdf"}, {}},
         {{.document = "a.pdf", .output = "-", .separate = true},
          {JobFault::TwoFilesToStandardOutput}},
         {{.output = "-", .testSheet = true}, {JobFault::TwoFilesToStandardOutput}},

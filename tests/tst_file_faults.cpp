@@ -151,9 +151,13 @@ TEST_P(CommandFaults, changeNoFile) {
     writeNumberedPdf(dir / "doc.pdf", std::vector<NumberedPage>(8));
     for (const char* name : {"b.pdf", "p-fronte.pdf", "p-retro.pdf", "seq.txt"})
         std::ofstream(dir / name) << "earlier " << name;
-    // The fronts' name a link to the backs' file.
+    // The fronts' name a link to the backs' file; to backs not there yet, directly and through a
+    // link to the folder itself.
     fs::copy_file(dir / "p-retro.pdf", dir / "q-retro.pdf");
     fs::create_symlink("q-retro.pdf", dir / "q-fronte.pdf");
+    fs::create_symlink("r-retro.pdf", dir / "r-fronte.pdf");
+    fs::create_symlink(".", dir / "here");
+    fs::create_symlink("here/s-retro.pdf", dir / "s-fronte.pdf");
     const auto inDir = [&](const std::string& text) {
         return text.starts_with('@') ? (dir / text.substr(1)).string() : text;
     };
@@ -162,6 +166,7 @@ TEST_P(CommandFaults, changeNoFile) {
         arguments.push_back(inDir(argument));
     ChildSetup setup = c.setup;
     setup.input = setup.input.empty() ? "" : inDir(setup.input);
+    setup.outputFile = inDir(setup.outputFile);
     const auto before = folderContents(dir);
     const ChildRun run = runProgram(PLICORA_EXECUTABLE, arguments, setup);
     EXPECT_EQ(run.status, c.status) << run.err;
@@ -209,6 +214,24 @@ INSTANTIATE_TEST_SUITE_P(
         CommandFault{
             "devStdinIsTheOutput", booklet({"-", "-o", "/dev/stdin"}), {.input = "@doc.pdf"}},
         CommandFault{"pairThroughALink", booklet({"@doc.pdf", "-o", "@q.pdf", "--separati"}), {}},
+        CommandFault{
+            "pairThroughADanglingLink", booklet({"@doc.pdf", "-o", "@r.pdf", "--separati"}), {}},
+        CommandFault{
+            "pairThroughAFolderLink", booklet({"@doc.pdf", "-o", "@s.pdf", "--separati"}), {}},
+        CommandFault{"testSheetThroughADanglingLink", {"prova", "--modo", "4", "-o", "@r.pdf"}, {}},
+        // Standard output that is the document, however it was opened.
+        CommandFault{"outputAppendedToTheDocument",
+                     booklet({"@doc.pdf", "-o", "-"}),
+                     {.output = Output::Append, .outputFile = "@doc.pdf"}},
+        CommandFault{"outputOverTheDocument",
+                     booklet({"@doc.pdf", "-o", "-"}),
+                     {.output = Output::ReadWrite, .outputFile = "@doc.pdf"}},
+        CommandFault{"outputOverTheDocumentOnInput",
+                     booklet({"-", "-o", "-"}),
+                     {.output = Output::ReadWrite, .input = "@doc.pdf", .outputFile = "@doc.pdf"}},
+        // A document read from a device has no folder to put the booklet in.
+        CommandFault{"devStdinWithoutOutput", booklet({"/dev/stdin"}), {.input = "@doc.pdf"}, 2},
+        CommandFault{"optionTwice", booklet({"@doc.pdf", "--modo", "8", "-o", "@b.pdf"}), {}, 2},
         CommandFault{"interruptedWithNamedFile", booklet({"@doc.pdf", "-o", "@b.pdf"}),
                      namedFileAndSignal(SIGINT), -1, SIGINT},
         CommandFault{"terminatedWithNamedFile", booklet({"@doc.pdf", "-o", "@b.pdf"}),

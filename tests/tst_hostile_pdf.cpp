@@ -84,17 +84,27 @@ Change both(Change first, Change second) {
     };
 }
 
+// A stream whose data "not encoded" is marked as encoded by `filter`.
+Handle falselyEncoded(QPDF& pdf, const char* filter) {
+    Handle stream = Handle::newStream(&pdf, std::string("not encoded"));
+    stream.getDict().replaceKey("/Filter", Handle::newName(filter));
+    return stream;
+}
+
 // Page `number`'s content stream between two more marked deflated that are not.
 Change contentsBetweenBadStreams(int number) {
     return [=](QPDF& pdf, std::vector<QPDFPageObjectHelper>& pages) {
         Handle page = pages[number - 1].getObjectHandle();
-        const auto deflated = [&] {
-            Handle stream = Handle::newStream(&pdf, std::string("not deflated"));
-            stream.getDict().replaceKey("/Filter", Handle::newName("/FlateDecode"));
-            return stream;
-        };
-        page.replaceKey("/Contents",
-                        Handle::newArray({deflated(), page.getKey("/Contents"), deflated()}));
+        page.replaceKey("/Contents", Handle::newArray({falselyEncoded(pdf, "/FlateDecode"),
+                                                       page.getKey("/Contents"),
+                                                       falselyEncoded(pdf, "/FlateDecode")}));
+    };
+}
+
+// Page `number` drawn by one stream marked as encoded by `filter`, which it is not.
+Change contentsFalselyEncoded(int number, const char* filter) {
+    return [=](QPDF& pdf, std::vector<QPDFPageObjectHelper>& pages) {
+        pages[number - 1].getObjectHandle().replaceKey("/Contents", falselyEncoded(pdf, filter));
     };
 }
 
@@ -242,6 +252,27 @@ fs::path deepPageTree(const fs::path& dir) {
     objects.push_back("<< /Type /Page /Parent " + std::to_string(levels + 1) +
                       " 0 R /MediaBox [0 0 595 842] >>");
     return written(dir, "deep.pdf", rawPdf(objects));
+}
+
+// A document whose page tree lists one page 33,000 times, past the 16-bit page range.
+fs::path onePageListedOften(const fs::path& dir) {
+    std::string kids;
+    for (int i = 0; i < 33000; ++i)
+        kids += "3 0 R ";
+    return written(dir, "often.pdf",
+                   rawPdf({"<< /Type /Catalog /Pages 2 0 R >>",
+                           "<< /Type /Pages /Count 33000 /Kids [" + kids + "] >>",
+                           "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] >>"}));
+}
+
+// A document whose page tree lists a node of two pages twice: four pages, two of them again.
+fs::path pagesNodeListedTwice(const fs::path& dir) {
+    const std::string page = "<< /Type /Page /Parent 3 0 R /MediaBox [0 0 595 842] >>";
+    return written(
+        dir, "twice.pdf",
+        rawPdf({"<< /Type /Catalog /Pages 2 0 R >>",
+                "<< /Type /Pages /Count 4 /Kids [3 0 R 3 0 R] >>",
+                "<< /Type /Pages /Parent 2 0 R /Count 2 /Kids [4 0 R 5 0 R] >>", page, page}));
 }
 
 // A 1 MB document whose page's font sits in an object stream that inflates to 1.25 GiB.
@@ -452,6 +483,8 @@ INSTANTIATE_TEST_SUITE_P(
             {defaultBoxOn(1), defaultBoxOn(2), defaultBoxOn(3), defaultBoxOn(4)}},
         HostileCase{"staleFormAppearance", numbered(staleForm), "", {}, {{41, 1}}},
         HostileCase{"pageTreeTooDeep", deepPageTree, pageTreeTooDeepMessage(pageTreeMaxLevels)},
+        HostileCase{"onePageListedOften", onePageListedOften, repeatedPageMessage(1, 2)},
+        HostileCase{"pagesNodeListedTwice", pagesNodeListedTwice, repeatedPageMessage(1, 3)},
         HostileCase{"objectStreamBomb",
                     objectStreamBomb,
                     memoryLimitMessage(engineMemoryLimit),
@@ -467,6 +500,11 @@ INSTANTIATE_TEST_SUITE_P(
                     unreadablePageMessage(4)},
         HostileCase{"contentsThatDoNotInflate", numbered(contentsBetweenBadStreams(2)),
                     unreadablePageMessage(2)},
+        // A page's one stream is passed on as stored: it must still decode.
+        HostileCase{"oneStreamThatDoesNotInflate",
+                    numbered(contentsFalselyEncoded(3, "/FlateDecode")), unreadablePageMessage(3)},
+        HostileCase{"oneStreamWithAnUnknownFilter",
+                    numbered(contentsFalselyEncoded(1, "/NoSuchDecode")), unreadablePageMessage(1)},
         HostileCase{
             "fifo",
             [](const fs::path& dir) {
