@@ -23,6 +23,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -30,7 +31,6 @@
 #include <fstream>
 #include <functional>
 #include <memory>
-#include <regex>
 #include <set>
 
 using namespace plicora;
@@ -71,6 +71,13 @@ bool previewShown(const BookletForm& form) {
            !child<QLabel>(&form, "Retro")->pixmap().isNull();
 }
 
+// Waits until the window has read its document, as it does a moment after it opens.
+void waitUntilRead(const BookletForm& form) {
+    ASSERT_TRUE(waitUntil([&] {
+        return !child<QLabel>(&form, "Pagine")->text().startsWith("Lettura del documento");
+    }));
+}
+
 void type(BookletForm& form, const char* field, const char* text) {
     child<QLineEdit>(&form, field)->setText(QString::fromUtf8(text));
 }
@@ -91,6 +98,7 @@ TEST_P(Choices, sayHowManyBlanksTheLayoutAdds) {
     const TemporaryDirectory dir;
     BookletForm form(qt(numberedPdf(dir.path(), c.pages)), c.opened, engineProgram);
     form.show();
+    waitUntilRead(form);
     EXPECT_EQ(child<QLabel>(&form, "Documento")->text(), "Documento: doc.pdf");
     EXPECT_EQ(child<QLabel>(&form, "Pagine")->text(),
               QStringLiteral("Pagine del documento: %1").arg(c.pages));
@@ -159,7 +167,8 @@ TEST(Screen, everyButtonAndFieldHasItsOwnMnemonic) {
         EXPECT_TRUE(letters.insert(text.at(at + 1).toLower()).second) << text.toStdString();
     };
     for (const QAbstractButton* button : form.findChildren<QAbstractButton*>())
-        take(button->text());
+        if (!qobject_cast<const QTabBar*>(button->parent())) // not the tabs' scrolling arrows
+            take(button->text());
     for (const QLineEdit* field : form.findChildren<QLineEdit*>()) {
         const auto labels = form.findChildren<QLabel*>();
         const auto buddy = std::find_if(labels.begin(), labels.end(),
@@ -192,6 +201,7 @@ TEST(Advice, proposesSignaturesForAThickDocument) {
     const TemporaryDirectory dir;
     BookletForm form(qt(numberedPdf(dir.path(), 600)), Mode::FourUp, engineProgram);
     form.show();
+    waitUntilRead(form);
     EXPECT_EQ(child<QLineEdit>(&form, "FogliFascicolo")->text(), "8");
     EXPECT_EQ(child<QLabel>(&form, "Consiglio")->text(),
               "Un solo opuscolo avrebbe 150 fogli: oltre 20 non si piega bene, quindi si "
@@ -204,6 +214,7 @@ TEST(Advice, proposesSignaturesForAThickDocument) {
     EXPECT_FALSE(child<QLabel>(&form, "ErroreCampi")->isVisible());
 
     BookletForm thin(qt(numberedPdf(dir.path(), 80)), Mode::FourUp, engineProgram);
+    waitUntilRead(thin);
     EXPECT_EQ(child<QLineEdit>(&thin, "FogliFascicolo")->text(), "");
 }
 
@@ -349,16 +360,9 @@ TEST_P(Options, reachTheEngineAndThePreview) {
     BookletJob job = c.job;
     job.document = document.string();
     job.progress = true;
-    job.bareMessages = true;        // every run: the window shows the engine's messages as they are
-    std::string created, previewed; // the booklet's run, and the last preview's
-    for (const std::string& run : engine.runs())
-        (run.find("--avanzamento") != std::string::npos ? created : previewed) = run;
-    EXPECT_EQ(created, joined(engine::arguments(job)));
-    // The preview's sheet: the same booklet, in one file as a duplex printer prints it.
-    job.separate = job.progress = job.reversedBacks = job.turnedBacks = false;
-    job.output = "ANTEPRIMA";
-    EXPECT_EQ(std::regex_replace(previewed, std::regex("--uscita \\S+"), "--uscita ANTEPRIMA"),
-              joined(engine::arguments(job)));
+    job.bareMessages = true; // every run: the window shows the engine's messages as they are
+    // The preview draws the document's own pages: the engine runs for the booklet only.
+    EXPECT_EQ(engine.runs(), std::vector{joined(engine::arguments(job))});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -463,6 +467,7 @@ TEST(SheetChoices, refuseACustomSizeAndSayWhatThePagesBecome) {
     const TemporaryDirectory dir;
     BookletForm form(qt(numberedPdf(dir.path(), 7)), Mode::FourUp, engineProgram);
     form.show();
+    waitUntilRead(form);
     // Tab goes from the creep into the choices.
     QWidget* next = child(&form, "Scorrimento")->nextInFocusChain();
     while (!(next->focusPolicy() & Qt::TabFocus) || !next->isVisible())
