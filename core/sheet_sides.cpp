@@ -77,6 +77,12 @@ bool blanksBeforeBackCover(const Binding& binding, int documentPages, int pageCo
     return binding.backCoverLast && documentPages >= 2 && documentPages < pageCount;
 }
 
+int documentPageAt(int position, int documentPages, int pageCount, const Binding& binding) {
+    return PageSource{documentPages, pageCount,
+                      blanksBeforeBackCover(binding, documentPages, pageCount)}
+        .pageAt(position);
+}
+
 SheetSides sheetSides(Mode mode, Page pageCount, Page firstPageOffset, int documentPages,
                       int sheetsPerSignature, const Binding& binding) {
     const int sheets = sheetCount(pageCount, mode);

@@ -61,6 +61,10 @@ struct Binding {
 // as `binding` asks: a document of one page has no back cover of its own to keep last.
 bool blanksBeforeBackCover(const Binding& binding, int documentPages, int pageCount);
 
+// The document's page at `position` (counted from 1) of a booklet of `pageCount` pages made of
+// `documentPages`, the blanks placed as `binding` asks; 0 for a blank.
+int documentPageAt(int position, int documentPages, int pageCount, const Binding& binding);
+
 // Every sheet of a booklet in printing order, signature after signature: what the listings, the
 // instructions file and the booklet PDF all render.
 struct SheetSides {

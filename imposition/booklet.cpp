@@ -1,6 +1,7 @@
 #include "booklet.h"
 
 #include "booklet_pdf.h"
+#include "core/side_cells.h"
 #include "core/user_error.h"
 #include "document_error.h"
 #include "files/file_writer.h"
@@ -59,13 +60,8 @@ SheetSides Booklet::sides() const {
 }
 
 SidePlacement Booklet::placement(const SheetSides& sides, const Sheet& sheet) const {
-    // Sheet k of the n in its signature, counted from the outside, moves by k / (n - 1) of the
-    // creep: the outermost stays, the innermost moves by the whole of it.
     const int sheets = sides.signatures[static_cast<std::size_t>(sheet.signature)].sheets;
-    constexpr double pointsPerHundredth = 72.0 / 2540.0;
-    const double creep =
-        sheets > 1 ? options_.creep * pointsPerHundredth * sheet.place / (sheets - 1) : 0;
-    return {.creep = creep};
+    return {.creep = creepPoints(options_.creep, sheet.place, sheets)};
 }
 
 SidePlacement Booklet::backPlacement(const SheetSides& sides, const Sheet& sheet) const {

@@ -1,5 +1,7 @@
 #include "side_layout.h"
 
+#include "core/side_cells.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -15,14 +17,10 @@ std::string pdfNumber(double value) {
 }
 
 std::vector<QPDFObjectHandle::Rectangle> sideCells(Mode mode, SideSize size) {
-    using Rectangle = QPDFObjectHandle::Rectangle;
-    const CellSize cell = cellSize(mode, size);
-    const double width = size.width, height = size.height;
-    if (mode == Mode::FourUp)
-        return {Rectangle(0, 0, cell.width, height), Rectangle(cell.width, 0, width, height)};
-    return {Rectangle(0, cell.height, cell.width, height), Rectangle(0, 0, cell.width, cell.height),
-            Rectangle(cell.width, cell.height, width, height),
-            Rectangle(cell.width, 0, width, cell.height)};
+    std::vector<QPDFObjectHandle::Rectangle> cells;
+    for (const SideRect& cell : sideCellRects(mode, size))
+        cells.emplace_back(cell.left, cell.bottom, cell.right, cell.top);
+    return cells;
 }
 
 } // namespace plicora

@@ -134,7 +134,11 @@ TEST(Folding, followingTheInstructionsGivesEveryPageInOrderAndUpright) {
 
 // The model folds what the window says, in the window's words.
 TEST(Folding, theInstructionsSayWhatTheModelFolds) {
-    for (const std::string text : {foldStackText, foldSignaturesText})
+    // The half folded under, as the window puts it into each text.
+    const auto folded = [](std::string text, const char* argument) {
+        return text.replace(text.find(argument), 2, leftUnderRightText);
+    };
+    for (const std::string& text : {folded(foldStackText, "%1"), folded(foldSignaturesText, "%2")})
         for (const char* step : {"con i fronti in su e ",
                                  "a met\u00e0 portando la met\u00e0 sinistra sotto la destra"})
             EXPECT_NE(text.find(step), std::string::npos) << step;

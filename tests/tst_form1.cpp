@@ -117,6 +117,32 @@ TEST_F(MainWindow, theLinkLeadsToTheBookletOfAPdf) {
     EXPECT_EQ(child<QLabel>(booklet, "Documento")->text(), "Documento: doc.pdf");
 }
 
+// Reached with Tab, the link shows its focus as the other buttons do, and Enter opens it as Space
+// does: each key asks for a PDF.
+TEST_F(MainWindow, theLinkShowsItsFocusAndOpensWithEnterAsWithSpace) {
+    QPushButton* link = button("ApriPdf");
+    const QImage unfocused = link->grab().toImage();
+    link->setFocus();
+    ASSERT_TRUE(link->hasFocus());
+    EXPECT_NE(link->grab().toImage(), unfocused);
+    int asked = 0;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, &answer, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            ++asked;
+            QMetaObject::invokeMethod(dialog, "reject");
+        }
+    });
+    answer.start(10);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+        QApplication::sendEvent(link, &press);
+        QApplication::sendEvent(link, &release);
+    }
+    EXPECT_EQ(asked, 3);
+}
+
 // Exactly one window is visible at any time, and Form1 comes back where it was.
 TEST_F(MainWindow, opensEachCalculatorInItsPlaceAndComesBack) {
     const QPoint where = form.pos();

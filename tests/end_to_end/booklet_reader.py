@@ -1,6 +1,6 @@
 """The booklet route as a screen-reader user takes it, through AT-SPI: runs `plicora doc.pdf` on a
-six-page PDF, as a file manager does, checks that the booklet window names the document, presses
-"Crea l'opuscolo" through its AT-SPI action, waits for the result, and reads the booklet's four
+six-page PDF, as a file manager does, checks that the booklet window names the document, steps to
+the second sheet and hears its front's picture named, presses "Crea l'opuscolo" through its AT-SPI action, waits for the result, and reads the booklet's four
 sides back with pdftotext: blank pages fill the second sheet, and each side holds its pair. Runs on
 the display in $DISPLAY and the D-Bus session in $DBUS_SESSION_BUS_ADDRESS.
 
@@ -55,17 +55,24 @@ def main():
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
     program = subprocess.Popen([sys.argv[1], document], env=env)
     try:
-        wait_for("label 'Documento: doc.pdf' in a frame 'Plicora'",
-                 lambda: control(pyatspi.ROLE_LABEL, "Documento: doc.pdf"))
-        wait_for("the page count", lambda: control(pyatspi.ROLE_LABEL, "Pagine del documento: 6"))
+        title = "doc.pdf \u2014 Plicora"
+        wait_for("label 'Documento: doc.pdf' in a frame '%s'" % title,
+                 lambda: control(pyatspi.ROLE_LABEL, "Documento: doc.pdf", title))
+        wait_for("the page count",
+                 lambda: control(pyatspi.ROLE_LABEL, "Pagine del documento: 6", title))
+        following = wait_for("button 'Foglio successivo'",
+                             lambda: control(pyatspi.ROLE_PUSH_BUTTON, "Foglio successivo", title))
+        following.queryAction().doAction(0)
+        wait_for("the picture of sheet 2's front",
+                 lambda: control(pyatspi.ROLE_IMAGE, "Anteprima del foglio 2, fronte", title))
         create = wait_for("button 'Crea l'opuscolo'",
-                          lambda: control(pyatspi.ROLE_PUSH_BUTTON, "Crea l'opuscolo"))
+                          lambda: control(pyatspi.ROLE_PUSH_BUTTON, "Crea l'opuscolo", title))
         create.queryAction().doAction(0)
         booklet = os.path.join(folder, "doc-opuscolo.pdf")
         wait_for("the result naming " + booklet,
-                 lambda: control(pyatspi.ROLE_LABEL, "Opuscolo creato:\n" + booklet))
+                 lambda: control(pyatspi.ROLE_LABEL, "Opuscolo creato:\n" + booklet, title))
         wait_for("button 'Apri' once the booklet is made",
-                 lambda: control(pyatspi.ROLE_PUSH_BUTTON, "Apri"))
+                 lambda: control(pyatspi.ROLE_PUSH_BUTTON, "Apri", title))
         sides = [side_words(booklet, side) for side in range(1, 5)]
         if sides != SIDES:
             sys.exit("FAIL: the booklet's sides read %s, not %s" % (sides, SIDES))

@@ -41,15 +41,15 @@ def application():
     return next((app for app in desktop if app and app.name.lower() == "plicora"), None)
 
 
-def showing_frame():
-    """The one Plicora window on screen: a frame named after its caption."""
+def showing_frame(title="Plicora"):
+    """The one Plicora window on screen titled `title`: a frame named after its caption."""
     frames = [w for w in application() if w.getRole() == pyatspi.ROLE_FRAME
-              and w.name == "Plicora" and w.getState().contains(pyatspi.STATE_SHOWING)]
+              and w.name == title and w.getState().contains(pyatspi.STATE_SHOWING)]
     return frames[0] if len(frames) == 1 else None
 
 
-def control(role, name):
-    frame = showing_frame()
+def control(role, name, title="Plicora"):
+    frame = showing_frame(title)
     return frame and pyatspi.findDescendant(
         frame, lambda o: o.getRole() == role and o.name == name)
 

@@ -2,15 +2,16 @@
 
 #include "core/core_messages.h"
 #include "core/page_count.h"
+#include "core/reading_spreads.h"
 #include "core/sheet_sides.h"
 #include "core/user_error.h"
 #include "ui/accessibility.h"
 #include "ui/booklet/back_answer_dialog.h"
 #include "ui/booklet/booklet_process.h"
 #include "ui/booklet/fold_drawing.h"
-#include "ui/booklet/pdf_pages.h"
 #include "ui/booklet/sheet_choices.h"
 #include "ui/booklet/sheet_preview.h"
+#include "ui/booklet/sheet_view.h"
 #include "ui/printing/print_dialog.h"
 #include "ui/shared/centre.h"
 #include "ui/shared/file_path.h"
@@ -31,21 +32,45 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QTabBar>
 #include <QTimer>
+
+#include <algorithm>
+#include <tuple>
 
 namespace plicora {
 namespace {
 
 constexpr int progressDelayMs = 400;
+// Long enough for a resize by the mouse to pause; short enough to follow it.
+constexpr int redrawDelayMs = 60;
 // The test sheet's files are named after it, beside the document.
 constexpr const char* testSheetName = "prova.pdf";
-// A side of the sheet in the preview, large enough to read the page numbers: a little taller
-// than A4 landscape, so that the sheet fills its width, pixel for pixel.
-constexpr QSize previewSideSize(240, 172);
+// The folding drawing: room for the sheet and the folded stack below it.
+constexpr QSize foldDrawingSize(200, 150);
+// The document's name before it is shortened in the middle.
+constexpr int titleWidth = 720;
 // Wide enough for a few digits.
 constexpr int numberFieldWidth = 64;
 // The desktop's opener, which exits with an error when no program takes the file.
 const char* const desktopOpener = "xdg-open";
+
+// The choices, as tall as they are when there is room, scrolled when there isn't.
+class ChoicesArea : public QScrollArea {
+public:
+    QSize sizeHint() const override {
+        const int bar = verticalScrollBar()->sizeHint().width();
+        return widget()->sizeHint() + QSize(2 * frameWidth() + bar, 2 * frameWidth());
+    }
+    QSize minimumSizeHint() const override {
+        const int bar = verticalScrollBar()->sizeHint().width();
+        return {widget()->minimumSizeHint().width() + 2 * frameWidth() + bar,
+                QScrollArea::minimumSizeHint().height()};
+    }
+};
 
 // Sets a label's text and the name screen readers hear for it; an empty label is hidden, so
 // that they meet nothing nameless.
@@ -69,23 +94,16 @@ template <typename T> T* named(T* control, const char* name) {
     return control;
 }
 
-// A side of the sheet: white paper with a thin black frame whatever the desktop's colours, as
-// the sheet will print.
-QLabel* paperSide(const char* name, const char* accessibleName) {
-    auto* side = named(new QLabel, name);
-    setAccessibleRole(side, QAccessible::Graphic); // before anything makes Qt's interface
-    side->setAccessibleName(QString::fromUtf8(accessibleName));
-    side->setFixedSize(previewSideSize);
-    side->setFrameStyle(QFrame::Box | QFrame::Plain);
-    side->setLineWidth(1);
-    side->setAlignment(Qt::AlignCenter);
-    side->setWordWrap(true);
-    QPalette palette = side->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    side->setPalette(palette);
-    side->setAutoFillBackground(true);
-    return side;
+// A picture's label, shown rendered at the screen's own pixel density.
+void showPicture(QLabel* label, const QImage& image) {
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(label->devicePixelRatioF());
+    label->setPixmap(pixmap);
+}
+
+// The pixels a picture takes in `label`, so that it stays sharp at any scale.
+QSize pixelsOf(const QLabel* label) {
+    return (QSizeF(label->contentsRect().size()) * label->devicePixelRatioF()).toSize();
 }
 
 QString blanksText(int pageCount, Mode mode, const Binding& binding) {
@@ -120,24 +138,16 @@ int firstSignatureSheets(int pageCount, Mode mode, int sheetsPerSignature) {
 
 BookletForm::BookletForm(const QString& document, Mode mode, const QString& engine)
     : document_(QFileInfo(document).absoluteFilePath()), engine_(engine),
-      pageCount_(pdfPageCount(engine, document_)), process_(new BookletProcess(engine, this)),
-      preview_(new SheetPreview(engine, this)), progressDelay_(new QTimer(this)) {
+      process_(new BookletProcess(engine, this)),
+      preview_(new SheetPreview(engine, document_, this)), progressDelay_(new QTimer(this)),
+      redrawDelay_(new QTimer(this)) {
     setObjectName(QStringLiteral("BookletForm"));
-    setWindowTitle(QStringLiteral("Plicora"));
+    setWindowTitle(QString::fromUtf8(windowTitleText).arg(QFileInfo(document_).fileName()));
     setAccessibleRole(this, QAccessible::Window);
 
-    auto* choices = new QVBoxLayout;
-    choices->addWidget(createLayoutGroup());
-    choices->addWidget(createPrinterGroup());
-    choices->addWidget(createThickGroup());
-    choices->addStretch();
     auto* middle = new QHBoxLayout;
-    middle->addLayout(choices);
-    sheetChoices_ = new SheetChoices(pdfFirstPageSize(engine, document_), this);
-    auto* sheet = new QVBoxLayout;
-    sheet->addWidget(createSheetGroup(), 1);
-    sheet->addWidget(sheetChoices_);
-    middle->addLayout(sheet, 1);
+    middle->addWidget(createChoices());
+    middle->addWidget(createPreviewGroup(), 1);
     auto* window = new QVBoxLayout(this);
     window->addLayout(createDocumentHeader());
     window->addLayout(middle, 1);
@@ -155,19 +165,29 @@ BookletForm::BookletForm(const QString& document, Mode mode, const QString& engi
     QList<QWidget*> focusOrder{fourUp_,    eightUp_,  oneFile_, edge_,       twoFiles_,
                                testSheet_, reversed_, turned_,  signatures_, creep_};
     focusOrder += sheetChoices_->focusOrder();
-    focusOrder += {create_, print_, cancel_, open_, openFolder_};
+    focusOrder += {views_, previous_, next_, create_, print_, cancel_, open_, openFolder_};
     for (qsizetype i = 1; i < focusOrder.size(); ++i)
         QWidget::setTabOrder(focusOrder[i - 1], focusOrder[i]);
     create_->setFocus();
     connectControls();
+    onLayoutChanged();
+    placeOnScreen(this);
+}
 
-    if (pageCount_ >= 0)
-        if (const auto proposed = signaturesAdvice(this->mode(), pageCount_, 0)) {
+void BookletForm::onDocumentRead(int pageCount, QSizeF firstPageSize) {
+    read_ = true;
+    pageCount_ = pageCount;
+    setLabel(pages_, pageCount_ < 0 ? QString::fromUtf8(pageCountUnreadableText)
+                                    : QStringLiteral("Pagine del documento: %1").arg(pageCount_));
+    sheetChoices_->setPageSize(firstPageSize);
+    // Proposed only where the user has typed nothing yet.
+    if (pageCount_ >= 0 && signatures_->text().isEmpty())
+        if (const auto proposed = signaturesAdvice(mode(), pageCount_, 0)) {
             proposed_ = QString::number(*proposed);
+            const QSignalBlocker quiet(signatures_);
             signatures_->setText(proposed_);
         }
     onLayoutChanged();
-    centreOnScreen(this);
 }
 
 QLayout* BookletForm::createDocumentHeader() {
@@ -178,13 +198,11 @@ QLayout* BookletForm::createDocumentHeader() {
     title_->setFont(bold);
     const QString name = QStringLiteral("Documento: %1").arg(QFileInfo(document_).fileName());
     // A long name is shortened in the middle on screen; screen readers hear it whole.
-    title_->setText(
-        title_->fontMetrics().elidedText(name, Qt::ElideMiddle, previewSideSize.width() * 3));
+    title_->setText(title_->fontMetrics().elidedText(name, Qt::ElideMiddle, titleWidth));
     title_->setAccessibleName(name);
     title_->setToolTip(document_);
     pages_ = wrappingLabel("Pagine");
-    setLabel(pages_, pageCount_ < 0 ? QString::fromUtf8(pageCountUnreadableText)
-                                    : QStringLiteral("Pagine del documento: %1").arg(pageCount_));
+    setLabel(pages_, QString::fromUtf8(readingText)); // until the document is read
     blanks_ = wrappingLabel("Bianche");
     auto* header = new QVBoxLayout;
     header->addWidget(title_);
@@ -193,9 +211,30 @@ QLayout* BookletForm::createDocumentHeader() {
     return header;
 }
 
+QScrollArea* BookletForm::createChoices() {
+    sheetChoices_ = new SheetChoices(this);
+    auto* choices = new QWidget;
+    auto* layout = new QVBoxLayout(choices);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(createLayoutGroup());
+    layout->addWidget(createPrinterGroup());
+    layout->addWidget(createThickGroup());
+    layout->addWidget(sheetChoices_);
+    layout->addWidget(createFoldGroup());
+    layout->addStretch();
+    auto* area = named(new ChoicesArea, "Scelte");
+    area->setWidget(choices);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setFocusPolicy(Qt::NoFocus); // the keyboard goes to the choices themselves
+    area->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    return area;
+}
+
 QGroupBox* BookletForm::createLayoutGroup() {
     layoutGroup_ = named(new QGroupBox(QStringLiteral("Pagine per foglio")), "PagineFoglio");
-    fourUp_ = named(new QRadioButton(QStringLiteral("&4 pagine (opuscolo A5)")), "Quattro");
+    fourUp_ = named(new QRadioButton, "Quattro"); // its text names the paper's booklet
     eightUp_ = named(new QRadioButton(QStringLiteral("&8 pagine")), "Otto");
     auto* layout = new QVBoxLayout(layoutGroup_);
     layout->addWidget(fourUp_);
@@ -210,7 +249,7 @@ QGroupBox* BookletForm::createPrinterGroup() {
     edge_->addItems({QStringLiteral("sul lato corto"), QStringLiteral("sul lato lungo")});
     edge_->setAccessibleName(QStringLiteral("Fronte-retro sul lato corto o sul lato lungo"));
     twoFiles_ = named(new QRadioButton(QStringLiteral("&Due file: fronti e retri")), "DueFile");
-    testSheet_ = named(new QPushButton(QStringLiteral("Foglio di &prova")), "Prova");
+    testSheet_ = named(new QPushButton(QStringLiteral("Fo&glio di prova")), "Prova");
     backs_ = named(new QGroupBox(QStringLiteral("Retri, stampando senza fronte-retro")), "Retri");
     reversed_ = named(new QCheckBox(QStringLiteral("Retri in ordine &inverso")), "RetriInversi");
     turned_ = named(new QCheckBox(QStringLiteral("Retri capo&volti (girati di 180\u00b0)")),
@@ -242,7 +281,7 @@ QGroupBox* BookletForm::createThickGroup() {
         named(new QLabel(QStringLiteral("Fogli per &fascicolo:")), "FascicoliDi");
     signaturesLabel->setBuddy(signatures_);
     signaturesLabel->setToolTip(QStringLiteral("Vuoto: un solo opuscolo"));
-    creepLabel_ = named(new QLabel(QStringLiteral("&Scorrimento (mm):")), "ScorrimentoDi");
+    creepLabel_ = named(new QLabel(QStringLiteral("Sco&rrimento (mm):")), "ScorrimentoDi");
     creepLabel_->setBuddy(creep_);
     creepLabel_->setToolTip(QStringLiteral("Vuoto: nessuno"));
     advice_ = wrappingLabel("Consiglio");
@@ -256,27 +295,43 @@ QGroupBox* BookletForm::createThickGroup() {
     return thickGroup_;
 }
 
-QGroupBox* BookletForm::createSheetGroup() {
-    auto* group = named(new QGroupBox(QStringLiteral("Il primo foglio, come si stampa")), "Foglio");
-    front_ = paperSide("Fronte", "Anteprima del foglio 1, fronte");
-    back_ = paperSide("Retro", "Anteprima del foglio 1, retro");
-    drawing_ = named(new FoldDrawing(group), "Piegatura");
+QGroupBox* BookletForm::createFoldGroup() {
+    auto* group = named(new QGroupBox(QStringLiteral("Piegatura")), "Piegatura");
+    drawing_ = named(new FoldDrawing(group), "DisegnoPiegatura");
     setAccessibleRole(drawing_, QAccessible::Graphic);
     drawing_->setAccessibleName(QStringLiteral("Come piegare i fogli"));
-    drawing_->setFixedSize(previewSideSize);
+    drawing_->setFixedSize(foldDrawingSize);
     instructions_ = wrappingLabel("Istruzioni");
-    auto* sides = new QGridLayout;
-    sides->addWidget(named(new QLabel(QStringLiteral("Fronte")), "FronteTitolo"), 0, 0);
-    sides->addWidget(named(new QLabel(QStringLiteral("Retro")), "RetroTitolo"), 0, 1);
-    sides->addWidget(front_, 1, 0);
-    sides->addWidget(back_, 1, 1);
-    sides->addWidget(drawing_, 2, 0);
     instructions_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    sides->addWidget(instructions_, 2, 1);
-    sides->setColumnStretch(2, 1);
     auto* layout = new QVBoxLayout(group);
-    layout->addLayout(sides);
-    layout->addStretch();
+    layout->addWidget(drawing_, 0, Qt::AlignHCenter);
+    layout->addWidget(instructions_);
+    return group;
+}
+
+QGroupBox* BookletForm::createPreviewGroup() {
+    auto* group = named(new QGroupBox(QString::fromUtf8(previewTitle)), "Foglio");
+    views_ = named(new QTabBar, "Viste");
+    views_->addTab(QString::fromUtf8(printedViewText));
+    views_->addTab(QString::fromUtf8(readViewText));
+    views_->setDrawBase(false);
+    previous_ = named(new QPushButton(QString::fromUtf8(previousSheetText)), "Precedente");
+    next_ = named(new QPushButton(QString::fromUtf8(nextSheetText)), "Successivo");
+    position_ = named(new QLabel, "Posizione");
+    position_->setAlignment(Qt::AlignCenter);
+    view_ = named(new SheetView(group), "Vista");
+    auto* steps = new QHBoxLayout;
+    steps->addWidget(previous_);
+    steps->addWidget(position_, 1);
+    steps->addWidget(next_);
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(views_, 0, Qt::AlignLeft);
+    layout->addLayout(steps);
+    layout->addWidget(view_, 1);
+    // Page Up and Page Down step from wherever the keyboard is in the window.
+    for (const auto& [key, delta] : {std::pair{Qt::Key_PageUp, -1}, {Qt::Key_PageDown, 1}})
+        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this,
+                [this, delta] { onStepped(delta); });
     return group;
 }
 
@@ -290,7 +345,7 @@ QLayout* BookletForm::createRunRow() {
     result_ = wrappingLabel("Risultato");
     result_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     open_ = named(new QPushButton(QStringLiteral("&Apri")), "Apri");
-    openFolder_ = named(new QPushButton(QStringLiteral("Apri la ca&rtella")), "ApriCartella");
+    openFolder_ = named(new QPushButton(QStringLiteral("Apri &la cartella")), "ApriCartella");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(create_);
     buttons->addWidget(print_);
@@ -321,18 +376,15 @@ void BookletForm::connectControls() {
     connect(process_, &BookletProcess::progressed, this, &BookletForm::onProgressed);
     connect(process_, &BookletProcess::succeeded, this, &BookletForm::onSucceeded);
     connect(process_, &BookletProcess::failed, this, &BookletForm::onFailed);
-    connect(preview_, &SheetPreview::rendered, this,
-            [this](const QImage& front, const QImage& back) {
-                for (auto [side, image] : {std::pair{front_, front}, {back_, back}}) {
-                    QPixmap pixmap = QPixmap::fromImage(image);
-                    pixmap.setDevicePixelRatio(devicePixelRatioF());
-                    side->setPixmap(pixmap);
-                }
-            });
-    connect(preview_, &SheetPreview::failed, this, [this](const QString& message) {
-        front_->setText(message);
-        back_->clear();
-    });
+    connect(preview_, &SheetPreview::read, this, &BookletForm::onDocumentRead);
+    connect(preview_, &SheetPreview::drawn, this, &BookletForm::onPictureDrawn);
+    connect(views_, &QTabBar::currentChanged, this, &BookletForm::onViewChanged);
+    connect(previous_, &QPushButton::clicked, this, [this] { onStepped(-1); });
+    connect(next_, &QPushButton::clicked, this, [this] { onStepped(1); });
+    redrawDelay_->setSingleShot(true);
+    redrawDelay_->setInterval(redrawDelayMs);
+    connect(view_, &SheetView::resized, redrawDelay_, qOverload<>(&QTimer::start));
+    connect(redrawDelay_, &QTimer::timeout, this, &BookletForm::drawPreview);
     progressDelay_->setSingleShot(true);
     progressDelay_->setInterval(progressDelayMs);
     connect(progressDelay_, &QTimer::timeout, this, [this] {
@@ -435,11 +487,11 @@ void BookletForm::showInstructions(const BookletJob& job) {
     QString text = QString::fromUtf8(job.separate             ? separateTurnText
                                      : job.edge == Edge::Long ? longEdgeTurnText
                                                               : duplexTurnText);
-    text += QLatin1Char(' ') + (perSignature > 0
-                                    ? QString::fromUtf8(foldSignaturesText).arg(perSignature)
-                                    : QString::fromUtf8(foldStackText));
-    if (job.binding.rightToLeft)
-        text += QLatin1Char(' ') + QString::fromUtf8(rightToLeftFoldText);
+    const QString under =
+        QString::fromUtf8(job.binding.rightToLeft ? rightUnderLeftText : leftUnderRightText);
+    text += QLatin1Char(' ') +
+            (perSignature > 0 ? QString::fromUtf8(foldSignaturesText).arg(perSignature).arg(under)
+                              : QString::fromUtf8(foldStackText).arg(under));
     if (job.mode == Mode::EightUp)
         text += QLatin1Char(' ') + QString::fromUtf8(eightUpReadingText);
     setLabel(instructions_, text);
@@ -462,6 +514,9 @@ void BookletForm::onLayoutChanged() {
 
 void BookletForm::onChoicesChanged() {
     const BookletJob job = readJob();
+    const QString pageName = sheetChoices_->fourUpPageName();
+    if (!pageName.isEmpty()) // else the paper's field says what is wrong; the last name stays
+        fourUp_->setText(QString::fromUtf8(fourUpText).arg(pageName));
     showOptionsThatApply();
     showFaults(job, false);
     showBlanks(job);
@@ -470,10 +525,104 @@ void BookletForm::onChoicesChanged() {
 }
 
 void BookletForm::requestPreview(const BookletJob& job) {
-    for (QLabel* side : {front_, back_})
-        side->setText(QString::fromUtf8(previewWaitingText));
-    // Rendered at the screen's own pixel density, so that it stays sharp when scaled.
-    preview_->request(job, front_->contentsRect().size() * devicePixelRatioF());
+    if (!read_)
+        return; // the document's pages come first
+    for (QLabel* picture : {view_->front(), view_->back(), view_->spread()})
+        picture->setText(QString::fromUtf8(previewWaitingText));
+    sides_ = {};
+    bookletPages_ = 0;
+    try {
+        if (pageCount_ < 0)
+            throw UserError(previewUnreadableMessage);
+        bookletPages_ = checkPageCount(checkedPage(pageCount_), job.mode).pageCount;
+        sides_ = sheetSides(job.mode, checkedPage(bookletPages_), 0, pageCount_,
+                            std::max(job.sheetsPerSignature, 0), job.binding);
+    } catch (const UserError& error) {
+        bookletPages_ = 0;
+        for (QLabel* picture : {view_->front(), view_->spread()})
+            picture->setText(QString::fromUtf8(error.what()));
+        view_->back()->clear();
+    }
+    shown_ = job;
+    sheet_ = std::clamp(sheet_, 0, std::max(static_cast<int>(sides_.sheets.size()) - 1, 0));
+    spread_ = std::clamp(spread_, 0, std::max(spreadCount(bookletPages_) - 1, 0));
+    onViewChanged();
+}
+
+bool BookletForm::readingView() const {
+    return views_->currentIndex() == 1;
+}
+
+void BookletForm::drawPreview() {
+    const int sheets = static_cast<int>(sides_.sheets.size());
+    const bool reading = readingView();
+    const int at = reading ? spread_ : sheet_;
+    const int count = reading ? spreadCount(bookletPages_) : sheets;
+    previous_->setText(QString::fromUtf8(reading ? previousPagesText : previousSheetText));
+    next_->setText(QString::fromUtf8(reading ? nextPagesText : nextSheetText));
+    previous_->setEnabled(at > 0);
+    next_->setEnabled(at + 1 < count);
+    if (count == 0)
+        return setLabel(position_, QString()); // the pictures say why
+    if (!reading) {
+        setLabel(position_, QString::fromUtf8(sheetPositionText).arg(sheet_ + 1).arg(sheets));
+        for (const auto& [label, face, slot, name] :
+             {std::tuple{view_->front(), Face::Front, SheetPreview::FrontSlot, frontPictureName},
+              {view_->back(), Face::Back, SheetPreview::BackSlot, backPictureName}}) {
+            label->setAccessibleName(QString::fromUtf8(name).arg(sheet_ + 1));
+            preview_->request(slot, sheetPicture(sides_, sheet_, face, shown_), pixelsOf(label));
+        }
+        return;
+    }
+    // Numbered as read: the earlier page first, whichever side it is on.
+    const Spread spread = spreadAt(spread_, bookletPages_, shown_.binding.rightToLeft);
+    const bool pair = spread.left > 0 && spread.right > 0;
+    const int first = pair ? std::min(spread.left, spread.right) : spread.left + spread.right;
+    setLabel(position_,
+             pair
+                 ? QString::fromUtf8(pagesPositionText).arg(first).arg(first + 1).arg(bookletPages_)
+                 : QString::fromUtf8(pagePositionText).arg(first).arg(bookletPages_));
+    view_->spread()->setAccessibleName(
+        pair ? QString::fromUtf8(pagesPictureName).arg(first).arg(first + 1)
+             : QString::fromUtf8(pagePictureName).arg(first));
+    preview_->request(SheetPreview::SpreadSlot,
+                      spreadPicture(spread, bookletPages_, pageCount_, shown_),
+                      pixelsOf(view_->spread()));
+}
+
+void BookletForm::onStepped(int delta) {
+    const bool reading = readingView();
+    int& at = reading ? spread_ : sheet_;
+    const int count = reading ? spreadCount(bookletPages_) : static_cast<int>(sides_.sheets.size());
+    const int stepped = std::clamp(at + delta, 0, std::max(count - 1, 0));
+    if (stepped == at)
+        return;
+    at = stepped;
+    drawPreview();
+}
+
+void BookletForm::onViewChanged() {
+    const SideSize side = sideSize(shown_.paper);
+    const CellSize cell = cellSize(shown_.mode, side);
+    if (readingView())
+        view_->showSpread(QSizeF(2 * cell.width, cell.height));
+    else
+        view_->showSides(QSizeF(side.width, side.height));
+    redrawDelay_->stop(); // drawn now, at the size just given
+    drawPreview();
+}
+
+void BookletForm::onPictureDrawn(int slot, const QImage& image) {
+    switch (static_cast<SheetPreview::Slot>(slot)) {
+    case SheetPreview::FrontSlot:
+        return showPicture(view_->front(), image);
+    case SheetPreview::BackSlot:
+        return showPicture(view_->back(), image);
+    case SheetPreview::SpreadSlot:
+        return showPicture(view_->spread(), image);
+    case SheetPreview::SlotCount:
+        return;
+    }
 }
 
 void BookletForm::onCreateClicked() {

@@ -2,6 +2,7 @@
 
 #include "core/booklet_job.h"
 #include "core/page.h"
+#include "core/sheet_sides.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -15,6 +16,8 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
+class QTabBar;
 class QTimer;
 
 namespace plicora {
@@ -24,11 +27,13 @@ class BookletProcess;
 class FoldDrawing;
 class SheetChoices;
 class SheetPreview;
+class SheetView;
 
 // The booklet window: one PDF, its page count and the blanks the booklet adds, the choice of
-// layout, of one or two files, of signatures and creep and of how the backs are fed by hand, the
-// first sheet as it will print and how to fold it, the engine run that writes the booklet beside
-// the document, and the test sheet that finds out how a printer feeds the backs.
+// layout, of one or two files, of signatures and creep and of how the backs are fed by hand, every
+// sheet as it will print or the booklet as it will read, how to fold it, the engine run that
+// writes the booklet beside the document, and the test sheet that finds out how a printer feeds
+// the backs. The choices scroll on a small screen; the run's buttons stay in view.
 class BookletForm : public QWidget {
     Q_OBJECT
 
@@ -41,12 +46,15 @@ protected:
 
 private:
     QLayout* createDocumentHeader();
+    QScrollArea* createChoices();
     QGroupBox* createLayoutGroup();
     QGroupBox* createPrinterGroup();
     QGroupBox* createThickGroup();
-    QGroupBox* createSheetGroup();
+    QGroupBox* createFoldGroup();
+    QGroupBox* createPreviewGroup();
     QLayout* createRunRow();
     void connectControls();
+    void onDocumentRead(int pageCount, QSizeF firstPageSize);
 
     Mode mode() const;
     // The job the controls ask for, as they stand; jobFaults() judges it.
@@ -60,7 +68,15 @@ private:
     void showInstructions(const BookletJob& job);
     void onLayoutChanged();
     void onChoicesChanged();
+    // Lays out `job`'s sheets for the preview and shows where it stands among them.
     void requestPreview(const BookletJob& job);
+    // Asks for the pictures of the sheet or spread shown, at the size they are shown.
+    void drawPreview();
+    // Shows the sheet or spread `delta` after the one shown (before it, when negative).
+    void onStepped(int delta);
+    void onViewChanged();
+    void onPictureDrawn(int slot, const QImage& image);
+    bool readingView() const;
     void onCreateClicked();
     void onTestSheetClicked();
     // Runs `job`, beside the document unless its folder can't take the files: then a save
@@ -81,12 +97,20 @@ private:
 
     QString document_;
     QString engine_;
-    int pageCount_ = -1; // -1: the document can't be read
+    bool read_ = false;  // the document has been read, or found unreadable
+    int pageCount_ = -1; // -1: not read yet, or it can't be read
     QString proposed_;   // the signatures' size the window proposed, while the field holds it
     QStringList written_;
     BookletProcess* process_;
     SheetPreview* preview_;
     QTimer* progressDelay_; // shows the bar once a run takes longer than a moment
+    QTimer* redrawDelay_;   // draws the pictures again once resizing pauses
+    // The sheets previewed, the job they are laid out for, and where the preview stands.
+    SheetSides sides_;
+    BookletJob shown_;
+    int bookletPages_ = 0;
+    int sheet_ = 0;
+    int spread_ = 0;
     QPointer<BackAnswerDialog> answer_;
     bool testRun_ = false; // the run going, or the last one, wrote the test sheet
 
@@ -110,8 +134,11 @@ private:
     QLineEdit* creep_ = nullptr;
     QLabel* advice_ = nullptr;
     QLabel* fieldError_ = nullptr;
-    QLabel* front_ = nullptr;
-    QLabel* back_ = nullptr;
+    QTabBar* views_ = nullptr;
+    QPushButton* previous_ = nullptr;
+    QLabel* position_ = nullptr;
+    QPushButton* next_ = nullptr;
+    SheetView* view_ = nullptr;
     FoldDrawing* drawing_ = nullptr;
     QLabel* instructions_ = nullptr;
     QPushButton* create_ = nullptr;

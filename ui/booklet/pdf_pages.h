@@ -1,24 +1,38 @@
 #pragma once
 
 #include <QImage>
-#include <QList>
 #include <QSizeF>
 #include <QString>
 
 namespace plicora {
 
-// Qt PDF, through the module installed beside the booklet engine `engine`, loaded on first use.
-// Safe to call from any thread.
+namespace pdfmodule {
+struct Document;
+}
+struct PdfModule;
 
-// The page count of the PDF at `path`, or -1 when it can't be read or the module is missing.
-int pdfPageCount(const QString& engine, const QString& path);
+// A PDF read once with Qt PDF, through the module installed beside the booklet engine `engine`,
+// loaded on first use. Used from one thread at a time.
+class PdfFile {
+public:
+    // Reads the PDF at `path`.
+    PdfFile(const QString& engine, const QString& path);
+    ~PdfFile();
+    PdfFile(const PdfFile&) = delete;
+    PdfFile& operator=(const PdfFile&) = delete;
 
-// The size in points of the first page of the PDF at `path`; empty when it can't be read or the
-// module is missing.
-QSizeF pdfFirstPageSize(const QString& engine, const QString& path);
+    // Whether the PDF could be read: false too when the module is missing.
+    bool isRead() const { return document_ != nullptr; }
+    // Its page count; -1 when it isn't read.
+    int pageCount() const;
+    // The size in points of page `page` (from 0), turned as it shows; empty when unknown.
+    QSizeF pageSize(int page) const;
+    // Page `page` (from 0) rendered at `size` pixels; a null image when it can't be.
+    QImage render(int page, QSize size);
 
-// The first `count` pages of the PDF at `path`, each fitted into `side`; none when they can't be
-// read or the module is missing.
-QList<QImage> renderPdfPages(const QString& engine, const QString& path, int count, QSize side);
+private:
+    const PdfModule* module_;
+    pdfmodule::Document* document_ = nullptr;
+};
 
 } // namespace plicora

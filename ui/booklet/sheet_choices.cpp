@@ -2,6 +2,7 @@
 
 #include "core/paper.h"
 #include "ui/accessibility.h"
+#include "ui/shared/ui_messages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,7 +10,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace plicora {
 namespace {
@@ -17,6 +20,10 @@ namespace {
 constexpr const char* customText = "Su misura";
 constexpr const char* refusedText =
     "Carta su misura: LARGHEZZAxALTEZZA in millimetri interi, da %1 a %2 per lato, come 320x450";
+
+// The named papers whose half has a name of its own.
+constexpr std::pair<std::string_view, std::string_view> halfPapers[] = {
+    {"A3", "A4"}, {"A4", "A5"}, {"A5", "A6"}, {"tabloid", "letter"}};
 
 // A paper's name as the window shows it: the command line's, capitalised.
 QString shownName(std::string_view name) {
@@ -27,9 +34,9 @@ QString shownName(std::string_view name) {
 
 } // namespace
 
-SheetChoices::SheetChoices(QSizeF pageSize, QWidget* parent)
-    : QGroupBox(QStringLiteral("Carta e rilegatura"), parent), pageSize_(pageSize),
-      paper_(new QComboBox(this)), customSize_(new QLineEdit(this)), refused_(new QLabel(this)),
+SheetChoices::SheetChoices(QWidget* parent)
+    : QGroupBox(QStringLiteral("Carta e rilegatura"), parent), paper_(new QComboBox(this)),
+      customSize_(new QLineEdit(this)), refused_(new QLabel(this)),
       rightToLeft_(
           new QCheckBox(QStringLiteral("Si apre da d&estra (arabo, ebraico, giapponese)"), this)),
       backCoverLast_(new QCheckBox(QStringLiteral("&Quarta di copertina sempre ultima"), this)),
@@ -49,7 +56,7 @@ SheetChoices::SheetChoices(QSizeF pageSize, QWidget* parent)
     auto* paperLabel = new QLabel(QStringLiteral("&Carta:"), this);
     paperLabel->setObjectName(QStringLiteral("CartaDi"));
     paperLabel->setBuddy(paper_);
-    customSize_->setPlaceholderText(QStringLiteral("320x450"));
+    customSize_->setPlaceholderText(QStringLiteral("es. 320x450"));
     customSize_->setAccessibleName(
         QStringLiteral("Carta su misura, larghezza per altezza in millimetri"));
     auto* millimetres = new QLabel(QStringLiteral("&mm"), this);
@@ -80,11 +87,35 @@ SheetChoices::SheetChoices(QSizeF pageSize, QWidget* parent)
     onChanged();
 }
 
+void SheetChoices::setPageSize(QSizeF pageSize) {
+    pageSize_ = pageSize;
+}
+
 std::optional<Paper> SheetChoices::paper() const {
     const int index = paper_->currentIndex();
     if (index < static_cast<int>(std::size(namedPapers)))
         return namedPapers[index].paper;
     return readPaper(customSize_->text().trimmed().toStdString());
+}
+
+QString SheetChoices::fourUpPageName() const {
+    const std::optional<Paper> paper = this->paper();
+    if (!paper)
+        return {};
+    if (const auto named = namedPaper(*paper)) {
+        // Half of an A paper is the next one; half of a tabloid is a letter.
+        for (const auto& [whole, half] : halfPapers)
+            if (named->name == whole)
+                return shownName(half);
+        return QString::fromUtf8(halfPaperText).arg(shownName(named->name));
+    }
+    // The page is half the longer side across and the shorter side down, in whole millimetres
+    // or halves of one.
+    const int longer = std::max(paper->width, paper->height) / 100;
+    const int shorter = std::min(paper->width, paper->height) / 100;
+    const QString across =
+        QString::number(longer / 2) + (longer % 2 ? QStringLiteral(",5") : QString());
+    return QString::fromUtf8(pageMillimetresText).arg(across).arg(shorter);
 }
 
 void SheetChoices::onChanged() {

@@ -20,8 +20,15 @@ class SheetChoices : public QGroupBox {
     Q_OBJECT
 
 public:
-    // The choices for a document whose first page is `pageSize` points (empty: unknown).
-    SheetChoices(QSizeF pageSize, QWidget* parent);
+    explicit SheetChoices(QWidget* parent);
+
+    // The document's first page is `pageSize` points (empty: unknown).
+    void setPageSize(QSizeF pageSize);
+    // The paper chosen; nothing while the custom size is refused.
+    std::optional<Paper> paper() const;
+    // The size of a four-up booklet's pages on the paper chosen, as the window names it ("A5",
+    // "mezza Letter", "148×210 mm"); empty while the custom size is refused.
+    QString fourUpPageName() const;
 
     // `job` with the choices put into it; only when refusedField() is null.
     BookletJob applied(BookletJob job) const;
@@ -39,8 +46,6 @@ Q_SIGNALS:
 
 private:
     void onChanged();
-    // The paper chosen; nothing while the custom size is refused.
-    std::optional<Paper> paper() const;
 
     QSizeF pageSize_;
     QComboBox* paper_;

@@ -1,48 +1,51 @@
 #pragma once
 
-#include "core/booklet_job.h"
+#include "ui/booklet/side_picture.h"
 
 #include <QImage>
 #include <QObject>
-#include <QTemporaryDir>
+#include <QSizeF>
 #include <QThread>
+
+#include <array>
+#include <atomic>
+#include <memory>
 
 namespace plicora {
 
-class BookletProcess;
-
-// The first sheet of a booklet as it will print: the engine makes the real booklet in a
-// temporary folder, and Qt PDF reads and renders its first two pages, front and back, on a
-// thread of its own.
+// The booklet window's document, read once with Qt PDF on a thread of its own, where the pictures
+// of its sheets are then drawn from the pages they show, never from a whole booklet; the last few
+// pages rendered are kept for the next picture.
 class SheetPreview : public QObject {
     Q_OBJECT
 
 public:
-    // Makes its booklets with the engine at `engine`.
-    SheetPreview(const QString& engine, QObject* parent);
+    // The places a picture is shown in: the two sides of a sheet, and two facing pages.
+    enum Slot { FrontSlot, BackSlot, SpreadSlot, SlotCount };
+
+    // Starts reading `document` with the Qt PDF module beside the engine at `engine`.
+    SheetPreview(const QString& engine, const QString& document, QObject* parent);
     ~SheetPreview() override;
 
-    // Starts on the first sheet of `job`'s booklet, made as one file, each side fitted into `side`
-    // device pixels; what an earlier request would have shown is dropped.
-    void request(BookletJob job, QSize side);
+    // Draws `picture` at `pixels` for `slot`; one asked for earlier there and not yet shown is
+    // dropped.
+    void request(Slot slot, const SidePicture& picture, QSize pixels);
 
 Q_SIGNALS:
-    // The first sheet's two sides.
-    void rendered(const QImage& front, const QImage& back);
-    // The sheet can't be shown; `message` says why, in Italian.
-    void failed(const QString& message);
+    // The document is read: its page count, -1 when it can't be read, and its first page's size in
+    // points, empty when unknown.
+    void read(int pageCount, QSizeF firstPageSize);
+    // The picture last asked for `slot`.
+    void drawn(int slot, const QImage& image);
 
 private:
-    void render(const QString& booklet);
-    void onRendered(quint64 request, const QList<QImage>& sides);
+    struct Pages;
 
-    QString engine_; // its folder holds Qt PDF's module too
-    BookletProcess* process_;
-    QTemporaryDir folder_;
     QThread thread_;
-    QObject* renderer_; // lives in thread_, where the rendering runs
-    QSize side_;
-    quint64 request_ = 0; // counts the requests, so that a late sheet is known
+    QObject* renderer_; // lives in thread_, where the document is read and drawn
+    std::shared_ptr<Pages> pages_;
+    // The latest request for each slot, so that the thread skips those overtaken.
+    std::shared_ptr<std::array<std::atomic<quint64>, SlotCount>> latest_;
 };
 
 } // namespace plicora

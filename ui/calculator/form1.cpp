@@ -6,6 +6,7 @@
 #include "ui/calculator/calculator_form.h"
 #include "ui/calculator/caption_fit.h"
 #include "ui/calculator/fonts.h"
+#include "ui/calculator/link_button.h"
 #include "ui/calculator/pixel_runs.h"
 #include "ui/calculator/twips.h"
 #include "ui/calculator/wrapping_button.h"
@@ -122,10 +123,9 @@ Form1::Form1() {
 
 void Form1::createPdfLink(QWidget* previous) {
     auto* link =
-        new QPushButton(QStringLiteral("Hai il PDF del documento? Crea l'&opuscolo\u2026"), this);
+        new LinkButton(QStringLiteral("Hai il PDF del documento? Crea l'&opuscolo\u2026"), this);
     link->setObjectName(QStringLiteral("ApriPdf"));
     link->setGeometry(pdfLinkRect);
-    link->setFlat(true);
     link->setCursor(Qt::PointingHandCursor);
     // The buttons' font, underlined: another face would cost start-up its loading.
     QFont font = windowFont("Times New Roman", 11.25, true);

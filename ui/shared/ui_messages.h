@@ -3,11 +3,37 @@
 // What the booklet window tells the user, in Italian.
 namespace plicora {
 
-inline constexpr const char* previewFolderMessage =
-    "Anteprima non disponibile: impossibile creare una cartella temporanea";
 inline constexpr const char* previewUnreadableMessage =
-    "Anteprima non disponibile: l'opuscolo non si lascia leggere";
+    "Anteprima non disponibile: il documento non si lascia leggere";
 inline constexpr const char* previewWaitingText = "Anteprima in preparazione\u2026";
+inline constexpr const char* readingText = "Lettura del documento\u2026";
+// Each window's title; %1 is its document's file name.
+inline constexpr const char* windowTitleText = "%1 \u2014 Plicora";
+// The four-up choice, naming the booklet's pages; %1 is their size.
+inline constexpr const char* fourUpText = "&4 pagine (opuscolo %1)";
+// Half a named paper that has no name of its own; %1 is the paper's.
+inline constexpr const char* halfPaperText = "mezza %1";
+// A custom booklet page; %1 and %2 are its width and height in millimetres.
+inline constexpr const char* pageMillimetresText = "%1\u00d7%2 mm";
+
+// The preview: the view as it prints, sheet by sheet, and as it reads, two pages at a time.
+inline constexpr const char* previewTitle = "Anteprima";
+inline constexpr const char* printedViewText = "Come si stampa";
+inline constexpr const char* readViewText = "Come si legge";
+inline constexpr const char* previousSheetText = "Foglio &precedente";
+inline constexpr const char* nextSheetText = "Foglio &successivo";
+inline constexpr const char* previousPagesText = "Pagine &precedenti";
+inline constexpr const char* nextPagesText = "Pagine &successive";
+// %1 is the sheet shown, %2 how many there are.
+inline constexpr const char* sheetPositionText = "Foglio %1 di %2";
+// %1 and %2 the pages shown, %3 how many the booklet has.
+inline constexpr const char* pagesPositionText = "Pagine %1 e %2 di %3";
+inline constexpr const char* pagePositionText = "Pagina %1 di %2";
+// What screen readers hear of the pictures; %1 is the sheet, or the pages.
+inline constexpr const char* frontPictureName = "Anteprima del foglio %1, fronte";
+inline constexpr const char* backPictureName = "Anteprima del foglio %1, retro";
+inline constexpr const char* pagesPictureName = "Anteprima delle pagine %1 e %2, come si leggono";
+inline constexpr const char* pagePictureName = "Anteprima della pagina %1, come si legge";
 inline constexpr const char* pageCountUnreadableText =
     "Pagine: il loro numero non si legge dal documento";
 inline constexpr const char* noBlanksText = "Nessuna pagina bianca da aggiungere";
@@ -28,18 +54,19 @@ inline constexpr const char* longEdgeTurnText =
     "Stampa in fronte-retro girando sul lato lungo: i retri sono gi\u00e0 capovolti.";
 inline constexpr const char* separateTurnText =
     "Stampa i fronti, rimetti la pila nel vassoio girandola sul lato corto, poi stampa i retri.";
-// How to fold the printed stack: the sheets nest, the first outside, in both layouts.
+// How to fold the printed stack: the sheets nest, the first outside, in both layouts; %1 is the
+// half that goes under.
 inline constexpr const char* foldStackText =
-    "Poi, con i fronti in su e il foglio 1 sopra, piega la pila a met\u00e0 portando la met\u00e0 "
-    "sinistra sotto la destra: la pagina 1 fa da copertina.";
-// The same in signatures of %1 sheets.
+    "Poi, con i fronti in su e il foglio 1 sopra, piega la pila a met\u00e0 portando %1: la "
+    "pagina 1 fa da copertina.";
+// The same in signatures of %1 sheets; %2 is the half that goes under.
 inline constexpr const char* foldSignaturesText =
     "Poi dividi la pila, nell'ordine di stampa, in fascicoli di %1 fogli; piega ogni fascicolo, "
-    "con i fronti in su e il suo primo foglio sopra, a met\u00e0 portando la met\u00e0 sinistra "
-    "sotto la destra, e metti i fascicoli piegati uno dopo l'altro, il primo davanti.";
-// A booklet opening from the right folds the other way.
-inline constexpr const char* rightToLeftFoldText =
-    "Si apre da destra: piega invece portando la met\u00e0 destra sotto la sinistra.";
+    "con i fronti in su e il suo primo foglio sopra, a met\u00e0 portando %2, e metti i fascicoli "
+    "piegati uno dopo l'altro, il primo davanti.";
+// The half folded under: a booklet opening from the right folds the other way.
+inline constexpr const char* leftUnderRightText = "la met\u00e0 sinistra sotto la destra";
+inline constexpr const char* rightUnderLeftText = "la met\u00e0 destra sotto la sinistra";
 inline constexpr const char* eightUpReadingText =
     "Non si taglia: ogni facciata porta due pagine, da leggere dall'alto in basso.";
 

@@ -1,36 +1,60 @@
 // plicora-pdf: Qt PDF for the windows, loaded on demand (see pdf_module_interface.h).
 #include "pdf_module_interface.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QPdfDocument>
 
 #include <type_traits>
 
-extern "C" Q_DECL_EXPORT int plicoraPdfPageCount(const QString& path) {
-    QPdfDocument document(nullptr);
-    return document.load(path) == QPdfDocument::Error::None ? document.pageCount() : -1;
+namespace plicora::pdfmodule {
+// Read whole into memory: Qt PDF reads a file as it goes, and waits for ever for a page of one
+// that was replaced or cut short meanwhile.
+struct Document {
+    QByteArray bytes;
+    QBuffer buffer{&bytes};
+    QPdfDocument pdf{nullptr};
+};
+} // namespace plicora::pdfmodule
+
+using plicora::pdfmodule::Document;
+
+extern "C" Q_DECL_EXPORT Document* plicoraPdfOpen(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return nullptr;
+    auto* document = new Document;
+    document->bytes = file.readAll();
+    document->buffer.open(QIODevice::ReadOnly);
+    // Everything is there, so the document is ready as soon as it is loaded.
+    document->pdf.load(&document->buffer);
+    if (document->pdf.status() == QPdfDocument::Status::Ready)
+        return document;
+    delete document;
+    return nullptr;
 }
 
-extern "C" Q_DECL_EXPORT QSizeF plicoraPdfFirstPageSize(const QString& path) {
-    QPdfDocument document(nullptr);
-    if (document.load(path) != QPdfDocument::Error::None || document.pageCount() < 1)
+extern "C" Q_DECL_EXPORT void plicoraPdfClose(Document* document) {
+    delete document;
+}
+
+extern "C" Q_DECL_EXPORT int plicoraPdfPageCount(const Document* document) {
+    return document->pdf.pageCount();
+}
+
+extern "C" Q_DECL_EXPORT QSizeF plicoraPdfPageSize(const Document* document, int page) {
+    return document->pdf.pagePointSize(page);
+}
+
+extern "C" Q_DECL_EXPORT QImage plicoraPdfRenderPage(Document* document, int page, QSize size) {
+    if (page < 0 || page >= document->pdf.pageCount() || size.isEmpty())
         return {};
-    return document.pagePointSize(0);
-}
-
-extern "C" Q_DECL_EXPORT bool plicoraPdfRenderPages(const QString& path, int count, QSize side,
-                                                    QList<QImage>* pages) {
-    QPdfDocument document(nullptr);
-    if (document.load(path) != QPdfDocument::Error::None || document.pageCount() < count)
-        return false;
-    for (int page = 0; page < count; ++page) {
-        const QSize size = document.pagePointSize(page).scaled(side, Qt::KeepAspectRatio).toSize();
-        pages->append(document.render(page, size));
-    }
-    return true;
+    return document->pdf.render(page, size);
 }
 
 // The windows call these through the interface's types.
+static_assert(std::is_same_v<decltype(&plicoraPdfOpen), plicora::pdfmodule::Open>);
+static_assert(std::is_same_v<decltype(&plicoraPdfClose), plicora::pdfmodule::Close>);
 static_assert(std::is_same_v<decltype(&plicoraPdfPageCount), plicora::pdfmodule::PageCount>);
-static_assert(
-    std::is_same_v<decltype(&plicoraPdfFirstPageSize), plicora::pdfmodule::FirstPageSize>);
-static_assert(std::is_same_v<decltype(&plicoraPdfRenderPages), plicora::pdfmodule::RenderPages>);
+static_assert(std::is_same_v<decltype(&plicoraPdfPageSize), plicora::pdfmodule::PageSize>);
+static_assert(std::is_same_v<decltype(&plicoraPdfRenderPage), plicora::pdfmodule::RenderPage>);

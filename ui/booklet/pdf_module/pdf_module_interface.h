@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QImage>
-#include <QList>
+#include <QSize>
 #include <QSizeF>
 #include <QString>
 
@@ -12,18 +12,27 @@ namespace plicora::pdfmodule {
 // The module's file name without its suffix; it lives beside the booklet engine.
 inline constexpr const char* baseName = "plicora-pdf";
 
-// The page count of the PDF at `path`, or -1 when Qt PDF can't read it.
-using PageCount = int (*)(const QString& path);
+// A PDF read once and kept open, for its page count, sizes and renderings; one thread at a time.
+struct Document;
+
+// Reads the PDF at `path`; null when Qt PDF can't read it.
+using Open = Document* (*)(const QString& path);
+inline constexpr const char* openSymbol = "plicoraPdfOpen";
+
+// Lets go of a document Open returned.
+using Close = void (*)(Document* document);
+inline constexpr const char* closeSymbol = "plicoraPdfClose";
+
+// The document's page count.
+using PageCount = int (*)(const Document* document);
 inline constexpr const char* pageCountSymbol = "plicoraPdfPageCount";
 
-// The size in points of the first page of the PDF at `path` as Qt PDF shows it; empty when Qt PDF
-// can't read it.
-using FirstPageSize = QSizeF (*)(const QString& path);
-inline constexpr const char* firstPageSizeSymbol = "plicoraPdfFirstPageSize";
+// The size in points of page `page` (from 0) as Qt PDF shows it, turned as the page asks.
+using PageSize = QSizeF (*)(const Document* document, int page);
+inline constexpr const char* pageSizeSymbol = "plicoraPdfPageSize";
 
-// Renders the first `count` pages of the PDF at `path` into `pages`, each fitted into `side`;
-// false, and no page, when Qt PDF can't read as many.
-using RenderPages = bool (*)(const QString& path, int count, QSize side, QList<QImage>* pages);
-inline constexpr const char* renderPagesSymbol = "plicoraPdfRenderPages";
+// Page `page` (from 0) rendered at `size` pixels; a null image when it can't be.
+using RenderPage = QImage (*)(Document* document, int page, QSize size);
+inline constexpr const char* renderPageSymbol = "plicoraPdfRenderPage";
 
 } // namespace plicora::pdfmodule
