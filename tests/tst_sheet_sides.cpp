@@ -1,3 +1,4 @@
+#include "core/reading_spreads.h"
 #include "core/sheet_sides.h"
 #include "core/user_error.h"
 
@@ -249,5 +250,44 @@ INSTANTIATE_TEST_SUITE_P(Edges, Overflow,
                                          OverflowCase{Mode::EightUp, 32760, 8, true},
                                          OverflowCase{Mode::EightUp, 32760, 7, false},
                                          OverflowCase{Mode::EightUp, 8, -32768, false}));
+
+// A booklet read spread by spread: the cover alone on the right, facing pairs, the back cover
+// alone; opening from the right, each spread mirrored.
+struct SpreadCase {
+    const char* name;
+    int pages;
+    bool rightToLeft;
+    std::vector<Spread> spreads;
+};
+
+class Spreads : public ::testing::TestWithParam<SpreadCase> {};
+
+TEST_P(Spreads, readEveryPageOnceInOrder) {
+    const SpreadCase& c = GetParam();
+    ASSERT_EQ(spreadCount(c.pages), static_cast<int>(c.spreads.size()));
+    for (int i = 0; i < spreadCount(c.pages); ++i)
+        EXPECT_EQ(spreadAt(i, c.pages, c.rightToLeft), c.spreads[static_cast<std::size_t>(i)]) << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Booklets, Spreads,
+    ::testing::Values(SpreadCase{"none", 0, false, {}},
+                      SpreadCase{"oneSheet", 4, false, {{0, 1}, {2, 3}, {4, 0}}},
+                      SpreadCase{"fromTheRight", 4, true, {{1, 0}, {3, 2}, {0, 4}}},
+                      SpreadCase{"eightUp", 8, false, {{0, 1}, {2, 3}, {4, 5}, {6, 7}, {8, 0}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Where the document's pages are in a booklet of more pages: the blanks at the end, or before a
+// back cover kept last.
+TEST(SheetSides, placeTheDocumentsPagesAmongTheBlanks) {
+    const std::vector<int> atEnd{1, 2, 3, 4, 5, 0, 0, 0};
+    const std::vector<int> coverLast{1, 2, 3, 4, 0, 0, 0, 5};
+    for (int position = 1; position <= 8; ++position) {
+        const auto at = static_cast<std::size_t>(position - 1);
+        EXPECT_EQ(documentPageAt(position, 5, 8, {}), atEnd[at]) << position;
+        EXPECT_EQ(documentPageAt(position, 5, 8, {.backCoverLast = true}), coverLast[at])
+            << position;
+    }
+}
 
 } // namespace

@@ -21,6 +21,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -223,6 +224,12 @@ QScrollArea* BookletForm::createChoices() {
     layout->addWidget(createFoldGroup());
     layout->addStretch();
     auto* area = named(new ChoicesArea, "Scelte");
+    // Screen readers meet the scrolling parts on their way to the choices: each is named.
+    for (QWidget* part : {static_cast<QWidget*>(area), area->viewport(), choices})
+        part->setAccessibleName(QString::fromUtf8(choicesName));
+    area->verticalScrollBar()->setAccessibleName(QString::fromUtf8(choicesScrollName));
+    area->verticalScrollBar()->parentWidget()->setAccessibleName(
+        QString::fromUtf8(choicesScrollName));
     area->setWidget(choices);
     area->setWidgetResizable(true);
     area->setFrameShape(QFrame::NoFrame);
@@ -296,8 +303,8 @@ QGroupBox* BookletForm::createThickGroup() {
 }
 
 QGroupBox* BookletForm::createFoldGroup() {
-    auto* group = named(new QGroupBox(QStringLiteral("Piegatura")), "Piegatura");
-    drawing_ = named(new FoldDrawing(group), "DisegnoPiegatura");
+    auto* group = named(new QGroupBox(QStringLiteral("Piegatura")), "Piega");
+    drawing_ = named(new FoldDrawing(group), "Piegatura");
     setAccessibleRole(drawing_, QAccessible::Graphic);
     drawing_->setAccessibleName(QStringLiteral("Come piegare i fogli"));
     drawing_->setFixedSize(foldDrawingSize);
@@ -319,7 +326,12 @@ QGroupBox* BookletForm::createPreviewGroup() {
     next_ = named(new QPushButton(QString::fromUtf8(nextSheetText)), "Successivo");
     position_ = named(new QLabel, "Posizione");
     position_->setAlignment(Qt::AlignCenter);
+    setLabel(position_, QString()); // until the document is read
     view_ = named(new SheetView(group), "Vista");
+    view_->setAccessibleName(QString::fromUtf8(previewTitle));
+    view_->front()->setAccessibleName(QString::fromUtf8(frontPictureName).arg(1));
+    view_->back()->setAccessibleName(QString::fromUtf8(backPictureName).arg(1));
+    view_->spread()->setAccessibleName(QString::fromUtf8(pagePictureName).arg(1));
     auto* steps = new QHBoxLayout;
     steps->addWidget(previous_);
     steps->addWidget(position_, 1);
@@ -522,6 +534,9 @@ void BookletForm::onChoicesChanged() {
     showBlanks(job);
     showAdvice();
     showInstructions(job);
+    // The texts just set wrap at the scrolled column's width: laid out now, so that no wrapped
+    // line is cut off until the next pass of the event loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 }
 
 void BookletForm::requestPreview(const BookletJob& job) {

@@ -7,6 +7,12 @@
 namespace plicora {
 namespace {
 
+// `shape` as large as fits in `room`, its proportions kept, in whole pixels that never overflow it.
+QSize fitted(QSizeF shape, QSizeF room) {
+    const QSizeF size = shape.scaled(room, Qt::KeepAspectRatio);
+    return {static_cast<int>(size.width()), static_cast<int>(size.height())};
+}
+
 // A side as large as it opens: the page numbers of a numbered document read at it.
 constexpr int defaultSideWidth = 240;
 // A side no smaller than this, so that the window fits small screens.
@@ -82,13 +88,11 @@ void SheetView::place() {
     spread_->setVisible(spreadShown_);
     if (spreadShown_) {
         // The spread under the titles' space, so that the view doesn't jump when switched.
-        const QSize size = shape_.scaled(QSizeF(room), Qt::KeepAspectRatio).toSize();
+        const QSize size = fitted(shape_, QSizeF(room));
         spread_->setGeometry((width() - size.width()) / 2, titleHeight, size.width(),
                              size.height());
     } else {
-        const QSize size =
-            side_.scaled(QSizeF((room.width() - gap) / 2.0, room.height()), Qt::KeepAspectRatio)
-                .toSize();
+        const QSize size = fitted(side_, QSizeF((room.width() - gap) / 2.0, room.height()));
         const int left = (width() - 2 * size.width() - gap) / 2;
         frontTitle_->setGeometry(left, 0, size.width(), titleHeight);
         backTitle_->setGeometry(left + size.width() + gap, 0, size.width(), titleHeight);

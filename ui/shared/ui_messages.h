@@ -18,6 +18,9 @@ inline constexpr const char* pageMillimetresText = "%1\u00d7%2 mm";
 
 // The preview: the view as it prints, sheet by sheet, and as it reads, two pages at a time.
 inline constexpr const char* previewTitle = "Anteprima";
+// The scrolling column of the choices, as screen readers name it and its scroll bar.
+inline constexpr const char* choicesName = "Scelte";
+inline constexpr const char* choicesScrollName = "Scorri le scelte";
 inline constexpr const char* printedViewText = "Come si stampa";
 inline constexpr const char* readViewText = "Come si legge";
 inline constexpr const char* previousSheetText = "Foglio &precedente";
