@@ -54,7 +54,7 @@ BackAnswerDialog::BackAnswerDialog(const QString& fronts, const QString& backs, 
             accept();
         });
     }
-    auto* cancel = new QPushButton(QStringLiteral("Non ancora"), this);
+    auto* cancel = new QPushButton(QString::fromUtf8(notYetText), this);
     cancel->setObjectName(QStringLiteral("NonAncora"));
     cancel->setAutoDefault(false);
     layout->addWidget(cancel);

@@ -116,9 +116,8 @@ QString blanksText(int pageCount, Mode mode, const Binding& binding) {
         const QString where = QString::fromUtf8(blanksBeforeBackCover(binding, pageCount, rounded)
                                                     ? blanksBeforeBackCoverText
                                                     : blanksAtEndText);
-        return blanks == 1
-                   ? QStringLiteral("Si aggiunge 1 pagina bianca %1").arg(where)
-                   : QStringLiteral("Si aggiungono %1 pagine bianche %2").arg(blanks).arg(where);
+        return blanks == 1 ? QString::fromUtf8(oneBlankAddedText).arg(where)
+                           : QString::fromUtf8(blanksAddedText).arg(blanks).arg(where);
     } catch (const UserError& error) {
         return QString::fromUtf8(error.what()); // the engine will refuse it with this message
     }
@@ -179,7 +178,7 @@ void BookletForm::onDocumentRead(int pageCount, QSizeF firstPageSize) {
     read_ = true;
     pageCount_ = pageCount;
     setLabel(pages_, pageCount_ < 0 ? QString::fromUtf8(pageCountUnreadableText)
-                                    : QStringLiteral("Pagine del documento: %1").arg(pageCount_));
+                                    : QString::fromUtf8(documentPagesText).arg(pageCount_));
     sheetChoices_->setPageSize(firstPageSize);
     // Proposed only where the user has typed nothing yet.
     if (pageCount_ >= 0 && signatures_->text().isEmpty())
@@ -197,7 +196,7 @@ QLayout* BookletForm::createDocumentHeader() {
     QFont bold = title_->font();
     bold.setBold(true);
     title_->setFont(bold);
-    const QString name = QStringLiteral("Documento: %1").arg(QFileInfo(document_).fileName());
+    const QString name = QString::fromUtf8(documentText).arg(QFileInfo(document_).fileName());
     // A long name is shortened in the middle on screen; screen readers hear it whole.
     title_->setText(title_->fontMetrics().elidedText(name, Qt::ElideMiddle, titleWidth));
     title_->setAccessibleName(name);
@@ -240,9 +239,9 @@ QScrollArea* BookletForm::createChoices() {
 }
 
 QGroupBox* BookletForm::createLayoutGroup() {
-    layoutGroup_ = named(new QGroupBox(QStringLiteral("Pagine per foglio")), "PagineFoglio");
+    layoutGroup_ = named(new QGroupBox(QString::fromUtf8(pagesPerSheetTitle)), "PagineFoglio");
     fourUp_ = named(new QRadioButton, "Quattro"); // its text names the paper's booklet
-    eightUp_ = named(new QRadioButton(QStringLiteral("&8 pagine")), "Otto");
+    eightUp_ = named(new QRadioButton(QString::fromUtf8(eightUpText)), "Otto");
     auto* layout = new QVBoxLayout(layoutGroup_);
     layout->addWidget(fourUp_);
     layout->addWidget(eightUp_);
@@ -250,17 +249,17 @@ QGroupBox* BookletForm::createLayoutGroup() {
 }
 
 QGroupBox* BookletForm::createPrinterGroup() {
-    printerGroup_ = named(new QGroupBox(QStringLiteral("Stampante")), "Stampante");
-    oneFile_ = named(new QRadioButton(QStringLiteral("&Un file, per il fronte-retro")), "UnFile");
+    printerGroup_ = named(new QGroupBox(QString::fromUtf8(printerTitle)), "Stampante");
+    oneFile_ = named(new QRadioButton(QString::fromUtf8(oneFileText)), "UnFile");
     edge_ = named(new QComboBox, "Bordo");
-    edge_->addItems({QStringLiteral("sul lato corto"), QStringLiteral("sul lato lungo")});
-    edge_->setAccessibleName(QStringLiteral("Fronte-retro sul lato corto o sul lato lungo"));
-    twoFiles_ = named(new QRadioButton(QStringLiteral("&Due file: fronti e retri")), "DueFile");
-    testSheet_ = named(new QPushButton(QStringLiteral("Fo&glio di prova")), "Prova");
-    backs_ = named(new QGroupBox(QStringLiteral("Retri, stampando senza fronte-retro")), "Retri");
-    reversed_ = named(new QCheckBox(QStringLiteral("Retri in ordine &inverso")), "RetriInversi");
-    turned_ = named(new QCheckBox(QStringLiteral("Retri capo&volti (girati di 180\u00b0)")),
-                    "RetriCapovolti");
+    edge_->addItems(
+        {QString::fromUtf8(shortEdgeChoiceText), QString::fromUtf8(longEdgeChoiceText)});
+    edge_->setAccessibleName(QString::fromUtf8(edgeName));
+    twoFiles_ = named(new QRadioButton(QString::fromUtf8(twoFilesText)), "DueFile");
+    testSheet_ = named(new QPushButton(QString::fromUtf8(testSheetButtonText)), "Prova");
+    backs_ = named(new QGroupBox(QString::fromUtf8(backsTitle)), "Retri");
+    reversed_ = named(new QCheckBox(QString::fromUtf8(reversedBacksText)), "RetriInversi");
+    turned_ = named(new QCheckBox(QString::fromUtf8(turnedBacksText)), "RetriCapovolti");
     auto* backsLayout = new QVBoxLayout(backs_);
     backsLayout->addWidget(reversed_);
     backsLayout->addWidget(turned_);
@@ -277,20 +276,20 @@ QGroupBox* BookletForm::createPrinterGroup() {
 }
 
 QGroupBox* BookletForm::createThickGroup() {
-    thickGroup_ = named(new QGroupBox(QStringLiteral("Documenti spessi")), "Spessi");
+    thickGroup_ = named(new QGroupBox(QString::fromUtf8(thickTitle)), "Spessi");
     signatures_ = named(new QLineEdit, "FogliFascicolo");
-    signatures_->setAccessibleName(QStringLiteral("Fogli per fascicolo (vuoto: un solo opuscolo)"));
+    signatures_->setAccessibleName(QString::fromUtf8(signaturesName));
     signatures_->setMaximumWidth(numberFieldWidth);
     creep_ = named(new QLineEdit, "Scorrimento");
-    creep_->setAccessibleName(QStringLiteral("Scorrimento in millimetri"));
+    creep_->setAccessibleName(QString::fromUtf8(creepName));
     creep_->setMaximumWidth(numberFieldWidth);
     auto* signaturesLabel =
-        named(new QLabel(QStringLiteral("Fogli per &fascicolo:")), "FascicoliDi");
+        named(new QLabel(QString::fromUtf8(signaturesLabelText)), "FascicoliDi");
     signaturesLabel->setBuddy(signatures_);
-    signaturesLabel->setToolTip(QStringLiteral("Vuoto: un solo opuscolo"));
-    creepLabel_ = named(new QLabel(QStringLiteral("Sco&rrimento (mm):")), "ScorrimentoDi");
+    signaturesLabel->setToolTip(QString::fromUtf8(signaturesTip));
+    creepLabel_ = named(new QLabel(QString::fromUtf8(creepLabelText)), "ScorrimentoDi");
     creepLabel_->setBuddy(creep_);
-    creepLabel_->setToolTip(QStringLiteral("Vuoto: nessuno"));
+    creepLabel_->setToolTip(QString::fromUtf8(creepTip));
     advice_ = wrappingLabel("Consiglio");
     fieldError_ = wrappingLabel("ErroreCampi");
     setAccessibleRole(fieldError_, QAccessible::AlertMessage);
@@ -303,10 +302,10 @@ QGroupBox* BookletForm::createThickGroup() {
 }
 
 QGroupBox* BookletForm::createFoldGroup() {
-    auto* group = named(new QGroupBox(QStringLiteral("Piegatura")), "Piega");
+    auto* group = named(new QGroupBox(QString::fromUtf8(foldingTitle)), "Piega");
     drawing_ = named(new FoldDrawing(group), "Piegatura");
     setAccessibleRole(drawing_, QAccessible::Graphic);
-    drawing_->setAccessibleName(QStringLiteral("Come piegare i fogli"));
+    drawing_->setAccessibleName(QString::fromUtf8(drawingName));
     drawing_->setFixedSize(foldDrawingSize);
     instructions_ = wrappingLabel("Istruzioni");
     instructions_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -348,16 +347,16 @@ QGroupBox* BookletForm::createPreviewGroup() {
 }
 
 QLayout* BookletForm::createRunRow() {
-    create_ = named(new QPushButton(QStringLiteral("Crea l'&opuscolo")), "Crea");
-    print_ = named(new QPushButton(QStringLiteral("S&tampa\u2026")), "Stampa");
+    create_ = named(new QPushButton(QString::fromUtf8(createText)), "Crea");
+    print_ = named(new QPushButton(QString::fromUtf8(printButtonText)), "Stampa");
     create_->setDefault(true);
     progress_ = named(new QProgressBar, "Avanzamento");
-    progress_->setAccessibleName(QStringLiteral("Avanzamento"));
-    cancel_ = named(new QPushButton(QStringLiteral("A&nnulla")), "Annulla");
+    progress_->setAccessibleName(QString::fromUtf8(progressName));
+    cancel_ = named(new QPushButton(QString::fromUtf8(cancelButtonText)), "Annulla");
     result_ = wrappingLabel("Risultato");
     result_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    open_ = named(new QPushButton(QStringLiteral("&Apri")), "Apri");
-    openFolder_ = named(new QPushButton(QStringLiteral("Apri &la cartella")), "ApriCartella");
+    open_ = named(new QPushButton(QString::fromUtf8(openText)), "Apri");
+    openFolder_ = named(new QPushButton(QString::fromUtf8(openFolderText)), "ApriCartella");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(create_);
     buttons->addWidget(print_);

@@ -123,4 +123,40 @@ inline constexpr const char* putBackAnswerText =
     "Nel foglio di prova il retro del foglio 1 \u00e8 uscito cos\u00ec: Plicora manda i retri "
     "in modo che questa volta escano diritti e in ordine.";
 
+// The test sheet's question, put off.
+inline constexpr const char* notYetText = "Non ancora";
+
+// The booklet window's controls.
+inline constexpr const char* oneBlankAddedText = "Si aggiunge 1 pagina bianca %1";
+inline constexpr const char* blanksAddedText = "Si aggiungono %1 pagine bianche %2";
+inline constexpr const char* documentPagesText = "Pagine del documento: %1";
+inline constexpr const char* documentText = "Documento: %1";
+inline constexpr const char* pagesPerSheetTitle = "Pagine per foglio";
+inline constexpr const char* eightUpText = "&8 pagine";
+inline constexpr const char* printerTitle = "Stampante";
+inline constexpr const char* oneFileText = "&Un file, per il fronte-retro";
+inline constexpr const char* shortEdgeChoiceText = "sul lato corto";
+inline constexpr const char* longEdgeChoiceText = "sul lato lungo";
+inline constexpr const char* edgeName = "Fronte-retro sul lato corto o sul lato lungo";
+inline constexpr const char* twoFilesText = "&Due file: fronti e retri";
+inline constexpr const char* testSheetButtonText = "Fo&glio di prova";
+inline constexpr const char* backsTitle = "Retri, stampando senza fronte-retro";
+inline constexpr const char* reversedBacksText = "Retri in ordine &inverso";
+inline constexpr const char* turnedBacksText = "Retri capo&volti (girati di 180\u00b0)";
+inline constexpr const char* thickTitle = "Documenti spessi";
+inline constexpr const char* signaturesName = "Fogli per fascicolo (vuoto: un solo opuscolo)";
+inline constexpr const char* creepName = "Scorrimento in millimetri";
+inline constexpr const char* signaturesLabelText = "Fogli per &fascicolo:";
+inline constexpr const char* signaturesTip = "Vuoto: un solo opuscolo";
+inline constexpr const char* creepLabelText = "Sco&rrimento (mm):";
+inline constexpr const char* creepTip = "Vuoto: nessuno";
+inline constexpr const char* foldingTitle = "Piegatura";
+inline constexpr const char* drawingName = "Come piegare i fogli";
+inline constexpr const char* createText = "Crea l'&opuscolo";
+inline constexpr const char* printButtonText = "S&tampa\u2026";
+inline constexpr const char* progressName = "Avanzamento";
+inline constexpr const char* cancelButtonText = "A&nnulla";
+inline constexpr const char* openText = "&Apri";
+inline constexpr const char* openFolderText = "Apri &la cartella";
+
 } // namespace plicora
