@@ -66,6 +66,9 @@ int serve(const PrinterOptions& options, const sigset_t& endSignals) {
     if (!system)
         throw UserError(folderFailedMessage(spool.string(), "PAPPL"));
     papplSystemSetHostName(system, "localhost");
+    // The log is standard error, which is not PAPPL's to rotate (rotating it, PAPPL 1.3.1 waits
+    // for its own lock forever).
+    papplSystemSetMaxLogSize(system, 0);
     if (!papplSystemAddListeners(system, "127.0.0.1")) {
         papplSystemDelete(system);
         throw UserError(listenFailedMessage(options.port));

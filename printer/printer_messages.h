@@ -25,6 +25,9 @@ std::string queueRefusedMessage(std::string_view queue, std::string_view reason,
 
 // A job for a printer that prints one side only, with nobody to put the stack back.
 std::string oneSidedRefusedMessage(std::string_view printer);
+// A job sent as raster graphics instead of PDF.
+inline constexpr const char* rasterRefusedMessage =
+    "Il documento \u00e8 arrivato come immagine: l'opuscolo si fa solo da un PDF";
 // The page size the job asks for has no booklet sheet.
 std::string unknownPageSizeMessage(std::string_view media);
 

@@ -72,6 +72,21 @@ bool printFile(pappl_job_t* job, pappl_pr_options_t* options, pappl_device_t*) {
     return true;
 }
 
+// PAPPL takes a driver only with raster callbacks, though every job here is PDF: a raster job
+// (which no queue made by lpadmin -m everywhere sends) is refused as such.
+bool refuseRaster(pappl_job_t* job, pappl_pr_options_t*, pappl_device_t*) {
+    return refuse(job, rasterRefusedMessage);
+}
+
+bool refuseRasterPage(pappl_job_t* job, pappl_pr_options_t*, pappl_device_t*, unsigned) {
+    return refuse(job, rasterRefusedMessage);
+}
+
+bool refuseRasterLine(pappl_job_t*, pappl_pr_options_t*, pappl_device_t*, unsigned,
+                      const unsigned char*) {
+    return false;
+}
+
 void deletePrinter(pappl_printer_t*, pappl_pr_driver_data_t* data) {
     delete static_cast<PrinterContext*>(data->extension);
     data->extension = nullptr;
@@ -85,18 +100,27 @@ bool describeDriver(pappl_system_t*, const char*, const char*, const char*,
     data->extension = new PrinterContext(*creating);
     data->delete_cb = deletePrinter;
     data->printfile_cb = printFile;
+    data->rstartjob_cb = refuseRaster;
+    data->rendjob_cb = refuseRaster;
+    data->rstartpage_cb = refuseRasterPage;
+    data->rendpage_cb = refuseRasterPage;
+    data->rwriteline_cb = refuseRasterLine;
     data->format = "application/pdf";
     std::strncpy(data->make_and_model, makeAndModel, sizeof data->make_and_model - 1);
     data->ppm = 10;
+    data->ppm_color = 10;
     data->kind = PAPPL_KIND_DOCUMENT;
     data->orient_default = IPP_ORIENT_PORTRAIT;
-    data->color_supported =
-        PAPPL_COLOR_MODE_AUTO | PAPPL_COLOR_MODE_COLOR | PAPPL_COLOR_MODE_MONOCHROME;
+    // The real printer prints in colour or not as it can; every mode is taken.
+    data->color_supported = PAPPL_COLOR_MODE_AUTO | PAPPL_COLOR_MODE_AUTO_MONOCHROME |
+                            PAPPL_COLOR_MODE_BI_LEVEL | PAPPL_COLOR_MODE_COLOR |
+                            PAPPL_COLOR_MODE_MONOCHROME | PAPPL_COLOR_MODE_PROCESS_MONOCHROME;
     data->color_default = PAPPL_COLOR_MODE_AUTO;
     data->content_default = PAPPL_CONTENT_AUTO;
     data->quality_default = IPP_QUALITY_NORMAL;
     data->scaling_default = PAPPL_SCALING_AUTO;
-    data->raster_types = PAPPL_PWG_RASTER_TYPE_SRGB_8;
+    data->raster_types = PAPPL_PWG_RASTER_TYPE_BLACK_8 | PAPPL_PWG_RASTER_TYPE_SGRAY_8 |
+                         PAPPL_PWG_RASTER_TYPE_SRGB_8;
     data->num_resolution = 1;
     data->x_resolution[0] = data->y_resolution[0] = data->x_default = data->y_default = 300;
     // The booklet's sides come from the real printer; the pages arrive one-sided.
