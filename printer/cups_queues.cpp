@@ -1,19 +1,18 @@
 #include "cups_queues.h"
 
+#include "child_process.h"
 #include "printer_messages.h"
 
 #include <cups/cups.h>
 
 #include <fcntl.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <memory>
-
-extern char** environ;
 
 namespace plicora::printer {
 namespace {
@@ -109,32 +108,16 @@ std::vector<std::string> addQueueCommand(int port, std::string_view printer) {
 std::optional<std::string> runAdministration(const std::vector<std::string>& command) {
     int output[2];
     if (pipe2(output, O_CLOEXEC) != 0)
-        return "pipe";
-    std::vector<char*> argv;
-    for (const std::string& argument : command)
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, output[1], 1);
-    posix_spawn_file_actions_adddup2(&actions, output[1], 2);
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    // Without a terminal, lpadmin fails at once instead of asking for a password.
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
-    pid_t pid = 0;
-    const int error = posix_spawnp(&pid, argv[0], &actions, &attributes, argv.data(), environ);
-    posix_spawnattr_destroy(&attributes);
-    posix_spawn_file_actions_destroy(&actions);
+        return std::string(std::strerror(errno));
+    const pid_t pid = startChild(command, output[1], output[1]);
     close(output[1]);
     std::string said;
     char buffer[512];
     for (ssize_t read = 0; (read = ::read(output[0], buffer, sizeof buffer)) > 0;)
         said.append(buffer, static_cast<std::size_t>(read));
     close(output[0]);
-    if (error != 0)
-        return std::string(command.front()) + ": " + std::strerror(error);
+    if (pid == 0)
+        return command.front() + ": " + std::strerror(errno);
     int status = 0;
     waitpid(pid, &status, 0);
     if (WIFEXITED(status) && WEXITSTATUS(status) == 0)

@@ -1,13 +1,13 @@
 // The one place the booklet printer knows how the engine is run.
 #include "engine_job.h"
 
+#include "child_process.h"
 #include "engine/engine_interface.h"
 #include "printer_messages.h"
 
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,8 +17,6 @@
 #include <set>
 #include <string>
 #include <variant>
-
-extern char** environ;
 
 namespace plicora::printer {
 namespace {
@@ -52,33 +50,16 @@ std::variant<engine::BookletJob, std::string> bookletJob(const BookletPrint& pri
 }
 
 pid_t startEngine(const std::vector<std::string>& arguments, int output, int errors) {
-    const std::string program = engine::enginePath().string();
-    std::vector<char*> argv{const_cast<char*>(program.c_str())};
-    for (const std::string& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    // Printing by hand it would wait for the stack to be put back: nobody will answer.
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, output, 1);
-    posix_spawn_file_actions_adddup2(&actions, errors, 2);
-    // The program blocks its end signals in every thread; the engine must take them.
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    sigset_t none;
-    sigemptyset(&none);
-    posix_spawnattr_setsigmask(&attributes, &none);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
+    std::vector<std::string> command{engine::enginePath().string()};
+    command.insert(command.end(), arguments.begin(), arguments.end());
     std::lock_guard lock(enginesMutex);
-    pid_t pid = 0;
-    if (stopping ||
-        posix_spawn(&pid, program.c_str(), &actions, &attributes, argv.data(), environ) != 0)
-        pid = 0;
-    else
+    if (stopping)
+        return 0;
+    // Printing by hand it would wait for the stack to be put back: with nothing on its
+    // standard input, it sends nothing more.
+    const pid_t pid = startChild(command, output, errors);
+    if (pid != 0)
         engines.insert(pid);
-    posix_spawnattr_destroy(&attributes);
-    posix_spawn_file_actions_destroy(&actions);
     return pid;
 }
 

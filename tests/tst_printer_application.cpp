@@ -38,31 +38,6 @@ namespace {
 
 constexpr int documentPages = 8;
 
-bool quietly(const std::string& command) {
-    return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-template <typename Done> bool waitFor(Done done, std::chrono::milliseconds limit = 20s) {
-    for (auto end = std::chrono::steady_clock::now() + limit;
-         std::chrono::steady_clock::now() < end; std::this_thread::sleep_for(50ms))
-        if (done())
-            return true;
-    return done();
-}
-
-// A port nobody listens on just now: what the system's ephemeral range gives, asked once.
-int freePort() {
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t size = sizeof address;
-    bind(fd, reinterpret_cast<sockaddr*>(&address), size);
-    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size);
-    close(fd);
-    return ntohs(address.sin_port);
-}
-
 // The booklet printer the suite runs, started once the CUPS world is there and stopped by
 // SIGTERM after the last test, which must leave no job document behind.
 class BookletPrinterEnvironment : public ::testing::Environment {
@@ -81,10 +56,10 @@ public:
         ASSERT_EQ(posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ), 0);
         posix_spawn_file_actions_destroy(&actions);
         for (const char* printer : {duplexPrinter, oneSidedPrinter})
-            ASSERT_TRUE(waitFor([&] {
-                return quietly("lpstat -a " + queue(printer) + " | grep -q ' accepting'");
-            })) << queue(printer)
-                << readFile(log());
+            ASSERT_TRUE(waitFor(
+                [&] { return quietly("lpstat -a " + queue(printer) + " | grep -q ' accepting'"); },
+                20s))
+                << queue(printer) << readFile(log());
     }
 
     void TearDown() override {
@@ -185,15 +160,17 @@ int newestJob(const char* printer) {
 // job.
 VirtualJob endedJobAfter(const char* printer, int after) {
     VirtualJob found;
-    EXPECT_TRUE(waitFor([&] {
-        for (const VirtualJob& job : virtualJobs(printer))
-            if (job.id > after) {
-                found = job;
-                return job.state >= IPP_JSTATE_CANCELED;
-            }
-        return false;
-    })) << found.id
-        << " " << found.state;
+    EXPECT_TRUE(waitFor(
+        [&] {
+            for (const VirtualJob& job : virtualJobs(printer))
+                if (job.id > after) {
+                    found = job;
+                    return job.state >= IPP_JSTATE_CANCELED;
+                }
+            return false;
+        },
+        20s))
+        << found.id << " " << found.state;
     return found;
 }
 
