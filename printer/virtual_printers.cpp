@@ -5,6 +5,7 @@
 #include "engine_job.h"
 #include "printer_messages.h"
 #include "printer_settings.h"
+#include "titled_document.h"
 
 #include <pappl/pappl.h>
 
@@ -57,7 +58,9 @@ bool printFile(pappl_job_t* job, pappl_pr_options_t* options, pappl_device_t*) {
     const std::optional<NamedPaper> sheet = sheetFor(options->media.size_name);
     if (!sheet)
         return refuse(job, unknownPageSizeMessage(options->media.size_name));
-    BookletPrint print{papplJobGetFilename(job),      context.real.name,           sheet->paper, {},
+    const char* title = papplJobGetName(job);
+    const TitledDocument document(papplJobGetFilename(job), title ? title : "", papplJobGetID(job));
+    BookletPrint print{document.path().string(),      context.real.name,           sheet->paper, {},
                        context.settingsFile.string(), std::max(options->copies, 1)};
     try {
         print.settings = readSettings(context.settingsFile);

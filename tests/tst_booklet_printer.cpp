@@ -7,6 +7,7 @@
 #include "printer/booklet_sizes.h"
 #include "printer/printer_options.h"
 #include "printer/printer_settings.h"
+#include "printer/titled_document.h"
 
 #include <gtest/gtest.h>
 
@@ -191,6 +192,43 @@ TEST(Settings, defaultsAreWrittenOnceAndReadBackAsDefaults) {
     std::ofstream(path) << "fascicoli=6\n";
     writeDefaultSettings(path);
     EXPECT_EQ(readSettings(path).signatures, "6");
+}
+
+struct TitleCase {
+    const char* name;
+    std::string title;
+    std::string fileName;
+};
+
+class Titles : public ::testing::TestWithParam<TitleCase> {};
+
+TEST_P(Titles, becomeFileNamesThatStayInTheJobsFolder) {
+    EXPECT_EQ(fileNameOf(GetParam().title), GetParam().fileName);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Titles,
+    ::testing::Values(TitleCase{"plain", "tesi.pdf", "tesi.pdf"},
+                      TitleCase{"path", "../../etc/passwd", ".._.._etc_passwd"},
+                      TitleCase{"controls", "a\nb\tc\x7f", "a_b_c_"}, TitleCase{"dot", ".", ""},
+                      TitleCase{"dotDot", "..", ""}, TitleCase{"empty", "", ""},
+                      // 199 bytes, then a two-byte character that would end past 200.
+                      TitleCase{"cutOnACharacter", std::string(199, 'a') + "\u00e8x",
+                                std::string(199, 'a')}),
+    caseName<TitleCase>);
+
+TEST(Titles, nameALinkToTheDocumentRemovedWithIt) {
+    const TemporaryDirectory folder;
+    const std::filesystem::path document = folder.path() / "p00001j000000001-x.pdf";
+    std::ofstream(document) << "%PDF";
+    {
+        const TitledDocument titled(document, "Relazione 2026.pdf", 7);
+        EXPECT_EQ(titled.path(), folder.path() / "lavoro-7" / "Relazione 2026.pdf");
+        EXPECT_EQ(readFile(titled.path()), "%PDF");
+    }
+    EXPECT_EQ(folderContents(folder.path()).size(), 1u);
+    const TitledDocument untitled(document, "..", 8);
+    EXPECT_EQ(untitled.path(), document);
 }
 
 } // namespace

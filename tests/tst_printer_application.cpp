@@ -243,6 +243,7 @@ TEST_P(BookletFromLp, comesOutOfTheRealPrinterAsOneShortEdgeBookletJob) {
     ASSERT_EQ(jobs.size(), before + 1) << readFile(BookletPrinterEnvironment::log());
     const ReceivedJob& job = jobs.back();
     EXPECT_EQ(job.attributes.at("sides"), "two-sided-short-edge");
+    EXPECT_EQ(job.attributes.at("job-name"), "tesi.pdf");
     EXPECT_NE(job.attributes.at("media-col").find(c.sheet), std::string::npos)
         << job.attributes.at("media-col");
     const auto copies = job.attributes.find("copies");
@@ -364,6 +365,20 @@ TEST_F(BookletPrinter, listensOnLoopbackOnly) {
     }
     pclose(pipe);
     EXPECT_GE(sockets, 1);
+}
+
+TEST_F(BookletPrinter, followsTheDestinationsCupsHasWithAQueueEach) {
+    world().administer("lpadmin -p Nuova -E -v ipp://127.0.0.1:9/ipp/print");
+    EXPECT_TRUE(waitFor(
+        [] {
+            return quietly(
+                "lpstat -l -p Opuscolo-Nuova | grep -q 'Description: Opuscolo su Nuova'");
+        },
+        20s));
+    EXPECT_TRUE(quietly("lpstat -v Opuscolo-Nuova | grep -q 'ipp://127.0.0.1:" +
+                        std::to_string(BookletPrinterEnvironment::port()) + "/ipp/print/Nuova'"));
+    world().administer("lpadmin -x Nuova");
+    EXPECT_TRUE(waitFor([] { return !quietly("lpstat -v Opuscolo-Nuova"); }, 20s));
 }
 
 } // namespace
