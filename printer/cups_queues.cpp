@@ -85,10 +85,9 @@ RealPrinter describePrinter(const std::string& name) {
     const std::vector<std::string> defaults = strings(response.get(), "media-default");
     printer.defaultMedia = defaults.empty() ? "" : defaults.front();
     const std::vector<std::string> sides = strings(response.get(), "sides-supported");
-    printer.oneSided =
-        !sides.empty() && std::none_of(sides.begin(), sides.end(), [](const std::string& side) {
-            return side.starts_with("two-sided");
-        });
+    printer.twoSided = std::any_of(sides.begin(), sides.end(), [](const std::string& side) {
+        return side.starts_with("two-sided");
+    });
     return printer;
 }
 

@@ -14,7 +14,7 @@ namespace plicora::printer {
 // A real destination, as far as its booklets need.
 struct RealPrinter {
     std::string name;
-    bool oneSided = false;               // CUPS said it prints one side only
+    bool twoSided = false;               // CUPS said it prints both sides
     std::vector<std::string> media = {}; // PWG names; empty when CUPS didn't say
     std::string defaultMedia = {};
     friend bool operator==(const RealPrinter&, const RealPrinter&) = default;
@@ -36,7 +36,7 @@ struct CupsDestinations {
 // The destinations CUPS knows, in one cheap request; nothing when no scheduler answers.
 std::optional<CupsDestinations> cupsDestinations();
 
-// What the real destination `name` can do, asked once when it appears.
+// What the real destination `name` can do: asked when it appears, and for every job.
 RealPrinter describePrinter(const std::string& name);
 
 // The command that makes the queue for `printer`'s virtual printer on `port`.

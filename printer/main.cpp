@@ -54,7 +54,6 @@ int serve(const PrinterOptions& options, const sigset_t& endSignals) {
     fs::create_directories(spool, error);
     if (error)
         throw UserError(folderFailedMessage(spool.string(), error.message()));
-    fs::permissions(options.folder, fs::perms::owner_all, error);
     emptySpool(spool);
     // PAPPL of Debian 12 announces its printers on every interface whenever it reaches
     // avahi, whatever it listens on: with no system bus to reach it by, it announces nothing.
@@ -62,7 +61,7 @@ int serve(const PrinterOptions& options, const sigset_t& endSignals) {
     setenv("DBUS_SYSTEM_BUS_ADDRESS", "disabled:", 1);
     pappl_system_t* system = papplSystemCreate(PAPPL_SOPTIONS_MULTI_QUEUE | PAPPL_SOPTIONS_NO_TLS,
                                                "Plicora", options.port, nullptr, spool.c_str(), "-",
-                                               PAPPL_LOGLEVEL_WARN, nullptr, false);
+                                               PAPPL_LOGLEVEL_ERROR, nullptr, false);
     if (!system)
         throw UserError(folderFailedMessage(spool.string(), "PAPPL"));
     papplSystemSetHostName(system, "localhost");

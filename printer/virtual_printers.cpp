@@ -42,10 +42,10 @@ pappl_media_col_t mediaCol(std::string_view page) {
     return media;
 }
 
+// The reason is the job's own, shown where its state is; nothing of a job goes to the log.
 bool refuse(pappl_job_t* job, const std::string& reason) {
     papplJobSetMessage(job, "%s", reason.c_str());
     papplJobSetReasons(job, PAPPL_JREASON_ABORTED_BY_SYSTEM, PAPPL_JREASON_NONE);
-    papplLogJob(job, PAPPL_LOGLEVEL_WARN, "%s", reason.c_str());
     return false;
 }
 
@@ -53,7 +53,9 @@ bool printFile(pappl_job_t* job, pappl_pr_options_t* options, pappl_device_t*) {
     pappl_pr_driver_data_t data;
     papplPrinterGetDriverData(papplJobGetPrinter(job), &data);
     const auto& context = *static_cast<const PrinterContext*>(data.extension);
-    if (context.real.oneSided)
+    // Asked again for each job: printing by hand needs someone at the printer, and a printer CUPS
+    // can't describe just now would have the engine print the fronts alone.
+    if (!describePrinter(context.real.name).twoSided)
         return refuse(job, oneSidedRefusedMessage(context.real.name));
     const std::optional<NamedPaper> sheet = sheetFor(options->media.size_name);
     if (!sheet)
@@ -160,7 +162,7 @@ bool VirtualPrinters::add(const RealPrinter& real) {
     try {
         writeDefaultSettings(context.settingsFile);
     } catch (const UserError& error) {
-        papplLog(system_, PAPPL_LOGLEVEL_WARN, "%s", error.what());
+        papplLog(system_, PAPPL_LOGLEVEL_ERROR, "%s", error.what());
     }
     creating = &context;
     pappl_printer_t* printer =

@@ -336,7 +336,7 @@ TEST_F(BookletPrinter, givesTheEnginesRefusalOfAHostileDocumentAndKeepsRunning) 
     ASSERT_TRUE(response);
     const VirtualJob job = endedJobAfter(duplexPrinter, before);
     EXPECT_EQ(job.state, IPP_JSTATE_ABORTED);
-    EXPECT_FALSE(job.message.empty());
+    EXPECT_NE(job.message.find("PDF"), std::string::npos) << job.message; // the engine's words
     const std::size_t printed = world().jobs(duplexPrinter).size();
     lp(duplexPrinter, document());
     EXPECT_EQ(world().waitForJobs(duplexPrinter, printed + 1).size(), printed + 1);
