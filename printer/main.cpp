@@ -18,6 +18,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string_view>
@@ -48,7 +49,8 @@ void knock(int port) {
     close(fd);
 }
 
-int serve(const PrinterOptions& options, const sigset_t& endSignals) {
+// Serves until an end signal; ends the process. Throws UserError when it can't start.
+[[noreturn]] void serve(const PrinterOptions& options, const sigset_t& endSignals) {
     const fs::path spool = options.folder / "spool";
     std::error_code error;
     fs::create_directories(spool, error);
@@ -90,9 +92,11 @@ int serve(const PrinterOptions& options, const sigset_t& endSignals) {
     }
     pthread_kill(ending.native_handle(), SIGUSR1);
     ending.join();
-    papplSystemDelete(system);
     emptySpool(spool);
-    return exitSuccess;
+    // PAPPL's job and client threads may still be unwinding a cancelled job: deleting the system,
+    // or the program's own objects at exit, under them crashes. The process ends as it is.
+    std::fflush(nullptr);
+    std::_Exit(exitSuccess);
 }
 
 } // namespace
@@ -119,5 +123,5 @@ int main(int argc, char* argv[]) {
             errorLinePrefix, usageText);
         status != exitSuccess)
         return status;
-    return runReporting([&] { return serve(options, endSignals); }, errorLinePrefix);
+    return runReporting([&]() -> int { serve(options, endSignals); }, errorLinePrefix);
 }

@@ -41,7 +41,7 @@ namespace {
 constexpr int documentPages = 8;
 
 // The booklet printer the suite runs, started once the CUPS world is there and stopped by
-// SIGTERM after the last test, which must leave no job document behind.
+// SIGTERM after the last test, in the middle of a job, which must leave no job document behind.
 class BookletPrinterEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
@@ -65,6 +65,11 @@ public:
     }
 
     void TearDown() override {
+        // A long job under way when SIGTERM comes: its document must go with it.
+        const fs::path document = folder_.path() / "lungo.pdf";
+        writeNumberedPdf(document.string(), std::vector<NumberedPage>(400));
+        quietly("lp -d " + queue(duplexPrinter) + " " + document.string());
+        EXPECT_TRUE(waitFor([] { return !fs::is_empty(folder_.path() / "spool"); }));
         const auto start = std::chrono::steady_clock::now();
         kill(pid_, SIGTERM);
         int status = 0;
