@@ -130,17 +130,6 @@ INSTANTIATE_TEST_SUITE_P(
         SizesCase{"unknown", {}, "", {a5, a6, a4, halfLetter}, a5.data()}),
     caseName<SizesCase>);
 
-TEST(Sizes, foldEachPageFromASheetTwiceItsSize) {
-    const std::pair<std::string_view, std::string_view> folds[] = {
-        {a5, "A4"}, {a6, "A5"}, {a4, "A3"}, {halfLetter, "letter"}};
-    for (const auto& [page, sheet] : folds) {
-        ASSERT_TRUE(sheetFor(page)) << page;
-        EXPECT_EQ(sheetFor(page)->name, sheet);
-    }
-    EXPECT_FALSE(sheetFor("iso_a3_297x420mm"));
-    EXPECT_FALSE(sheetFor(""));
-}
-
 struct SettingsCase {
     const char* name;
     const char* text;
