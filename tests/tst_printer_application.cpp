@@ -413,6 +413,21 @@ TEST_F(BookletPrinter, listensOnLoopbackOnly) {
     EXPECT_GE(sockets, 1);
 }
 
+TEST_F(BookletPrinter, announcesNothingByDnsSd) {
+    // Every service avahi knows, resolved: "=;interface;protocol;name;type;domain;host;address;
+    // port;txt". The test printers announce themselves, so avahi is reachable.
+    const std::string port = std::to_string(BookletPrinterEnvironment::port());
+    std::FILE* pipe = popen("avahi-browse -a -t -r -p 2>/dev/null", "r");
+    ASSERT_TRUE(pipe);
+    std::string services;
+    char line[1024];
+    while (std::fgets(line, sizeof line, pipe))
+        services += line;
+    pclose(pipe);
+    EXPECT_NE(services.find(std::string(";") + duplexPrinter + ";"), std::string::npos) << services;
+    EXPECT_EQ(services.find(";" + port + ";"), std::string::npos) << services;
+}
+
 TEST_F(BookletPrinter, followsTheDestinationsCupsHasWithAQueueEach) {
     world().administer("lpadmin -p Nuova -E -v ipp://127.0.0.1:9/ipp/print");
     EXPECT_TRUE(waitFor(
