@@ -26,7 +26,23 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// A port nobody listens on just now.
+bool answers(int port) {
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(static_cast<std::uint16_t>(port));
+    const bool connected = connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    close(fd);
+    return connected;
+}
+
+void writeText(const fs::path& path, const std::string& text) {
+    std::ofstream(path) << text;
+}
+
+} // namespace
+
 int freePort() {
     const int fd = socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address{};
@@ -39,34 +55,9 @@ int freePort() {
     return ntohs(address.sin_port);
 }
 
-bool answers(int port) {
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(static_cast<std::uint16_t>(port));
-    const bool connected = connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    close(fd);
-    return connected;
-}
-
-template <typename Done> bool waitFor(Done done, std::chrono::milliseconds limit = 10s) {
-    for (auto end = std::chrono::steady_clock::now() + limit;
-         std::chrono::steady_clock::now() < end; std::this_thread::sleep_for(50ms))
-        if (done())
-            return true;
-    return done();
-}
-
-void writeText(const fs::path& path, const std::string& text) {
-    std::ofstream(path) << text;
-}
-
 bool quietly(const std::string& command) {
     return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
 }
-
-} // namespace
 
 CupsWorld::CupsWorld(const std::vector<PrinterSpec>& printers) {
     const fs::path root = folder_.path();

@@ -6,12 +6,31 @@
 
 #include <sys/types.h>
 
+#include <chrono>
 #include <filesystem>
 #include <map>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace plicora::testing {
+
+// A loopback port nobody listens on just now.
+int freePort();
+
+// Runs the shell `command` without a word on the console; whether it succeeded.
+bool quietly(const std::string& command);
+
+// Asks `done` every 50 ms until it says so or `limit` is over; its last answer.
+template <typename Done>
+bool waitFor(Done done, std::chrono::milliseconds limit = std::chrono::seconds(10)) {
+    for (auto end = std::chrono::steady_clock::now() + limit;
+         std::chrono::steady_clock::now() < end;
+         std::this_thread::sleep_for(std::chrono::milliseconds(50)))
+        if (done())
+            return true;
+    return done();
+}
 
 // A job a test printer received: its document, and its IPP attributes by name (as
 // ippeveprinter hands them to its print command, "sides", "copies", "media-col"...).

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// What the booklet printer tells the user and the print dialogs, in Italian; `printer` is a real
+// CUPS destination's name.
+namespace plicora::printer {
+
+inline constexpr const char* usageText = "uso: plicora-stampante [--porta N] [--cartella CARTELLA]";
+std::string badPortMessage(std::string_view value);
+std::string missingValueMessage(std::string_view option);
+std::string unknownOptionMessage(std::string_view option);
+inline constexpr const char* noFolderMessage =
+    "Manca la cartella dello stato: imposta XDG_STATE_HOME o HOME, oppure usa --cartella";
+std::string folderFailedMessage(std::string_view folder, std::string_view reason);
+std::string listenFailedMessage(int port);
+
+// How a virtual printer is described in every print dialog.
+std::string printerDescription(std::string_view printer);
+
+// CUPS refused the queue for `printer`: its reason, and the one command an administrator runs.
+std::string queueRefusedMessage(std::string_view queue, std::string_view reason,
+                                std::string_view command);
+
+// A job for a printer that prints one side only, with nobody to put the stack back.
+std::string oneSidedRefusedMessage(std::string_view printer);
+// A job sent as raster graphics instead of PDF.
+inline constexpr const char* rasterRefusedMessage =
+    "Il documento \u00e8 arrivato come immagine: l'opuscolo si fa solo da un PDF";
+// The page size the job asks for has no booklet sheet.
+std::string unknownPageSizeMessage(std::string_view media);
+
+// A printer's settings file that can't be read or holds what it shouldn't.
+std::string settingsFailedMessage(std::string_view path, std::string_view reason);
+std::string settingsLineMessage(std::string_view path, int line, std::string_view text);
+std::string settingsValueMessage(std::string_view path, std::string_view key,
+                                 std::string_view value);
+
+// What the virtual job says while the real printer has it.
+std::string printingOnMessage(std::string_view printer);
+
+} // namespace plicora::printer

@@ -1,0 +1,223 @@
+// What the booklet printer decides on its own: its options, the page sizes it offers for a real
+// printer's papers, and a printer's settings file.
+#include "test_support.h"
+
+#include "console/console.h"
+#include "core/user_error.h"
+#include "printer/booklet_sizes.h"
+#include "printer/printer_options.h"
+#include "printer/printer_settings.h"
+#include "printer/titled_document.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+using namespace plicora;
+using namespace plicora::printer;
+using namespace plicora::testing;
+
+namespace {
+
+struct OptionsCase {
+    const char* name;
+    std::vector<std::string_view> args;
+    int port;          // 0: refused
+    const char* error; // part of the refusal
+};
+
+class Options : public ::testing::TestWithParam<OptionsCase> {};
+
+TEST_P(Options, areReadOrRefusedAsAUsageError) {
+    const OptionsCase& c = GetParam();
+    if (c.port == 0) {
+        try {
+            readPrinterOptions(c.args, "/stato");
+            FAIL() << "accepted";
+        } catch (const UsageError& error) {
+            EXPECT_NE(std::string(error.what()).find(c.error), std::string::npos) << error.what();
+        }
+        return;
+    }
+    const PrinterOptions options = readPrinterOptions(c.args, "/stato");
+    EXPECT_EQ(options.port, c.port);
+    EXPECT_EQ(options.folder, c.error);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Options,
+    ::testing::Values(OptionsCase{"none", {}, defaultPort, "/stato"},
+                      OptionsCase{"both", {"--porta", "9100", "--cartella", "/qui"}, 9100, "/qui"},
+                      OptionsCase{"highestPort", {"--porta", "65535"}, 65535, "/stato"},
+                      OptionsCase{"portZero", {"--porta", "0"}, 0, "da 1 a 65535"},
+                      OptionsCase{"portTooHigh", {"--porta", "65536"}, 0, "da 1 a 65535"},
+                      OptionsCase{"portWithText", {"--porta", "86x"}, 0, "\"86x\""},
+                      OptionsCase{"portMissing", {"--porta"}, 0, "dopo --porta"},
+                      OptionsCase{"emptyFolder", {"--cartella", ""}, 0, "dopo --cartella"},
+                      OptionsCase{"unknown", {"--port", "1"}, 0, "sconosciuta: --port"},
+                      OptionsCase{"bareValue", {"9100"}, 0, "sconosciuta: 9100"}),
+    caseName<OptionsCase>);
+
+TEST(Options, needAFolderWhenNoneCanBeFound) {
+    EXPECT_THROW(readPrinterOptions({}, ""), UsageError);
+}
+
+struct FolderCase {
+    const char* name;
+    const char* stateHome;
+    const char* home;
+    const char* folder;
+};
+
+class DefaultFolder : public ::testing::TestWithParam<FolderCase> {};
+
+TEST_P(DefaultFolder, followsXdgAndIgnoresRelativePaths) {
+    const FolderCase& c = GetParam();
+    EXPECT_EQ(defaultFolder(c.stateHome, c.home), c.folder);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, DefaultFolder,
+    ::testing::Values(FolderCase{"stateHome", "/s", "/h", "/s/plicora-stampante"},
+                      FolderCase{"home", nullptr, "/h", "/h/.local/state/plicora-stampante"},
+                      FolderCase{"emptyStateHome", "", "/h", "/h/.local/state/plicora-stampante"},
+                      FolderCase{"relativeStateHome", "stato", "/h",
+                                 "/h/.local/state/plicora-stampante"},
+                      FolderCase{"neither", nullptr, nullptr, ""},
+                      FolderCase{"relativeHome", nullptr, "h", ""}),
+    caseName<FolderCase>);
+
+struct SizesCase {
+    const char* name;
+    std::vector<std::string> media; // the real printer's
+    const char* defaultMedia;
+    std::vector<std::string_view> offered;
+    const char* defaultPage;
+};
+
+class Sizes : public ::testing::TestWithParam<SizesCase> {};
+
+TEST_P(Sizes, offerThePagesWhoseSheetTheRealPrinterHas) {
+    const SizesCase& c = GetParam();
+    const std::vector<std::string_view> offered = offeredPages(c.media);
+    EXPECT_EQ(offered, c.offered);
+    EXPECT_EQ(defaultPage(offered, c.defaultMedia), c.defaultPage);
+}
+
+constexpr std::string_view a5 = "iso_a5_148x210mm", a6 = "iso_a6_105x148mm",
+                           a4 = "iso_a4_210x297mm", halfLetter = "na_invoice_5.5x8.5in";
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Sizes,
+    ::testing::Values(
+        SizesCase{"a4Only", {"iso_a4_210x297mm"}, "iso_a4_210x297mm", {a5}, a5.data()},
+        SizesCase{
+            "office",
+            {"na_letter_8.5x11in", "iso_a3_297x420mm", "iso_a4_210x297mm", "iso_a5_148x210mm"},
+            "na_letter_8.5x11in",
+            {a5, a6, a4, halfLetter},
+            halfLetter.data()},
+        SizesCase{"defaultWithoutBooklet",
+                  {"iso_a4_210x297mm", "iso_a5_148x210mm"},
+                  "na_legal_8.5x14in",
+                  {a5, a6},
+                  a5.data()},
+        SizesCase{"noneOfTheSheets",
+                  {"om_small-photo_100x150mm"},
+                  "",
+                  {a5, a6, a4, halfLetter},
+                  a5.data()},
+        SizesCase{"unknown", {}, "", {a5, a6, a4, halfLetter}, a5.data()}),
+    caseName<SizesCase>);
+
+struct SettingsCase {
+    const char* name;
+    const char* text;
+    PrinterSettings settings;
+    const char* error; // empty: read
+};
+
+class Settings : public ::testing::TestWithParam<SettingsCase> {};
+
+TEST_P(Settings, areReadLineByLine) {
+    const SettingsCase& c = GetParam();
+    if (*c.error) {
+        try {
+            readSettingsText(c.text, "/stato/X.conf");
+            FAIL() << "accepted";
+        } catch (const UserError& error) {
+            EXPECT_NE(std::string(error.what()).find(c.error), std::string::npos) << error.what();
+        }
+        return;
+    }
+    EXPECT_EQ(readSettingsText(c.text, "/stato/X.conf"), c.settings);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Settings,
+    ::testing::Values(
+        SettingsCase{"empty", "", {}, ""},
+        SettingsCase{"allSet",
+                     "da-destra=s\u00ec\nquarta-di-copertina=si\nfascicoli=5\nscorrimento=0,5\n",
+                     {true, true, "5", "0,5"},
+                     ""},
+        SettingsCase{"blanksCommentsAndCrLf",
+                     "# nota\r\n\r\n  da-destra =  no \r\n\tfascicoli\t=\t4",
+                     {false, false, "4", ""},
+                     ""},
+        SettingsCase{"lastLineWins", "fascicoli=4\nfascicoli=\n", {}, ""},
+        SettingsCase{"yesNoInCapitals", "da-destra=S\u00cc\n", {}, "da-destra"},
+        SettingsCase{"unknownKey", "da-destra=no\ncolore=rosso\n", {}, "Riga 2"},
+        SettingsCase{"noEquals", "da-destra\n", {}, "Riga 1"},
+        SettingsCase{"pathNamed", "x=1\n", {}, "/stato/X.conf"}),
+    caseName<SettingsCase>);
+
+TEST(Settings, defaultsAreWrittenOnceAndReadBackAsDefaults) {
+    const TemporaryDirectory folder;
+    const std::filesystem::path path = settingsPath(folder.path(), "Fronteretro");
+    EXPECT_EQ(readSettings(path), PrinterSettings{});
+    writeDefaultSettings(path);
+    EXPECT_EQ(readSettings(path), PrinterSettings{});
+    std::ofstream(path) << "fascicoli=6\n";
+    writeDefaultSettings(path);
+    EXPECT_EQ(readSettings(path).signatures, "6");
+}
+
+struct TitleCase {
+    const char* name;
+    std::string title;
+    std::string fileName;
+};
+
+class Titles : public ::testing::TestWithParam<TitleCase> {};
+
+TEST_P(Titles, becomeFileNamesThatStayInTheJobsFolder) {
+    EXPECT_EQ(fileNameOf(GetParam().title), GetParam().fileName);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Titles,
+    ::testing::Values(TitleCase{"plain", "tesi.pdf", "tesi.pdf"},
+                      TitleCase{"path", "../../etc/passwd", ".._.._etc_passwd"},
+                      TitleCase{"controls", "a\nb\tc\x7f", "a_b_c_"}, TitleCase{"dot", ".", ""},
+                      TitleCase{"dotDot", "..", ""}, TitleCase{"empty", "", ""},
+                      // 199 bytes, then a two-byte character that would end past 200.
+                      TitleCase{"cutOnACharacter", std::string(199, 'a') + "\u00e8x",
+                                std::string(199, 'a')}),
+    caseName<TitleCase>);
+
+TEST(Titles, nameALinkToTheDocumentRemovedWithIt) {
+    const TemporaryDirectory folder;
+    const std::filesystem::path document = folder.path() / "p00001j000000001-x.pdf";
+    std::ofstream(document) << "%PDF";
+    {
+        const TitledDocument titled(document, "Relazione 2026.pdf", 7);
+        EXPECT_EQ(titled.path(), folder.path() / "lavoro-7" / "Relazione 2026.pdf");
+        EXPECT_EQ(readFile(titled.path()), "%PDF");
+    }
+    EXPECT_EQ(folderContents(folder.path()).size(), 1u);
+    const TitledDocument untitled(document, "..", 8);
+    EXPECT_EQ(untitled.path(), document);
+}
+
+} // namespace
