@@ -2,7 +2,7 @@
 #include "engine_job.h"
 
 #include "child_process.h"
-#include "engine/engine_interface.h"
+#include "engine/engine_protocol.h"
 #include "printer_messages.h"
 
 #include <fcntl.h>
@@ -26,25 +26,25 @@ std::set<pid_t> engines;
 bool stopping = false;
 
 // The engine's job for `print`, or the reason its settings can't make one.
-std::variant<engine::BookletJob, std::string> bookletJob(const BookletPrint& print) {
-    engine::BookletJob job;
+std::variant<BookletJob, std::string> bookletJob(const BookletPrint& print) {
+    BookletJob job;
     job.document = print.document;
     job.printer = print.printer;
     job.paper = print.sheet;
     job.copies = print.copies;
     job.binding = {print.settings.rightToLeft, print.settings.backCoverLast};
-    job.sheetsPerSignature = engine::readSheetsPerSignature(print.settings.signatures);
-    job.creep = engine::readCreep(print.settings.creep);
+    job.sheetsPerSignature = readSheetsPerSignature(print.settings.signatures);
+    job.creep = readCreep(print.settings.creep);
     job.progress = true;
     job.bareMessages = true;
-    const std::vector<engine::JobFault> faults = engine::jobFaults(job);
-    const auto has = [&](engine::JobFault fault) {
+    const std::vector<JobFault> faults = jobFaults(job);
+    const auto has = [&](JobFault fault) {
         return std::find(faults.begin(), faults.end(), fault) != faults.end();
     };
     // The engine words any other fault itself; these two are the settings file's.
-    if (has(engine::JobFault::SignaturesOutOfRange))
+    if (has(JobFault::SignaturesOutOfRange))
         return settingsValueMessage(print.settingsFile, "fascicoli", print.settings.signatures);
-    if (has(engine::JobFault::CreepOutOfRange))
+    if (has(JobFault::CreepOutOfRange))
         return settingsValueMessage(print.settingsFile, "scorrimento", print.settings.creep);
     return job;
 }
@@ -122,7 +122,7 @@ PrintOutcome printBooklet(const BookletPrint& print, const std::function<bool()>
         return {false, engine::missingMessage};
     }
     const pid_t pid =
-        startEngine(engine::arguments(std::get<engine::BookletJob>(job)), output[1], errors[1]);
+        startEngine(engine::arguments(std::get<BookletJob>(job)), output[1], errors[1]);
     close(output[1]);
     close(errors[1]);
     EngineReader reader(output[0], errors[0]);
