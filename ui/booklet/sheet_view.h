@@ -21,6 +21,7 @@ public:
     // Shows two facing pages together, `spread` points.
     void showSpread(QSizeF spread);
 
+    // The pictures' labels: a sheet's two sides, and two facing pages.
     QLabel* front() const { return front_; }
     QLabel* back() const { return back_; }
     QLabel* spread() const { return spread_; }

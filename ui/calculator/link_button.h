@@ -10,6 +10,7 @@ class LinkButton : public QPushButton {
     Q_OBJECT
 
 public:
+    // A link reading `caption`.
     LinkButton(const QString& caption, QWidget* parent);
 
 protected:
