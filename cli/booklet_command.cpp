@@ -16,11 +16,10 @@
 namespace plicora {
 namespace {
 
-// Runs the engine in this process's place, so that its memory is all the command takes. Returns
-// only when it could not be started.
-int handOver(const BookletJob& job) {
+// Runs the engine with `args` in this process's place, so that its memory is all the command
+// takes. Returns only when it could not be started.
+int handOver(std::vector<std::string> args) {
     const std::filesystem::path program = engine::enginePath();
-    std::vector<std::string> args = engine::arguments(job);
     std::vector<char*> argv{const_cast<char*>(engine::programName)};
     for (std::string& arg : args)
         argv.push_back(arg.data());
@@ -74,6 +73,11 @@ int copies(const CommandOptions& options) {
     return options.isSet(copiesName) ? readCopies(options.value(copiesName)) : 1;
 }
 
+// Whether printing takes the printer's own paper: no --carta says otherwise.
+bool printerPaper(const CommandOptions& options) {
+    return options.isSet(printerName) && !options.isSet(paperOption().names().front());
+}
+
 // The command line's words for what is wrong with `job`, with the options as `options` hold them.
 std::string faultMessage(JobFault fault, const BookletJob& job, const CommandOptions& options) {
     switch (fault) {
@@ -114,7 +118,7 @@ std::string faultMessage(JobFault fault, const BookletJob& job, const CommandOpt
 int judgedHandOver(const BookletJob& job, const CommandOptions& options) {
     if (const std::vector<JobFault> faults = jobFaults(job); !faults.empty())
         throw UsageError(faultMessage(faults.front(), job, options));
-    return handOver(job);
+    return handOver(engine::arguments(job));
 }
 
 } // namespace
@@ -141,7 +145,8 @@ int runBookletCommand(const QStringList& arguments) {
          {backCoverLast, {}},
          {edgeName, {}, QStringLiteral("corto|lungo")},
          {printerName, {}, QStringLiteral("NOME")},
-         {copiesName, {}, QStringLiteral("N")}});
+         {copiesName, {}, QStringLiteral("N")}},
+        Mode::FourUp);
     if (!options.parse(arguments))
         return exitSuccess;
     const std::vector<std::string> documents = options.positionalArguments();
@@ -161,8 +166,18 @@ int runBookletCommand(const QStringList& arguments) {
                      .backCoverLast = options.isSet(backCoverLast)},
          .edge = edge(options, edgeName),
          .printer = printer(options),
-         .copies = copies(options)},
+         .copies = copies(options),
+         .printerPaper = printerPaper(options)},
         options);
+}
+
+int runPrintersCommand(const QStringList& arguments) {
+    CommandOptions options({}, Mode::FourUp);
+    if (!options.parse(arguments))
+        return exitSuccess;
+    if (const auto extra = options.positionalArguments(); !extra.empty())
+        throw UsageError(unexpectedArgumentMessage(extra.front()));
+    return handOver({std::string(engine::printersTextOption)});
 }
 
 int runTestSheetCommand(const QStringList& arguments) {
@@ -171,7 +186,8 @@ int runTestSheetCommand(const QStringList& arguments) {
         {{{outputName, QStringLiteral("uscita")}, {}, QStringLiteral("PROVA.pdf")},
          paperOption(),
          {printerName, {}, QStringLiteral("NOME")},
-         {copiesName, {}, QStringLiteral("N")}});
+         {copiesName, {}, QStringLiteral("N")}},
+        Mode::FourUp);
     if (!options.parse(arguments))
         return exitSuccess;
     const std::vector<std::string> documents = options.positionalArguments();
@@ -181,7 +197,8 @@ int runTestSheetCommand(const QStringList& arguments) {
                            .testSheet = true,
                            .paper = chosenPaper(options),
                            .printer = printer(options),
-                           .copies = copies(options)},
+                           .copies = copies(options),
+                           .printerPaper = printerPaper(options)},
                           options);
 }
 

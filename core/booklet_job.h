@@ -47,6 +47,8 @@ struct BookletJob {
     // the backs' options are for feeding the backs by hand.
     std::string printer = {};
     int copies = 1; // printing only
+    // Printing: the printer's default paper, when it is a named one, instead of `paper`.
+    bool printerPaper = false;
     friend bool operator==(const BookletJob&, const BookletJob&) = default;
 };
 

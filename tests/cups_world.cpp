@@ -73,7 +73,9 @@ CupsWorld::CupsWorld(const std::vector<PrinterSpec>& printers) {
     // The scheduler's filters run as an ordinary user, who must reach the spool.
     fs::permissions(root, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                               fs::perms::others_read | fs::perms::others_exec);
-    if (!quietly("avahi-daemon --check")) {
+    // An avahi-daemon may run on a bus other than the system's one (one left by an interrupted
+    // run): only a client reaching it counts.
+    if (!quietly("avahi-browse --terminate _ipp._tcp")) {
         writeText(root / "bus.conf",
                   "<busconfig><type>system</type><listen>unix:path=" + (root / "bus").string() +
                       "</listen><auth>EXTERNAL</auth><policy context=\"default\"><allow "
@@ -87,7 +89,7 @@ CupsWorld::CupsWorld(const std::vector<PrinterSpec>& printers) {
                                        "[publish]\npublish-hinfo=no\npublish-workstation=no\n");
         started_.push_back(spawn({"avahi-daemon", "-f", (root / "avahi.conf").string(),
                                   "--no-chroot", "--no-drop-root", "--no-rlimits"}));
-        EXPECT_TRUE(waitFor([] { return quietly("avahi-daemon --check"); }));
+        EXPECT_TRUE(waitFor([] { return quietly("avahi-browse --terminate _ipp._tcp"); }));
     }
     for (const char* folder : {"etc", "spool", "cache", "state", "log"})
         fs::create_directory(root / folder);
@@ -217,10 +219,19 @@ void CupsWorld::settle() const {
         quietly("cancel -a");
 }
 
+void CupsWorld::advertiseUnreachable(const std::string& name) {
+    started_.push_back(spawn({"avahi-publish", "-s", "-H", "unreachable.local", name, "_ipp._tcp",
+                              "631", "rp=ipp/print"}));
+    EXPECT_TRUE(waitFor([&] {
+        return quietly("avahi-browse --terminate --parsable _ipp._tcp | grep -q ';" + name + ";'");
+    }));
+}
+
 namespace {
 
 // The processes a world starts.
-constexpr const char* worldProcesses[] = {"cupsd", "ippeveprinter", "avahi-daemon"};
+constexpr const char* worldProcesses[] = {"cupsd", "ippeveprinter", "avahi-daemon",
+                                          "avahi-publish"};
 
 bool running(const char* process) {
     return quietly("pgrep -x " + std::string(process));

@@ -47,6 +47,9 @@ public:
     void administer(const std::string& command) const;
     // Waits until CUPS has no job left unfinished, cancelling what remains after a while.
     void settle() const;
+    // Announces an IPP printer `name` on DNS-SD at a host that doesn't exist, as a printer
+    // switched off or on another network is still announced; it stays until the world stops.
+    void advertiseUnreachable(const std::string& name);
 
 private:
     pid_t spawn(const std::vector<std::string>& arguments);
