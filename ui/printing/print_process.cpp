@@ -15,12 +15,17 @@ PrintProcess::~PrintProcess() {
 }
 
 void PrintProcess::listPrinters() {
-    listing_ = true;
+    run_ = Run::List;
     start({QString::fromLatin1(engine::listPrintersOption)});
 }
 
+void PrintProcess::describePrinter(const std::string& name) {
+    run_ = Run::Describe;
+    start({QString::fromLatin1(engine::describePrinterOption), qtPath(name)});
+}
+
 void PrintProcess::print(BookletJob job) {
-    listing_ = false;
+    run_ = Run::Print;
     job.bareMessages = true; // a window shows them in its own words
     QStringList arguments;
     for (const std::string& argument : engine::arguments(job))
@@ -79,12 +84,24 @@ void PrintProcess::onFinished(int exitCode, int exitStatus) {
     process_->disconnect(this);
     process_->deleteLater();
     process_ = nullptr;
-    if (failure)
+    if (failure) {
         Q_EMIT failed(*failure);
-    else if (listing_)
+        return;
+    }
+    switch (run_) {
+    case Run::List:
         Q_EMIT printersListed(printers);
-    else
+        break;
+    case Run::Describe:
+        if (printers.size() == 1)
+            Q_EMIT printerDescribed(printers.front());
+        else
+            Q_EMIT failed(QString::fromUtf8(engine::diedMessage));
+        break;
+    case Run::Print:
         Q_EMIT printed();
+        break;
+    }
 }
 
 } // namespace plicora

@@ -21,6 +21,9 @@ public:
 
     // Lists the printers CUPS knows: printersListed() or failed().
     void listPrinters();
+    // Asks what printer `name` can do (it may wait a few seconds on the network):
+    // printerDescribed() or failed().
+    void describePrinter(const std::string& name);
     // Prints `job` (its printer named, progress asked): jobChanged() for each state, and
     // backsAwaited() before the backs of a booklet printed by hand; then printed() or failed().
     void print(BookletJob job);
@@ -32,6 +35,8 @@ public:
 Q_SIGNALS:
     // The printers CUPS knows, the default one marked.
     void printersListed(const QList<Printer>& printers);
+    // What the printer asked of can do.
+    void printerDescribed(const Printer& printer);
     // A job CUPS took is in a new state, or CUPS says something new of its printer.
     void jobChanged(const engine::JobStatus& status);
     // The fronts are printed: the user puts the stack back, then continueWithBacks() or cancel().
@@ -46,9 +51,12 @@ private:
     void readOutput();
     void onFinished(int exitCode, int exitStatus);
 
+    // What the engine was started for.
+    enum class Run { List, Describe, Print };
+
     QString engine_;
     QProcess* process_ = nullptr;
-    bool listing_ = false;
+    Run run_ = Run::Print;
     QList<Printer> printers_;
 };
 
