@@ -32,11 +32,15 @@ std::string jobFailedMessage(std::string_view printer, int job, std::string_view
 std::string missingEdgeMessage(std::string_view printer, bool shortEdge);
 // A printer without duplex, and no terminal to ask the user to put the stack back.
 std::string oneSidedWithoutTerminalMessage(std::string_view printer);
-// Asks, on the terminal, to put the printed fronts back.
+// Asks, on the terminal, to put the printed fronts back; the second once the test sheet has
+// shown how (its answer given with the backs' options).
 inline constexpr const char* putTheStackBackPrompt =
-    "Quando sono usciti tutti i fronti, rimetti la pila nel vassoio come i fogli di prova (per "
-    "la maggior parte delle stampanti: girata sul lato corto), poi premi Invio per stampare i "
-    "retri (Ctrl+D per non stamparli).";
+    "Quando sono usciti tutti i fronti, rimetti la pila nel vassoio girata sul lato corto (come "
+    "va per la maggior parte delle stampanti), poi premi Invio per stampare i retri (Ctrl+D per "
+    "non stamparli).";
+inline constexpr const char* putTheStackBackAfterTestPrompt =
+    "Quando sono usciti tutti i fronti, rimetti la pila nel vassoio come i fogli di prova, poi "
+    "premi Invio per stampare i retri (Ctrl+D per non stamparli).";
 // The backs were not asked for.
 inline constexpr const char* backsNotSentMessage =
     "Retri non stampati: nulla inviato dopo i fronti";

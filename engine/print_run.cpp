@@ -99,7 +99,8 @@ bool backsWanted(const BookletJob& job) {
     if (job.progress)
         printOut(std::string(backsAwaitedLine) + "\n");
     else
-        printErrorLine(putTheStackBackPrompt);
+        printErrorLine(job.reversedBacks || job.turnedBacks ? putTheStackBackAfterTestPrompt
+                                                            : putTheStackBackPrompt);
     char line[64];
     if (!std::fgets(line, sizeof line, stdin))
         return false;

@@ -191,6 +191,9 @@ TEST(ManualDuplexDialogTest, showsTheTestSheetsAnswerWhenThereIsOne) {
         const ManualDuplexDialog dialog(reversed, turned, nullptr);
         const auto* answer = dialog.findChild<QLabel*>(QStringLiteral("RispostaProva"));
         EXPECT_EQ(answer != nullptr, shown) << reversed << turned;
+        // The test sheet is named only when its answer is there.
+        EXPECT_EQ(child<QLabel>(&dialog, "Spiegazione")->text().contains("fogli di prova"), shown)
+            << reversed << turned;
         EXPECT_FALSE(child<QLabel>(&dialog, "Disegno")->pixmap().isNull());
     }
 }

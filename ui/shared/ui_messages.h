@@ -101,6 +101,11 @@ inline constexpr const char* backsNotSentText = "Retri non stampati: nulla invia
 // Between the fronts and the backs printed by hand.
 inline constexpr const char* putBackText =
     "Quando sono usciti tutti i fronti, prendi la pila cos\u00ec com'\u00e8 e rimettila nel "
+    "vassoio girandola sul lato corto, come nel disegno. Poi premi \"Continua\" per stampare i "
+    "retri.";
+// The same, once the test sheet has shown how this printer takes the stack back.
+inline constexpr const char* putBackAfterTestText =
+    "Quando sono usciti tutti i fronti, prendi la pila cos\u00ec com'\u00e8 e rimettila nel "
     "vassoio girandola sul lato corto, come nel disegno (e come i fogli di prova). Poi premi "
     "\"Continua\" per stampare i retri.";
 inline constexpr const char* putBackAnswerText =
