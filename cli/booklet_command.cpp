@@ -31,6 +31,7 @@ int handOver(std::vector<std::string> args) {
 
 const QString printerName = QStringLiteral("stampante");
 const QString copiesName = QStringLiteral("copie");
+const QString marginName = QStringLiteral("margine");
 
 // The output `-o` names; never empty when given.
 std::string output(const CommandOptions& options, const QString& name) {
@@ -94,6 +95,8 @@ std::string faultMessage(JobFault fault, const BookletJob& job, const CommandOpt
         return creepValueMessage(options.value(QStringLiteral("scorrimento")));
     case JobFault::CreepEightUp:
         return creepFourUpOnlyMessage();
+    case JobFault::MarginOutOfRange:
+        return marginValueMessage(options.value(marginName));
     case JobFault::BacksWithoutSeparate:
         return backsNeedSeparateMessage;
     case JobFault::EdgeWithTwoFiles:
@@ -145,7 +148,8 @@ int runBookletCommand(const QStringList& arguments) {
          {backCoverLast, {}},
          {edgeName, {}, QStringLiteral("corto|lungo")},
          {printerName, {}, QStringLiteral("NOME")},
-         {copiesName, {}, QStringLiteral("N")}},
+         {copiesName, {}, QStringLiteral("N")},
+         {marginName, {}, QStringLiteral("MM")}},
         Mode::FourUp);
     if (!options.parse(arguments))
         return exitSuccess;
@@ -167,7 +171,8 @@ int runBookletCommand(const QStringList& arguments) {
          .edge = edge(options, edgeName),
          .printer = printer(options),
          .copies = copies(options),
-         .printerPaper = printerPaper(options)},
+         .printerPaper = printerPaper(options),
+         .margin = optionNumber(options, marginName, readMargin)},
         options);
 }
 

@@ -17,7 +17,7 @@ const std::string_view helpText =
   plicora opuscolo [--modo 4|8] DOCUMENTO.pdf [-o USCITA.pdf] [--separati]
                    [--fascicoli N] [--scorrimento MM] [--retro-inverso] [--retro-capovolti]
                    [--carta FORMATO] [--da-destra] [--quarta-di-copertina]
-                   [--bordo corto|lungo] [--stampante NOME [--copie N]]
+                   [--bordo corto|lungo] [--margine MM] [--stampante NOME [--copie N]]
       impagina un documento PDF come opuscolo pronto da stampare con qualsiasi programma,
       o lo stampa con --stampante.
   plicora prova [--modo 4|8] [-o PROVA.pdf] [--carta FORMATO] [--stampante NOME]
@@ -50,6 +50,9 @@ Opzioni:
                         A5, letter, legal, tabloid oppure LARGHEZZAxALTEZZA in millimetri
                         interi, da 100 a 1000 per lato (per esempio 320x450); con
                         --stampante, senza --carta, la carta predefinita della stampante
+  --margine MM          lascia bianchi MM millimetri (da 0 a 20, predefinito 0) a ogni
+                        bordo del foglio, con le pagine ridotte per starci; stampando, almeno
+                        i margini che la stampante non stampa
   --da-destra           l'opuscolo si apre da destra, come i libri in arabo, ebraico o
                         giapponese: ogni facciata è rispecchiata da sinistra a destra
   --quarta-di-copertina l'ultima pagina del documento resta l'ultima dell'opuscolo; le

@@ -35,6 +35,7 @@ std::unique_ptr<Booklet> openBooklet(const BookletJob& job, bool turnedBacks) {
                                                  .reversedBacks = job.reversedBacks,
                                                  .turnedBacks = turnedBacks,
                                                  .paper = job.paper,
+                                                 .margin = job.margin,
                                                  .binding = job.binding});
     const PageCountCheck& check = booklet->check();
     const int pages = booklet->documentPages();

@@ -248,6 +248,14 @@ void CupsDestination::requireReady() {
         throw UserError(stoppedPrinterMessage(printer_.name, reason));
 }
 
+int CupsDestination::margin(const Paper& paper) {
+    cups_size_t size{};
+    if (!cupsGetDestMediaBySize(scheduler_.http(), dest_.get(), info_.get(), paper.width,
+                                paper.height, CUPS_MEDIA_FLAGS_DEFAULT, &size))
+        return 0;
+    return std::max({size.top, size.bottom, size.left, size.right, 0});
+}
+
 int CupsDestination::send(std::FILE* file, const std::string& title, const std::string& media,
                           const char* sides, int copies) {
     cups_option_t* options = nullptr;

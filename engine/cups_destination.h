@@ -56,6 +56,10 @@ public:
     // What the destination can do.
     const Printer& printer() const { return printer_; }
 
+    // The widest of the margins the printer can't print on `paper`, in hundredths of a
+    // millimetre; 0 when it doesn't say.
+    int margin(const Paper& paper);
+
     // Sends the PDF in `file` (read from its start) as one job titled `title`, on `media`,
     // unscaled, printed on `sides` (an IPP keyword), `copies` times collated, with the user's
     // other defaults for the destination. Returns the job's id once CUPS has taken it all;

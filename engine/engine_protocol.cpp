@@ -23,6 +23,7 @@ constexpr std::string_view edgeOption = "--bordo";
 constexpr std::string_view printerOption = "--stampante";
 constexpr std::string_view copiesOption = "--copie";
 constexpr std::string_view printerPaperOption = "--carta-stampante";
+constexpr std::string_view marginOption = "--margine";
 constexpr std::string_view printerPrefix = "stampante ";
 constexpr std::string_view jobPrefix = "lavoro ";
 constexpr std::string_view progressPrefix = "avanzamento ";
@@ -51,6 +52,8 @@ std::string_view faultOption(JobFault fault) {
     case JobFault::CreepOutOfRange:
     case JobFault::CreepEightUp:
         return creepOption;
+    case JobFault::MarginOutOfRange:
+        return marginOption;
     case JobFault::BacksWithoutSeparate:
         return reversedBacksOption;
     case JobFault::EdgeWithTwoFiles:
@@ -171,6 +174,8 @@ std::vector<std::string> arguments(const BookletJob& job) {
         args.insert(args.end(), {std::string(copiesOption), std::to_string(job.copies)});
     if (job.printerPaper)
         args.emplace_back(printerPaperOption);
+    if (job.margin != 0)
+        args.insert(args.end(), {std::string(marginOption), creepText(job.margin)});
     if (job.testSheet) {
         args.emplace_back(testSheetOption);
         return args;
@@ -193,8 +198,8 @@ BookletJob readArguments(std::span<const std::string_view> args) {
         const bool option = !optionsEnded && arg.starts_with("-");
         const bool takesValue = arg == modeOption || arg == outputOption ||
                                 arg == signaturesOption || arg == creepOption ||
-                                arg == paperOption || arg == edgeOption || arg == printerOption ||
-                                arg == copiesOption;
+                                arg == marginOption || arg == paperOption || arg == edgeOption ||
+                                arg == printerOption || arg == copiesOption;
         if (option && takesValue && i + 1 == args.size())
             refuse(arg);
         if (!option && documentGiven)
@@ -235,6 +240,8 @@ BookletJob readArguments(std::span<const std::string_view> args) {
             job.edge = readEdge(args[++i]);
         } else if (arg == printerOption && !args[i + 1].empty()) {
             job.printer = args[++i];
+        } else if (arg == marginOption) {
+            job.margin = readMargin(args[++i]);
         } else if (arg == printerPaperOption) {
             job.printerPaper = true;
         } else if (arg == copiesOption && readInt(args[i + 1])) {

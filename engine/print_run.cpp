@@ -9,6 +9,7 @@
 #include "imposition/test_sheet.h"
 #include "print_messages.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -118,6 +119,8 @@ int printBooklet(const BookletJob& asked) {
     if (!printerTakesPaper(printer, job.paper))
         throw UserError(paperNotOnPrinterMessage(job.printer, paperText(job.paper),
                                                  printerPaperNames(printer)));
+    // Nothing of a page falls where the printer can't print.
+    job.margin = std::max(job.margin, destination.margin(job.paper));
     if (job.testSheet && (printer.shortEdge || printer.longEdge))
         throw UserError(testSheetNotNeededMessage(job.printer));
     const std::optional<PrintWay> way = printWay(job, printer);

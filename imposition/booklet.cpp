@@ -58,11 +58,20 @@ SheetSides Booklet::sides() const {
                       options_.sheetsPerSignature, options_.binding);
 }
 
+namespace {
+
+constexpr double pointsPerHundredth = 72.0 / 2540.0;
+
+} // namespace
+
+double Booklet::margin() const {
+    return options_.margin * pointsPerHundredth;
+}
+
 SidePlacement Booklet::placement(const SheetSides& sides, const Sheet& sheet) const {
     // Sheet k of the n in its signature, counted from the outside, moves by k / (n - 1) of the
     // creep: the outermost stays, the innermost moves by the whole of it.
     const int sheets = sides.signatures[static_cast<std::size_t>(sheet.signature)].sheets;
-    constexpr double pointsPerHundredth = 72.0 / 2540.0;
     const double creep =
         sheets > 1 ? options_.creep * pointsPerHundredth * sheet.place / (sheets - 1) : 0;
     return {.creep = creep};
@@ -98,7 +107,7 @@ void Booklet::writeDuplex(std::FILE* file, const Progress& progress) {
     const SideSize size = sideSize(options_.paper);
     const char* duplex = options_.turnedBacks ? "/DuplexFlipLongEdge" : "/DuplexFlipShortEdge";
     BookletPdf pdf =
-        readingPages([&] { return BookletPdf(source_, mode_, size, duplex, warnings_); });
+        readingPages([&] { return BookletPdf(source_, mode_, size, margin(), duplex, warnings_); });
     readingPages([&] {
         const SheetSides all = sides();
         for (const Sheet& sheet : all.sheets) {
@@ -132,7 +141,8 @@ void Booklet::writeSeparate(const std::string& frontPath, const std::string& bac
     refuseInput(backPath);
     // Each run is printed one-sided.
     const auto simplex = [&] {
-        return BookletPdf(source_, mode_, sideSize(options_.paper), "/Simplex", warnings_);
+        return BookletPdf(source_, mode_, sideSize(options_.paper), margin(), "/Simplex",
+                          warnings_);
     };
     BookletPdf fronts = readingPages(simplex);
     BookletPdf backs = readingPages(simplex);
@@ -145,7 +155,8 @@ void Booklet::writeSeparate(const std::string& frontPath, const std::string& bac
 
 void Booklet::writeSeparate(std::FILE* frontFile, std::FILE* backFile, const Progress& progress) {
     const auto simplex = [&] {
-        return BookletPdf(source_, mode_, sideSize(options_.paper), "/Simplex", warnings_);
+        return BookletPdf(source_, mode_, sideSize(options_.paper), margin(), "/Simplex",
+                          warnings_);
     };
     BookletPdf fronts = readingPages(simplex);
     BookletPdf backs = readingPages(simplex);

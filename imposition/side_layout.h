@@ -14,7 +14,8 @@ namespace plicora {
 std::string pdfNumber(double value);
 
 // The cells of a side of `size` in the order they are filled: left then right in four-up mode;
-// top-left, bottom-left, top-right, bottom-right (vertical order) in eight-up mode.
-std::vector<QPDFObjectHandle::Rectangle> sideCells(Mode mode, SideSize size);
+// top-left, bottom-left, top-right, bottom-right (vertical order) in eight-up mode. `margin`
+// points along each edge of the side are left out of them (the folds inside keep none).
+std::vector<QPDFObjectHandle::Rectangle> sideCells(Mode mode, SideSize size, double margin = 0);
 
 } // namespace plicora

@@ -6,6 +6,7 @@
 #include "tools/numbered_pdf/numbered_pdf.h"
 
 #include <gtest/gtest.h>
+#include <qpdf/QPDF.hh>
 
 #include <netinet/in.h>
 #include <poll.h>
@@ -148,6 +149,16 @@ TEST_P(DuplexPrinting, sendsOneJobOfTheWholeBookletOnTheEdgeThePrinterTurns) {
     const auto copies = job.attributes.find("copies");
     EXPECT_EQ(copies == job.attributes.end() ? "1" : copies->second, c.copies);
     expectSides(job.document, modelled(true, true), c.turned);
+    // What is printed is laid out inside the printer's margins, which it reports, to be printed
+    // unscaled; the copy written says so (CUPS's filters rewrite the one the printer gets).
+    if (*c.written) {
+        QPDF copy;
+        copy.processFile((folder_.path() / c.written).c_str());
+        EXPECT_TRUE(copy.getRoot()
+                        .getKey("/ViewerPreferences")
+                        .getKey("/PrintScaling")
+                        .isNameAndEquals("/None"));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
