@@ -43,6 +43,8 @@ public:
     std::vector<ReceivedJob> jobs(const std::string& name) const;
     // Waits until printer `name` has received `count` jobs (at most a few seconds); the jobs.
     std::vector<ReceivedJob> waitForJobs(const std::string& name, std::size_t count) const;
+    // The folder everything of the world lives in.
+    const std::filesystem::path& folder() const { return folder_.path(); }
     // Runs a CUPS administration command (lpadmin, cupsdisable...) on this world's scheduler.
     void administer(const std::string& command) const;
     // Waits until CUPS has no job left unfinished, cancelling what remains after a while.
@@ -65,7 +67,7 @@ inline constexpr const char* duplexPrinter = "Fronteretro";
 inline constexpr const char* oneSidedPrinter = "Unlato";
 
 // A suite's one CUPS world, with the tests' two printers, started before its first test and stopped
-// after its last, with a check that none of the processes a world starts outlives it.
+// after its last, with a check that none of the processes it started outlives it.
 class CupsWorldEnvironment : public ::testing::Environment {
 public:
     void SetUp() override;
@@ -73,9 +75,6 @@ public:
 
     // The world of the suite running.
     static CupsWorld& world();
-
-private:
-    std::vector<bool> runningBefore_;
 };
 
 } // namespace plicora::testing
