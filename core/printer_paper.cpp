@@ -104,4 +104,12 @@ std::vector<std::string> printerPaperNames(const Printer& printer) {
     return names;
 }
 
+Paper localePaper(int width, int height) {
+    // Locales give the paper in whole millimetres: Letter is 216 x 279.
+    for (const NamedPaper& named : namedPapers)
+        if (sameSize(portrait(named.paper), portrait({width * 100, height * 100})))
+            return named.paper;
+    return Paper{};
+}
+
 } // namespace plicora

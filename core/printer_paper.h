@@ -27,4 +27,8 @@ std::optional<Paper> printerDefaultPaper(const Printer& printer);
 // each once, custom ranges left out.
 std::vector<std::string> printerPaperNames(const Printer& printer);
 
+// The paper a locale's LC_PAPER names, `width` x `height` whole millimetres, when it is a named
+// one; else A4.
+Paper localePaper(int width, int height);
+
 } // namespace plicora

@@ -90,4 +90,15 @@ TEST(PrinterPaper, namesListEachPaperOnceAsTheCommandLineNamesIt) {
               (std::vector<std::string>{"A4", "letter", "iso_dl_110x220mm"}));
 }
 
+TEST(LocalePaper, isTheNamedPaperOfItsSizeElseA4) {
+    const std::tuple<int, int, Paper> rows[] = {{210, 297, Paper{21000, 29700}},
+                                                {216, 279, Paper{21590, 27940}},
+                                                {216, 356, Paper{21590, 35560}},
+                                                {297, 210, Paper{21000, 29700}},
+                                                {0, 0, Paper{}},
+                                                {100, 100, Paper{}}};
+    for (const auto& [width, height, paper] : rows)
+        EXPECT_EQ(localePaper(width, height), paper) << width << "x" << height;
+}
+
 } // namespace
