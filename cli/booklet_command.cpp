@@ -16,11 +16,10 @@
 namespace plicora {
 namespace {
 
-// Runs the engine in this process's place, so that its memory is all the command takes. Returns
-// only when it could not be started.
-int handOver(const BookletJob& job) {
+// Runs the engine with `args` in this process's place, so that its memory is all the command
+// takes. Returns only when it could not be started.
+int handOver(std::vector<std::string> args) {
     const std::filesystem::path program = engine::enginePath();
-    std::vector<std::string> args = engine::arguments(job);
     std::vector<char*> argv{const_cast<char*>(engine::programName)};
     for (std::string& arg : args)
         argv.push_back(arg.data());
@@ -32,6 +31,7 @@ int handOver(const BookletJob& job) {
 
 const QString printerName = QStringLiteral("stampante");
 const QString copiesName = QStringLiteral("copie");
+const QString marginName = QStringLiteral("margine");
 
 // The output `-o` names; never empty when given.
 std::string output(const CommandOptions& options, const QString& name) {
@@ -74,6 +74,11 @@ int copies(const CommandOptions& options) {
     return options.isSet(copiesName) ? readCopies(options.value(copiesName)) : 1;
 }
 
+// Whether printing takes the printer's own paper: no --carta says otherwise.
+bool printerPaper(const CommandOptions& options) {
+    return options.isSet(printerName) && !options.isSet(paperOption().names().front());
+}
+
 // The command line's words for what is wrong with `job`, with the options as `options` hold them.
 std::string faultMessage(JobFault fault, const BookletJob& job, const CommandOptions& options) {
     switch (fault) {
@@ -90,6 +95,8 @@ std::string faultMessage(JobFault fault, const BookletJob& job, const CommandOpt
         return creepValueMessage(options.value(QStringLiteral("scorrimento")));
     case JobFault::CreepEightUp:
         return creepFourUpOnlyMessage();
+    case JobFault::MarginOutOfRange:
+        return marginValueMessage(options.value(marginName));
     case JobFault::BacksWithoutSeparate:
         return backsNeedSeparateMessage;
     case JobFault::EdgeWithTwoFiles:
@@ -115,7 +122,7 @@ std::string faultMessage(JobFault fault, const BookletJob& job, const CommandOpt
 int judgedHandOver(const BookletJob& job, const CommandOptions& options) {
     if (const std::vector<JobFault> faults = jobFaults(job); !faults.empty())
         throw UsageError(faultMessage(faults.front(), job, options));
-    return handOver(job);
+    return handOver(engine::arguments(job));
 }
 
 } // namespace
@@ -142,7 +149,9 @@ int runBookletCommand(const QStringList& arguments) {
          {backCoverLast, {}},
          {edgeName, {}, QStringLiteral("corto|lungo")},
          {printerName, {}, QStringLiteral("NOME")},
-         {copiesName, {}, QStringLiteral("N")}});
+         {copiesName, {}, QStringLiteral("N")},
+         {marginName, {}, QStringLiteral("MM")}},
+        Mode::FourUp);
     if (!options.parse(arguments))
         return exitSuccess;
     const std::vector<std::string> documents = options.positionalArguments();
@@ -162,8 +171,19 @@ int runBookletCommand(const QStringList& arguments) {
                      .backCoverLast = options.isSet(backCoverLast)},
          .edge = edge(options, edgeName),
          .printer = printer(options),
-         .copies = copies(options)},
+         .copies = copies(options),
+         .printerPaper = printerPaper(options),
+         .margin = optionNumber(options, marginName, readMargin)},
         options);
+}
+
+int runPrintersCommand(const QStringList& arguments) {
+    CommandOptions options({}, Mode::FourUp);
+    if (!options.parse(arguments))
+        return exitSuccess;
+    if (const auto extra = options.positionalArguments(); !extra.empty())
+        throw UsageError(unexpectedArgumentMessage(extra.front()));
+    return handOver({std::string(engine::printersTextOption)});
 }
 
 int runTestSheetCommand(const QStringList& arguments) {
@@ -172,7 +192,8 @@ int runTestSheetCommand(const QStringList& arguments) {
         {{{outputName, QStringLiteral("uscita")}, {}, QStringLiteral("PROVA.pdf")},
          paperOption(),
          {printerName, {}, QStringLiteral("NOME")},
-         {copiesName, {}, QStringLiteral("N")}});
+         {copiesName, {}, QStringLiteral("N")}},
+        Mode::FourUp);
     if (!options.parse(arguments))
         return exitSuccess;
     const std::vector<std::string> documents = options.positionalArguments();
@@ -182,7 +203,8 @@ int runTestSheetCommand(const QStringList& arguments) {
                            .testSheet = true,
                            .paper = chosenPaper(options),
                            .printer = printer(options),
-                           .copies = copies(options)},
+                           .copies = copies(options),
+                           .printerPaper = printerPaper(options)},
                           options);
 }
 

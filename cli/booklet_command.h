@@ -12,4 +12,8 @@ int runBookletCommand(const QStringList& arguments);
 // paths to standard output. Returns the exit status; throws UsageError and UserError.
 int runTestSheetCommand(const QStringList& arguments);
 
+// `plicora stampanti`: one line per printer CUPS knows, at once however many printers the network
+// announces. Returns the exit status; throws UsageError.
+int runPrintersCommand(const QStringList& arguments);
+
 } // namespace plicora

@@ -57,6 +57,12 @@ std::string creepValueMessage(std::string_view value) {
            echoed(value) + "'";
 }
 
+std::string marginValueMessage(std::string_view value) {
+    return "--margine vuole i millimetri da 0 a " + decimalText(marginMaxMillimetres) +
+           ", con la virgola o il punto e al massimo due decimali (per esempio 4,5), non '" +
+           echoed(value) + "'";
+}
+
 std::string paperValueMessage(std::string_view value) {
     std::string names;
     for (const NamedPaper& paper : namedPapers)

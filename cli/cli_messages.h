@@ -56,6 +56,8 @@ std::string separatorTooLongMessage();
 std::string signaturesValueMessage(std::string_view value);
 // A --scorrimento that is not a number of millimetres in range.
 std::string creepValueMessage(std::string_view value);
+// A --margine that is not a number of millimetres in range.
+std::string marginValueMessage(std::string_view value);
 // A --carta that names no paper a booklet is printed on.
 std::string paperValueMessage(std::string_view value);
 // A --bordo that is neither corto nor lungo.

@@ -34,6 +34,7 @@ constexpr Command commands[] = {
     {"sequenza", runSequenceCommand},
     {"opuscolo", runBookletCommand},
     {"prova", runTestSheetCommand},
+    {"stampanti", runPrintersCommand},
     {"-h", printHelp},
     {"--help", printHelp},
     {"-v", printVersion},

@@ -7,7 +7,9 @@
 
 namespace plicora {
 
-CommandOptions::CommandOptions(const QList<QCommandLineOption>& options) {
+CommandOptions::CommandOptions(const QList<QCommandLineOption>& options,
+                               std::optional<Mode> defaultMode)
+    : defaultMode_(defaultMode) {
     parser_.addOption({{QStringLiteral("h"), QStringLiteral("help")}, {}});
     parser_.addOption({QStringLiteral("modo"), {}, QStringLiteral("4|8")});
     parser_.addOptions(options);
@@ -27,6 +29,10 @@ bool CommandOptions::parse(const QStringList& arguments) {
         if (found.count(name) > 1 || parser_.values(name).size() > 1)
             throw UsageError(optionTwiceMessage(argumentBytes(name)));
     const QString mode = parser_.value(QStringLiteral("modo"));
+    if (!parser_.isSet(QStringLiteral("modo")) && defaultMode_) {
+        mode_ = *defaultMode_;
+        return true;
+    }
     if (!parser_.isSet(QStringLiteral("modo")))
         throw UsageError(missingModeMessage);
     if (mode != QLatin1String("4") && mode != QLatin1String("8"))

@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,13 +13,15 @@ namespace plicora {
 // The options of one command: its own, plus --modo 4|8 and --help that every command takes.
 class CommandOptions {
 public:
-    // A parser for `options`.
-    explicit CommandOptions(const QList<QCommandLineOption>& options);
+    // A parser for `options`; without `defaultMode`, --modo must be given.
+    explicit CommandOptions(const QList<QCommandLineOption>& options,
+                            std::optional<Mode> defaultMode = std::nullopt);
 
     // Reads `arguments` (the program, the command, then its options, as rawArguments() gives
     // them). Returns false when --help
     // was given, after printing the help: the command has nothing more to do. Throws UsageError
-    // when they are not understood, an option is given twice or --modo is missing or not 4 or 8.
+    // when they are not understood, an option is given twice, or --modo is not 4 or 8, or missing
+    // without a default.
     bool parse(const QStringList& arguments);
 
     // The layout of --modo.
@@ -32,6 +35,7 @@ public:
 
 private:
     QCommandLineParser parser_;
+    std::optional<Mode> defaultMode_;
     Mode mode_ = Mode::FourUp;
 };
 

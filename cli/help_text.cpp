@@ -14,18 +14,22 @@ const std::string_view helpText =
   plicora sequenza --modo 4|8 --pagine TESTO [--prima TESTO] [--separatore TESTO]
                    [--file PERCORSO] [--fascicoli N]
       scrive la sequenza delle pagine da stampare, come la finestra di calcolo.
-  plicora opuscolo --modo 4|8 DOCUMENTO.pdf [-o USCITA.pdf] [--separati]
+  plicora opuscolo [--modo 4|8] DOCUMENTO.pdf [-o USCITA.pdf] [--separati]
                    [--fascicoli N] [--scorrimento MM] [--retro-inverso] [--retro-capovolti]
                    [--carta FORMATO] [--da-destra] [--quarta-di-copertina]
-                   [--bordo corto|lungo] [--stampante NOME [--copie N]]
+                   [--bordo corto|lungo] [--margine MM] [--stampante NOME [--copie N]]
       impagina un documento PDF come opuscolo pronto da stampare con qualsiasi programma,
       o lo stampa con --stampante.
-  plicora prova --modo 4|8 [-o PROVA.pdf] [--carta FORMATO] [--stampante NOME]
+  plicora prova [--modo 4|8] [-o PROVA.pdf] [--carta FORMATO] [--stampante NOME]
       scrive (o stampa) due fogli di prova, PROVA-fronte.pdf e PROVA-retro.pdf, per scoprire
       come rimettere i fogli nella stampante senza fronte-retro.
+  plicora stampanti
+      elenca le stampanti di CUPS, una per riga (nome, predefinita, che cosa vi fa Plicora,
+      carta), separate da tabulazioni.
 
 Opzioni:
-  --modo 4|8            pagine per foglio: 4 (opuscolo A5 sul foglio A4) oppure 8
+  --modo 4|8            pagine per foglio: 4 (opuscolo A5 sul foglio A4) oppure 8;
+                        per opuscolo e prova, 4 se non dato
   --pagine TESTO        numero totale di pagine del documento
   --prima TESTO         numero della prima pagina (predefinito: 1)
   --separatore TESTO    testo fra i numeri di pagina (predefinito: ",")
@@ -44,7 +48,11 @@ Opzioni:
   --retro-capovolti     con --separati o --stampante: ogni retro girato di 180 gradi
   --carta FORMATO       il foglio su cui si stampa, in orizzontale: A3, A4 (predefinito),
                         A5, letter, legal, tabloid oppure LARGHEZZAxALTEZZA in millimetri
-                        interi, da 100 a 1000 per lato (per esempio 320x450)
+                        interi, da 100 a 1000 per lato (per esempio 320x450); con
+                        --stampante, senza --carta, la carta predefinita della stampante
+  --margine MM          lascia bianchi MM millimetri (da 0 a 20, predefinito 0) a ogni
+                        bordo del foglio, con le pagine ridotte per starci; stampando, almeno
+                        i margini che la stampante non stampa
   --da-destra           l'opuscolo si apre da destra, come i libri in arabo, ebraico o
                         giapponese: ogni facciata è rispecchiata da sinistra a destra
   --quarta-di-copertina l'ultima pagina del documento resta l'ultima dell'opuscolo; le

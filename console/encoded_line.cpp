@@ -5,8 +5,9 @@ namespace {
 
 constexpr std::string_view hexDigits = "0123456789ABCDEF";
 
+// Printable ASCII but the blank and the comma, which separate a line's words.
 bool passesAsItIs(unsigned char byte) {
-    return byte >= 0x20 && byte < 0x7F && byte != '%';
+    return byte > ' ' && byte < 0x7F && byte != '%' && byte != ',';
 }
 
 } // namespace

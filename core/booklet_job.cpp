@@ -39,6 +39,8 @@ bool breaks(JobFault fault, const BookletJob& job) {
         return job.creep < 0 || job.creep > creepMaxMillimetres * 100;
     case JobFault::CreepEightUp:
         return job.creep != 0 && job.mode != Mode::FourUp;
+    case JobFault::MarginOutOfRange:
+        return job.margin < 0 || job.margin > marginMaxMillimetres * 100;
     case JobFault::BacksWithoutSeparate:
         // Backs fed by hand: the backs' own file, or a printer without duplex.
         return (job.reversedBacks || job.turnedBacks) && !job.separate && job.printer.empty();
@@ -117,6 +119,14 @@ int readSheetsPerSignature(std::string_view text) {
 }
 
 int readCreep(std::string_view text) {
+    return readMillimetres(text);
+}
+
+int readMargin(std::string_view text) {
+    return readMillimetres(text);
+}
+
+int readMillimetres(std::string_view text) {
     text = trimmed(text);
     if (text.empty())
         return 0;

@@ -19,6 +19,9 @@ inline constexpr std::string_view standardInput = "-";
 // The most creep a booklet takes: beyond it the inner pages lose more margin than they gain.
 inline constexpr int creepMaxMillimetres = 5;
 
+// The widest margin a booklet's sheets are given: beyond it a four-up A4 page loses a fifth.
+inline constexpr int marginMaxMillimetres = 20;
+
 // The most copies a print job takes.
 inline constexpr int copiesMax = 999;
 
@@ -47,6 +50,11 @@ struct BookletJob {
     // the backs' options are for feeding the backs by hand.
     std::string printer = {};
     int copies = 1; // printing only
+    // Printing: the printer's default paper, when it is a named one, instead of `paper`.
+    bool printerPaper = false;
+    // In hundredths of a millimetre: each sheet side's edges left blank, the pages scaled to fit
+    // inside; printing widens it to the printer's own margins.
+    int margin = 0;
     friend bool operator==(const BookletJob&, const BookletJob&) = default;
 };
 
@@ -59,6 +67,7 @@ enum class JobFault {
     SignaturesOutOfRange,       // sheets per signature beyond 0 (one booklet)..signatureMaxSheets
     CreepOutOfRange,            // creep beyond 0..creepMaxMillimetres
     CreepEightUp,               // the engine shifts four-up pages only
+    MarginOutOfRange,           // margin beyond 0..marginMaxMillimetres
     BacksWithoutSeparate,       // the backs' options are about feeding the backs by hand
     EdgeWithTwoFiles,           // the duplex edge is for one file printed on both sides
     CopiesOutOfRange,           // copies beyond 1..copiesMax
@@ -90,9 +99,15 @@ inline constexpr int unreadableNumber = -1;
 // from 1 up as written, else unreadableNumber.
 int readSheetsPerSignature(std::string_view text);
 
-// The creep `text` asks for, in hundredths of a millimetre: 0 when blank, millimetres written
-// with "." or "," as the decimal mark and at most two decimals, else unreadableNumber.
+// Millimetres `text` gives, in hundredths: 0 when blank, millimetres written with "." or "," as
+// the decimal mark and at most two decimals, else unreadableNumber.
+int readMillimetres(std::string_view text);
+
+// The creep `text` asks for, as readMillimetres() reads it.
 int readCreep(std::string_view text);
+
+// The margin `text` asks for, as readMillimetres() reads it.
+int readMargin(std::string_view text);
 
 // The text readCreep reads `hundredths` of a millimetre back from.
 std::string creepText(int hundredths);

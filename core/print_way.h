@@ -4,15 +4,21 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace plicora {
 
 // What a printer CUPS knows can do, as far as a booklet needs.
 struct Printer {
-    std::string name;
+    std::string name; // a CUPS destination, "NAME/INSTANCE" for an instance
     bool isDefault = false;
     bool shortEdge = false; // duplex, turning on the short edge
     bool longEdge = false;  // duplex, turning on the long edge
+    // Whether what it can do was asked: a printer found on the network is only listed until it
+    // is chosen, since asking it may wait on the network.
+    bool known = true;
+    std::string defaultMedia = {};       // its default paper, as printers name media; or none
+    std::vector<std::string> media = {}; // the media it lists; none when it doesn't say
     friend bool operator==(const Printer&, const Printer&) = default;
 };
 

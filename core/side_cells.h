@@ -17,8 +17,9 @@ struct SideRect {
 };
 
 // The cells of a side of `size` in the order they are filled: left then right in four-up mode;
-// top-left, bottom-left, top-right, bottom-right (vertical order) in eight-up mode.
-std::vector<SideRect> sideCellRects(Mode mode, SideSize size);
+// top-left, bottom-left, top-right, bottom-right (vertical order) in eight-up mode. `margin`
+// points along each edge of the side are left out of them (the folds inside keep none).
+std::vector<SideRect> sideCellRects(Mode mode, SideSize size, double margin = 0);
 
 // The points a page of the sheet at `place` (0: outermost) of a signature of `sheets` moves
 // towards the fold for a creep of `creep` hundredths of a millimetre: the outermost stays, the

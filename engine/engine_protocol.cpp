@@ -25,6 +25,8 @@ constexpr std::string_view backCoverLastOption = "--quarta-di-copertina";
 constexpr std::string_view edgeOption = "--bordo";
 constexpr std::string_view printerOption = "--stampante";
 constexpr std::string_view copiesOption = "--copie";
+constexpr std::string_view printerPaperOption = "--carta-stampante";
+constexpr std::string_view marginOption = "--margine";
 constexpr std::string_view printerPrefix = "stampante ";
 constexpr std::string_view jobPrefix = "lavoro ";
 constexpr std::string_view progressPrefix = "avanzamento ";
@@ -45,6 +47,8 @@ std::string_view faultOption(JobFault fault) {
     case JobFault::CreepOutOfRange:
     case JobFault::CreepEightUp:
         return creepOption;
+    case JobFault::MarginOutOfRange:
+        return marginOption;
     case JobFault::BacksWithoutSeparate:
         return reversedBacksOption;
     case JobFault::EdgeWithTwoFiles:
@@ -67,6 +71,8 @@ std::string_view stateWord(JobState state) {
     switch (state) {
     case JobState::Queued:
         return "in-coda";
+    case JobState::Held:
+        return "trattenuto";
     case JobState::Printing:
         return "in-stampa";
     case JobState::Printed:
@@ -75,7 +81,26 @@ std::string_view stateWord(JobState state) {
     return {};
 }
 
-constexpr JobState jobStates[] = {JobState::Queued, JobState::Printing, JobState::Printed};
+// A word that stands for nothing in a printer line.
+constexpr std::string_view noneWord = "-";
+
+std::string orNone(const std::string& word) {
+    return word.empty() ? std::string(noneWord) : word;
+}
+
+// `text` as one word of a line: encoded as every line a window reads (encodedLine() leaves no
+// blank and no comma to split words), and a lone "-" escaped too, so that it never reads as none.
+std::string escapedWord(std::string_view text) {
+    return text == noneWord ? "%2D" : encodedLine(text);
+}
+
+// The text escapedWord() made `word` from; nothing when it is not such a word.
+std::optional<std::string> unescapedWord(std::string_view word) {
+    return decodedLine(word);
+}
+
+constexpr JobState jobStates[] = {JobState::Queued, JobState::Held, JobState::Printing,
+                                  JobState::Printed};
 
 } // namespace
 
@@ -112,6 +137,10 @@ std::vector<std::string> arguments(const BookletJob& job) {
         args.insert(args.end(), {std::string(printerOption), job.printer});
     if (job.copies != 1)
         args.insert(args.end(), {std::string(copiesOption), std::to_string(job.copies)});
+    if (job.printerPaper)
+        args.emplace_back(printerPaperOption);
+    if (job.margin != 0)
+        args.insert(args.end(), {std::string(marginOption), creepText(job.margin)});
     if (job.testSheet) {
         args.emplace_back(testSheetOption);
         return args;
@@ -138,8 +167,8 @@ BookletJob readArguments(std::span<const std::string_view> args) {
             refuse(arg);
         const bool takesValue = arg == modeOption || arg == outputOption ||
                                 arg == signaturesOption || arg == creepOption ||
-                                arg == paperOption || arg == edgeOption || arg == printerOption ||
-                                arg == copiesOption;
+                                arg == marginOption || arg == paperOption || arg == edgeOption ||
+                                arg == printerOption || arg == copiesOption;
         if (option && takesValue && i + 1 == args.size())
             refuse(arg);
         if (!option && documentGiven)
@@ -180,6 +209,10 @@ BookletJob readArguments(std::span<const std::string_view> args) {
             job.edge = readEdge(args[++i]);
         } else if (arg == printerOption && !args[i + 1].empty()) {
             job.printer = args[++i];
+        } else if (arg == marginOption) {
+            job.margin = readMargin(args[++i]);
+        } else if (arg == printerPaperOption) {
+            job.printerPaper = true;
         } else if (arg == copiesOption && readDecimal(args[i + 1])) {
             job.copies = *readDecimal(args[++i]);
         } else {
@@ -226,34 +259,63 @@ std::optional<std::string> readWrittenLine(std::string_view line) {
 
 std::string printerLine(const Printer& printer) {
     const auto flag = [](bool set) { return set ? "1 " : "0 "; };
+    std::string media;
+    for (const std::string& name : printer.media)
+        media += (media.empty() ? "" : ",") + escapedWord(name);
     return std::string(printerPrefix) + flag(printer.isDefault) + flag(printer.shortEdge) +
-           flag(printer.longEdge) + printer.name + "\n";
+           flag(printer.longEdge) + flag(printer.known) +
+           orNone(escapedWord(printer.defaultMedia)) + " " + orNone(media) + " " +
+           escapedWord(printer.name) + "\n";
 }
 
 std::optional<Printer> readPrinterLine(std::string_view line) {
-    // Three flags, each "0 " or "1 ", then the name.
-    constexpr std::size_t flagsSize = 6;
     if (!line.starts_with(printerPrefix))
         return std::nullopt;
     line.remove_prefix(printerPrefix.size());
-    if (line.size() <= flagsSize)
-        return std::nullopt;
-    bool flags[3] = {};
-    for (std::size_t i = 0; i < 3; ++i) {
-        if ((line[2 * i] != '0' && line[2 * i] != '1') || line[2 * i + 1] != ' ')
-            return std::nullopt;
-        flags[i] = line[2 * i] == '1';
+    // Four flags, the default media, the media, then the name: seven words.
+    std::vector<std::string_view> words;
+    for (std::size_t start = 0; start <= line.size();) {
+        const std::size_t end = std::min(line.find(' ', start), line.size());
+        words.push_back(line.substr(start, end - start));
+        start = end + 1;
     }
-    return Printer{std::string(line.substr(flagsSize)), flags[0], flags[1], flags[2]};
+    if (words.size() != 7)
+        return std::nullopt;
+    bool flags[4] = {};
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (words[i] != "0" && words[i] != "1")
+            return std::nullopt;
+        flags[i] = words[i] == "1";
+    }
+    Printer printer{.name = {},
+                    .isDefault = flags[0],
+                    .shortEdge = flags[1],
+                    .longEdge = flags[2],
+                    .known = flags[3]};
+    const auto name = unescapedWord(words[6]);
+    const auto defaultMedia = unescapedWord(words[4] == noneWord ? "" : words[4]);
+    if (!name || name->empty() || !defaultMedia)
+        return std::nullopt;
+    printer.name = *name;
+    printer.defaultMedia = *defaultMedia;
+    for (std::size_t start = 0; words[5] != noneWord && start <= words[5].size();) {
+        const std::size_t end = std::min(words[5].find(',', start), words[5].size());
+        const auto media = unescapedWord(words[5].substr(start, end - start));
+        if (!media || media->empty())
+            return std::nullopt;
+        printer.media.push_back(*media);
+        start = end + 1;
+    }
+    return printer;
 }
 
 std::string jobLine(const JobStatus& status) {
-    // A printer's name has no blanks or line ends; the message loses its line ends.
+    // The printer's name is one escaped word; the message loses its line ends.
     std::string message = status.message;
     std::replace_if(
         message.begin(), message.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
     return std::string(jobPrefix) + std::to_string(status.id) + " " +
-           std::string(stateWord(status.state)) + " " + status.printer +
+           std::string(stateWord(status.state)) + " " + escapedWord(status.printer) +
            (message.empty() ? "" : " " + message) + "\n";
 }
 
@@ -271,10 +333,10 @@ std::optional<JobStatus> readJobLine(std::string_view line) {
     const auto printerEnd = std::min(rest.find(' '), rest.size());
     const std::string_view message =
         printerEnd == rest.size() ? std::string_view() : rest.substr(printerEnd + 1);
+    const auto printer = unescapedWord(rest.substr(0, printerEnd));
     for (const JobState state : jobStates)
-        if (id && *id > 0 && word == stateWord(state))
-            return JobStatus{*id, state, std::string(rest.substr(0, printerEnd)),
-                             std::string(message)};
+        if (id && *id > 0 && printer && word == stateWord(state))
+            return JobStatus{*id, state, *printer, std::string(message)};
     return std::nullopt;
 }
 

@@ -59,14 +59,23 @@ std::optional<std::string> readWrittenLine(std::string_view line);
 // are then bare, as with bareMessages.
 inline constexpr std::string_view listPrintersOption = "--stampanti";
 
-// A line listing `printer`, line end included.
+// The engine's first argument, before a printer's name, when it describes that one printer (one
+// printerLine(), what it can do asked, at most a few seconds); its messages are then bare.
+inline constexpr std::string_view describePrinterOption = "--descrivi-stampante";
+
+// The engine's only argument when it lists the printers for a person on a terminal: one line
+// each, its name first and then, after tabs, what Plicora does there and its paper.
+inline constexpr std::string_view printersTextOption = "--elenco-stampanti";
+
+// A line listing `printer`, line end included; its name and media are escaped, so that no byte
+// of them can split the line.
 std::string printerLine(const Printer& printer);
 
 // The printer a line of the engine's output (without its line end) names, if it is one.
 std::optional<Printer> readPrinterLine(std::string_view line);
 
-// Where a print job is in CUPS.
-enum class JobState { Queued, Printing, Printed };
+// Where a print job is in CUPS: Held until someone lets it go, so the engine stops following it.
+enum class JobState { Queued, Held, Printing, Printed };
 
 // A job CUPS took.
 struct JobStatus {
@@ -78,12 +87,16 @@ struct JobStatus {
 };
 
 // A line telling a job's state, line end included: one when CUPS takes the job, one for each
-// change. The engine ends once the job is printed, or has been printing for a moment (long
-// enough for CUPS to say that the printer can't be reached).
+// change. The engine ends once the job is printed, has been printing for a moment (long enough
+// for CUPS to say that the printer can't be reached), is held, or has not changed for
+// jobFollowSeconds.
 std::string jobLine(const JobStatus& status);
 
 // The job a line of the engine's output (without its line end) tells of, if it is one.
 std::optional<JobStatus> readJobLine(std::string_view line);
+
+// The longest the engine follows a job that does not change.
+inline constexpr int jobFollowSeconds = 30;
 
 // Printing by hand, the engine prints this line once the fronts are printed, then waits for
 // continueLine on its standard input before it sends the backs; anything else sends nothing more.

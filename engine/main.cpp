@@ -3,6 +3,7 @@
 #include "booklet_run.h"
 #include "console/failure.h"
 #include "console/signals.h"
+#include "engine_protocol.h"
 #include "files/standard_streams.h"
 #include "imposition/memory_limit.h"
 #include "print_run.h"
@@ -15,11 +16,18 @@ int main(int argc, char* argv[]) {
     reserveStandardStreams();
     setUpSignals();
     limitMemory();
-    // Only a window asks for the printers, and shows what went wrong in its own words.
+    // Only a window asks for the printers and one printer's description, and shows what went
+    // wrong in its own words, encoded; a person asks for the list on a terminal.
     if (argc == 2 && argv[1] == engine::listPrintersOption) {
         encodeErrorLines();
-        return runReporting([]() -> int { engine::listPrinters(); }, std::string_view());
+        return runReporting([] { return engine::listPrinters(); }, std::string_view());
     }
+    if (argc == 3 && argv[1] == engine::describePrinterOption) {
+        encodeErrorLines();
+        return runReporting([&] { return engine::describePrinter(argv[2]); }, std::string_view());
+    }
+    if (argc == 2 && argv[1] == engine::printersTextOption)
+        return runReporting([] { return engine::listPrintersText(); }, errorLinePrefix);
     BookletJob job;
     if (const int status = runReporting(
             [&] {
@@ -31,7 +39,9 @@ int main(int argc, char* argv[]) {
         return status;
     if (job.bareMessages)
         encodeErrorLines();
+    const std::string_view prefix = job.bareMessages ? std::string_view() : errorLinePrefix;
+    if (!job.printer.empty())
+        return runReporting([&] { return engine::printBooklet(job); }, prefix);
     // Makes the booklet, ending the process when it is done.
-    return runReporting([&]() -> int { engine::runBooklet(job); },
-                        job.bareMessages ? std::string_view() : errorLinePrefix);
+    return runReporting([&]() -> int { engine::runBooklet(job); }, prefix);
 }

@@ -1,16 +1,17 @@
 #include "print_run.h"
 
-#include "booklet_run.h"
+#include "booklet_opening.h"
 #include "console/console.h"
+#include "core/printer_paper.h"
 #include "core/user_error.h"
 #include "cups_destination.h"
 #include "files/file_messages.h"
 #include "imposition/test_sheet.h"
 #include "print_messages.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <thread>
@@ -24,6 +25,8 @@ namespace {
 // for CUPS to say that the printer can't be reached.
 constexpr std::chrono::milliseconds pollInterval(200);
 constexpr int printingPolls = 10;
+
+using Clock = std::chrono::steady_clock;
 
 struct CloseFile {
     void operator()(std::FILE* file) const { std::fclose(file); }
@@ -52,26 +55,39 @@ std::string titleOf(const BookletJob& job) {
     return std::filesystem::path(job.document).filename().string();
 }
 
-// Sends one PDF and tells of it: a window follows it until it prints, a terminal is told once
-// CUPS has it.
+// Follows job `status` for a window until it is printed, has been printing for a moment, is
+// held, or has not changed for jobFollowSeconds: a job waiting behind a stuck one is left to
+// CUPS, told where it is.
+void follow(CupsDestination& destination, JobStatus status) {
+    printOut(jobLine(status));
+    auto changed = Clock::now();
+    for (int printing = 0; status.state != JobState::Printed && status.state != JobState::Held &&
+                           printing < printingPolls &&
+                           Clock::now() - changed < std::chrono::seconds(jobFollowSeconds);) {
+        std::this_thread::sleep_for(pollInterval);
+        const JobStatus now = destination.status(status.id);
+        if (now != status) {
+            printOut(jobLine(now));
+            changed = Clock::now();
+        }
+        status = now;
+        printing += status.state == JobState::Printing;
+    }
+}
+
+// Sends one PDF of `job` (on job.paper) and tells of it: a window follows it, a terminal is told
+// once CUPS has it, and why it waits when CUPS holds it.
 void sendAndTell(CupsDestination& destination, const BookletJob& job, std::FILE* pdf,
                  const std::string& title, const char* sides, const char* what) {
     const int id = destination.send(pdf, title, mediaName(job.paper), sides, job.copies);
-    if (!job.progress) {
-        printOut(jobSentLine(job.printer, id, what) + "\n");
-        return;
-    }
-    JobStatus status{id, JobState::Queued, job.printer};
-    printOut(jobLine(status));
     try {
-        for (int printing = 0; status.state != JobState::Printed && printing < printingPolls;) {
-            std::this_thread::sleep_for(pollInterval);
-            const JobStatus now = destination.status(id);
-            if (now != status)
-                printOut(jobLine(now));
-            status = now;
-            printing += status.state == JobState::Printing;
+        if (job.progress) {
+            follow(destination, {id, JobState::Queued, job.printer});
+            return;
         }
+        printOut(jobSentLine(job.printer, id, what, paperText(job.paper)) + "\n");
+        if (const JobStatus status = destination.status(id); status.state == JobState::Held)
+            printErrorLine(heldJobMessage(job.printer, id, status.message));
     } catch (const UserError&) {
         // A job told as failed must not print later by surprise.
         destination.cancel(id);
@@ -84,7 +100,8 @@ bool backsWanted(const BookletJob& job) {
     if (job.progress)
         printOut(std::string(backsAwaitedLine) + "\n");
     else
-        printErrorLine(putTheStackBackPrompt);
+        printErrorLine(job.reversedBacks || job.turnedBacks ? putTheStackBackAfterTestPrompt
+                                                            : putTheStackBackPrompt);
     char line[64];
     if (!std::fgets(line, sizeof line, stdin))
         return false;
@@ -93,9 +110,20 @@ bool backsWanted(const BookletJob& job) {
 
 } // namespace
 
-void printBooklet(const BookletJob& job) {
-    CupsDestination destination(job.printer);
-    const std::optional<PrintWay> way = printWay(job, destination.printer());
+int printBooklet(const BookletJob& asked) {
+    CupsDestination destination(asked.printer);
+    const Printer& printer = destination.printer();
+    BookletJob job = asked;
+    if (job.printerPaper)
+        job.paper = printerDefaultPaper(printer).value_or(job.paper);
+    if (!printerTakesPaper(printer, job.paper))
+        throw UserError(paperNotOnPrinterMessage(job.printer, paperText(job.paper),
+                                                 printerPaperNames(printer)));
+    // Nothing of a page falls where the printer can't print.
+    job.margin = std::max(job.margin, destination.margin(job.paper));
+    if (job.testSheet && (printer.shortEdge || printer.longEdge))
+        throw UserError(testSheetNotNeededMessage(job.printer));
+    const std::optional<PrintWay> way = printWay(job, printer);
     if (!way)
         throw UserError(missingEdgeMessage(job.printer, job.edge == Edge::Short));
     const bool byHand = *way == PrintWay::ByHand;
@@ -135,19 +163,47 @@ void printBooklet(const BookletJob& job) {
         sendAndTell(destination, job, fronts.get(), title,
                     shortEdge ? "two-sided-short-edge" : "two-sided-long-edge",
                     shortEdge ? shortEdgeJobText : longEdgeJobText);
-        std::_Exit(exitSuccess);
+        return exitSuccess;
     }
     sendAndTell(destination, job, fronts.get(), title + " (fronti)", "one-sided", frontsJobText);
     if (!backsWanted(job))
         throw UserError(backsNotSentMessage);
     sendAndTell(destination, job, backs.get(), title + " (retri)", "one-sided", backsJobText);
-    std::_Exit(exitSuccess);
+    return exitSuccess;
 }
 
-void listPrinters() {
+int listPrinters() {
     for (const Printer& printer : cupsPrinters())
         printOut(printerLine(printer));
-    std::_Exit(exitSuccess);
+    return exitSuccess;
+}
+
+int describePrinter(const char* name) {
+    printOut(printerLine(CupsDestination(name).printer()));
+    return exitSuccess;
+}
+
+int listPrintersText() {
+    for (const Printer& printer : cupsPrinters()) {
+        std::string plan = unknownPlanText, paper = unknownPaperText;
+        if (printer.known) {
+            switch (*printWay({}, printer)) {
+            case PrintWay::ShortEdge:
+                plan = shortEdgeJobText;
+                break;
+            case PrintWay::LongEdge:
+                plan = longEdgeJobText;
+                break;
+            case PrintWay::ByHand:
+                plan = byHandPlanText;
+                break;
+            }
+            const auto named = printerDefaultPaper(printer);
+            paper = paperOnPrinterText(named ? paperText(*named) : printer.defaultMedia);
+        }
+        printOut(printerListLine(printer.name, printer.isDefault, plan, paper) + "\n");
+    }
+    return exitSuccess;
 }
 
 } // namespace plicora::engine

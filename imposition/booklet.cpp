@@ -59,6 +59,16 @@ SheetSides Booklet::sides() const {
                       options_.sheetsPerSignature, options_.binding);
 }
 
+namespace {
+
+constexpr double pointsPerHundredth = 72.0 / 2540.0;
+
+} // namespace
+
+double Booklet::margin() const {
+    return options_.margin * pointsPerHundredth;
+}
+
 SidePlacement Booklet::placement(const SheetSides& sides, const Sheet& sheet) const {
     const int sheets = sides.signatures[static_cast<std::size_t>(sheet.signature)].sheets;
     return {.creep = creepPoints(options_.creep, sheet.place, sheets)};
@@ -94,7 +104,7 @@ void Booklet::writeDuplex(std::FILE* file, const Progress& progress) {
     const SideSize size = sideSize(options_.paper);
     const char* duplex = options_.turnedBacks ? "/DuplexFlipLongEdge" : "/DuplexFlipShortEdge";
     BookletPdf pdf =
-        readingPages([&] { return BookletPdf(source_, mode_, size, duplex, warnings_); });
+        readingPages([&] { return BookletPdf(source_, mode_, size, margin(), duplex, warnings_); });
     readingPages([&] {
         const SheetSides all = sides();
         for (const Sheet& sheet : all.sheets) {
@@ -128,7 +138,8 @@ void Booklet::writeSeparate(const std::string& frontPath, const std::string& bac
     refuseInput(backPath);
     // Each run is printed one-sided.
     const auto simplex = [&] {
-        return BookletPdf(source_, mode_, sideSize(options_.paper), "/Simplex", warnings_);
+        return BookletPdf(source_, mode_, sideSize(options_.paper), margin(), "/Simplex",
+                          warnings_);
     };
     BookletPdf fronts = readingPages(simplex);
     BookletPdf backs = readingPages(simplex);
@@ -141,7 +152,8 @@ void Booklet::writeSeparate(const std::string& frontPath, const std::string& bac
 
 void Booklet::writeSeparate(std::FILE* frontFile, std::FILE* backFile, const Progress& progress) {
     const auto simplex = [&] {
-        return BookletPdf(source_, mode_, sideSize(options_.paper), "/Simplex", warnings_);
+        return BookletPdf(source_, mode_, sideSize(options_.paper), margin(), "/Simplex",
+                          warnings_);
     };
     BookletPdf fronts = readingPages(simplex);
     BookletPdf backs = readingPages(simplex);

@@ -23,6 +23,7 @@ struct BookletOptions {
     bool reversedBacks = false; // writeSeparate: the backs last sheet first
     bool turnedBacks = false;   // every back turned by 180 degrees
     Paper paper = {};           // each side is this paper in landscape
+    int margin = 0;             // in hundredths of a millimetre, left blank at each side's edges
     Binding binding = {};
 };
 
@@ -73,6 +74,8 @@ private:
     // Throws UserError when `path` names the document itself, also when it is read from
     // standard input.
     void refuseInput(const std::string& path) const;
+    // The blank along each side's edges, in points.
+    double margin() const;
 
     SourcePdf source_;
     Mode mode_;

@@ -47,14 +47,17 @@ bool meansLostContent(const std::string& detail) {
 
 } // namespace
 
-BookletPdf::BookletPdf(SourcePdf& source, Mode mode, SideSize size, const std::string& duplex,
-                       std::vector<std::string>& warnings)
-    : source_(source), size_(size), cells_(sideCells(mode, size)), warnings_(warnings),
+BookletPdf::BookletPdf(SourcePdf& source, Mode mode, SideSize size, double margin,
+                       const std::string& duplex, std::vector<std::string>& warnings)
+    : source_(source), size_(size), cells_(sideCells(mode, size, margin)), warnings_(warnings),
       contentFailure_(std::make_shared<ContentFailure>()),
       pageTree_(source.pdf().makeIndirectObject(
           QPDFObjectHandle::parse("<< /Type /Pages /Kids [] /Count 0 >>"))) {
+    // Laid out within the printer's margins, the sides must print as they are; without a margin
+    // the file stays what it always was, to the byte.
+    const std::string scaling = margin > 0 ? " /PrintScaling /None" : "";
     catalog_ = source.pdf().makeIndirectObject(QPDFObjectHandle::parse(
-        "<< /Type /Catalog /ViewerPreferences << /Duplex " + duplex + " >> >>"));
+        "<< /Type /Catalog /ViewerPreferences << /Duplex " + duplex + scaling + " >> >>"));
     catalog_.replaceKey("/Pages", pageTree_);
 }
 

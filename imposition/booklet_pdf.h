@@ -27,11 +27,11 @@ struct SidePlacement {
 // alone a catalog of their own.
 class BookletPdf {
 public:
-    // An empty booklet of sides of `size`; `duplex` is the /Duplex viewer preference print
-    // dialogs read, a PDF name such as "/DuplexFlipShortEdge". Repairs to the pages' geometry are
-    // appended to `warnings`.
-    BookletPdf(SourcePdf& source, Mode mode, SideSize size, const std::string& duplex,
-               std::vector<std::string>& warnings);
+    // An empty booklet of sides of `size`, `margin` points along their edges left blank;
+    // `duplex` is the /Duplex viewer preference print dialogs read, a PDF name such as
+    // "/DuplexFlipShortEdge". Repairs to the pages' geometry are appended to `warnings`.
+    BookletPdf(SourcePdf& source, Mode mode, SideSize size, double margin,
+               const std::string& duplex, std::vector<std::string>& warnings);
 
     // Appends a side as a page of the booklet's size: each page scaled into its cell, proportions
     // kept, centred, shown as a viewer shows it, then placed as `placement` asks. A blank page

@@ -16,9 +16,9 @@ std::string pdfNumber(double value) {
     return std::string(text, end.ptr);
 }
 
-std::vector<QPDFObjectHandle::Rectangle> sideCells(Mode mode, SideSize size) {
+std::vector<QPDFObjectHandle::Rectangle> sideCells(Mode mode, SideSize size, double margin) {
     std::vector<QPDFObjectHandle::Rectangle> cells;
-    for (const SideRect& cell : sideCellRects(mode, size))
+    for (const SideRect& cell : sideCellRects(mode, size, margin))
         cells.emplace_back(cell.left, cell.bottom, cell.right, cell.top);
     return cells;
 }

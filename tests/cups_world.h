@@ -62,10 +62,15 @@ public:
     std::vector<ReceivedJob> jobs(const std::string& name) const;
     // Waits until printer `name` has received `count` jobs (at most a few seconds); the jobs.
     std::vector<ReceivedJob> waitForJobs(const std::string& name, std::size_t count) const;
+    // The folder everything of the world lives in.
+    const std::filesystem::path& folder() const { return folder_.path(); }
     // Runs a CUPS administration command (lpadmin, cupsdisable...) on this world's scheduler.
     void administer(const std::string& command) const;
     // Waits until CUPS has no job left unfinished, cancelling what remains after a while.
     void settle() const;
+    // Announces an IPP printer `name` on DNS-SD at a host that doesn't exist, as a printer
+    // switched off or on another network is still announced; it stays until the world stops.
+    void advertiseUnreachable(const std::string& name);
 
 private:
     pid_t spawn(const std::vector<std::string>& arguments);
@@ -81,7 +86,7 @@ inline constexpr const char* duplexPrinter = "Fronteretro";
 inline constexpr const char* oneSidedPrinter = "Unlato";
 
 // A suite's one CUPS world, with the tests' two printers, started before its first test and stopped
-// after its last, with a check that none of the processes a world starts outlives it.
+// after its last, with a check that none of the processes it started outlives it.
 class CupsWorldEnvironment : public ::testing::Environment {
 public:
     void SetUp() override;
@@ -89,9 +94,6 @@ public:
 
     // The world of the suite running.
     static CupsWorld& world();
-
-private:
-    std::vector<bool> runningBefore_;
 };
 
 } // namespace plicora::testing

@@ -139,6 +139,24 @@ TEST(LongEdgeBooklet, turnsEveryBackAndOnlyTheBacks) {
     EXPECT_EQ(duplexAndFonts(output).first, "/DuplexFlipLongEdge");
 }
 
+// Laid out within a margin, a booklet asks viewers to print it as it is: their "fit to page"
+// would shrink it again and move the folds.
+TEST(MarginBooklet, asksViewersNotToScale) {
+    const TemporaryDirectory dir;
+    writeNumberedPdf(dir.path() / "doc.pdf", std::vector<NumberedPage>(4));
+    for (const int margin : {0, 635}) {
+        Booklet(dir.path() / "doc.pdf", Mode::FourUp, {.margin = margin})
+            .writeDuplex(dir.path() / "out.pdf");
+        QPDF written;
+        written.processFile((dir.path() / "out.pdf").c_str());
+        EXPECT_EQ(written.getRoot()
+                      .getKey("/ViewerPreferences")
+                      .getKey("/PrintScaling")
+                      .isNameAndEquals("/None"),
+                  margin > 0);
+    }
+}
+
 } // namespace
 
 namespace {

@@ -257,20 +257,38 @@ TEST(WrittenLine, carriesEveryByteOfAName) {
 }
 
 TEST(PrinterLine, isReadBackFromItsLine) {
+    const std::vector<std::string> media{"iso_a4_210x297mm", "na_letter_8.5x11in"};
     for (const Printer& printer :
-         {Printer{"Ufficio", true, true, true}, Printer{"HP_LaserJet-2", false, false, true},
-          Printer{"a", false, false, false}}) {
+         {Printer{"Ufficio", true, true, true, true, "iso_a4_210x297mm", media},
+          Printer{"HP_LaserJet-2", false, false, true}, Printer{"a", false, false, false, false},
+          Printer{"Ufficio/bozza", false, true, false, true, "na_letter_8.5x11in", {}},
+          // Any byte of a name, or of a media name, stays on its one line and in its one word.
+          Printer{"con spazi\nstampante 1 1 1 1 - - finta\r\x1b[2J%41,-",
+                  true,
+                  false,
+                  false,
+                  true,
+                  "x y",
+                  {"a,b", "%", "-"}},
+          Printer{"-", false, false, false, true, "-", {"-"}}}) {
         const std::string line = printerLine(printer);
+        ASSERT_TRUE(line.ends_with('\n'));
+        EXPECT_EQ(line.find('\n'), line.size() - 1) << line;
+        EXPECT_EQ(line.find('\r'), std::string::npos) << line;
         EXPECT_EQ(readPrinterLine(std::string_view(line).substr(0, line.size() - 1)), printer);
     }
-    for (const char* other : {"stampante 1 1 1 ", "stampante 1 1 Ufficio", "stampante 2 0 0 U",
-                              "lavoro 3 in-coda U", "/tmp/a-opuscolo.pdf"})
+    for (const char* other :
+         {"stampante 1 1 1 1 - - ", "stampante 1 1 1 - - Ufficio", "stampante 2 0 0 1 - - U",
+          "stampante 1 1 1 1 - - U V", "stampante 1 1 1 1 - a,,b U", "stampante 1 1 1 1 - - U%4",
+          "stampante 1 1 1 1 - - U%G1", "lavoro 3 in-coda U", "/tmp/a-opuscolo.pdf"})
         EXPECT_EQ(readPrinterLine(other), std::nullopt) << other;
 }
 
 TEST(JobLine, isReadBackFromItsLine) {
     for (const JobStatus& status :
          {JobStatus{1, JobState::Queued, "Ufficio"},
+          JobStatus{2, JobState::Held, "Ufficio/bozza", "job-hold-until-specified"},
+          JobStatus{3, JobState::Queued, "a b\nlavoro 9 stampato c", "Idle"},
           JobStatus{42, JobState::Printing, "U", "The printer may not exist or is unavailable."},
           JobStatus{7, JobState::Printed, "U"}}) {
         const std::string line = jobLine(status);

@@ -150,4 +150,32 @@ TEST(Folding, theInstructionsSayWhatTheModelFolds) {
     EXPECT_NE(std::string(eightUpReadingText).find("dall'alto in basso"), std::string::npos);
 }
 
+// A margin keeps every cell off the side's edges, and only there: the folds inside stay where
+// they are, so the pages still meet at them.
+TEST(SideCells, keepTheMarginAlongTheSidesEdgesOnly) {
+    const SideSize size;
+    for (const Mode mode : {Mode::FourUp, Mode::EightUp})
+        for (const double margin : {0.0, 18.0}) {
+            const auto plain = sideCells(mode, size);
+            const auto cells = sideCells(mode, size, margin);
+            ASSERT_EQ(cells.size(), plain.size());
+            for (std::size_t i = 0; i < cells.size(); ++i) {
+                const auto &cell = cells[i], &whole = plain[i];
+                EXPECT_GE(cell.llx, margin);
+                EXPECT_GE(cell.lly, margin);
+                EXPECT_LE(cell.urx, size.width - margin);
+                EXPECT_LE(cell.ury, size.height - margin);
+                // An edge inside the side is a fold: it doesn't move.
+                for (const auto& [edge, wholeEdge, outer] :
+                     {std::tuple{cell.llx, whole.llx, whole.llx == 0},
+                      std::tuple{cell.lly, whole.lly, whole.lly == 0},
+                      std::tuple{cell.urx, whole.urx, whole.urx == size.width},
+                      std::tuple{cell.ury, whole.ury, whole.ury == size.height}})
+                    if (!outer) {
+                        EXPECT_EQ(edge, wholeEdge);
+                    }
+            }
+        }
+}
+
 } // namespace

@@ -6,14 +6,19 @@
 #include "tools/numbered_pdf/numbered_pdf.h"
 
 #include <gtest/gtest.h>
+#include <qpdf/QPDF.hh>
 
+#include <netinet/in.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <thread>
@@ -110,6 +115,10 @@ struct DuplexCase {
     std::vector<bool> turned;
     const char* copies;
     const char* written = ""; // the file -o also writes, in the document's folder
+    // The paper told and its size as the job's media-col gives it: the printer's own (Letter)
+    // unless another is chosen.
+    const char* paper = "letter";
+    const char* size = "x-dimension=21590 y-dimension=27940";
 };
 
 class DuplexPrinting : public Printing, public ::testing::WithParamInterface<DuplexCase> {};
@@ -125,6 +134,7 @@ TEST_P(DuplexPrinting, sendsOneJobOfTheWholeBookletOnTheEdgeThePrinterTurns) {
     EXPECT_EQ(run.status, 0) << run.output;
     EXPECT_NE(run.output.find("stampante Fronteretro: lavoro Fronteretro-"), std::string::npos)
         << run.output;
+    EXPECT_NE(run.output.find(std::string("su carta ") + c.paper), std::string::npos) << run.output;
     if (*c.written)
         expectSides(folder_.path() / c.written, modelled(true, true), c.turned);
     else
@@ -134,12 +144,21 @@ TEST_P(DuplexPrinting, sendsOneJobOfTheWholeBookletOnTheEdgeThePrinterTurns) {
     const ReceivedJob& job = jobs.back();
     EXPECT_EQ(job.attributes.at("sides"), c.sides);
     EXPECT_EQ(job.attributes.at("job-name"), "tesi.pdf");
-    EXPECT_NE(job.attributes.at("media-col").find("x-dimension=21000 y-dimension=29700"),
-              std::string::npos)
+    EXPECT_NE(job.attributes.at("media-col").find(c.size), std::string::npos)
         << job.attributes.at("media-col");
     const auto copies = job.attributes.find("copies");
     EXPECT_EQ(copies == job.attributes.end() ? "1" : copies->second, c.copies);
     expectSides(job.document, modelled(true, true), c.turned);
+    // What is printed is laid out inside the printer's margins, which it reports, to be printed
+    // unscaled; the copy written says so (CUPS's filters rewrite the one the printer gets).
+    if (*c.written) {
+        QPDF copy;
+        copy.processFile((folder_.path() / c.written).c_str());
+        EXPECT_TRUE(copy.getRoot()
+                        .getKey("/ViewerPreferences")
+                        .getKey("/PrintScaling")
+                        .isNameAndEquals("/None"));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -149,6 +168,14 @@ INSTANTIATE_TEST_SUITE_P(
             "shortEdge", "--copie 2", "two-sided-short-edge", {false, false, false, false}, "2"},
         DuplexCase{
             "longEdge", "--bordo lungo", "two-sided-long-edge", {false, true, false, true}, "1"},
+        DuplexCase{"paperChosen",
+                   "--carta A4",
+                   "two-sided-short-edge",
+                   {false, false, false, false},
+                   "1",
+                   "",
+                   "A4",
+                   "x-dimension=21000 y-dimension=29700"},
         DuplexCase{"alsoWritten",
                    "",
                    "two-sided-short-edge",
@@ -156,6 +183,31 @@ INSTANTIATE_TEST_SUITE_P(
                    "1",
                    "copia.pdf"}),
     caseName<DuplexCase>);
+
+// A scheduler that takes connections on the loopback and never answers: the kernel completes
+// each connection into the listening socket's queue, and nobody ever reads it.
+class SilentScheduler {
+public:
+    SilentScheduler() {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        EXPECT_EQ(bind(fd_, reinterpret_cast<sockaddr*>(&address), size), 0);
+        EXPECT_EQ(listen(fd_, 64), 0);
+        getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &size);
+        port_ = ntohs(address.sin_port);
+    }
+    ~SilentScheduler() { close(fd_); }
+    SilentScheduler(const SilentScheduler&) = delete;
+    SilentScheduler& operator=(const SilentScheduler&) = delete;
+
+    std::string address() const { return "127.0.0.1:" + std::to_string(port_); }
+
+private:
+    int fd_ = socket(AF_INET, SOCK_STREAM, 0);
+    int port_ = 0;
+};
 
 struct RefusalCase {
     const char* name;
@@ -170,8 +222,14 @@ TEST_P(PrintingRefused, sendsNothingWritesNothingAndSaysWhy) {
     const RefusalCase& c = GetParam();
     const std::size_t duplexJobs = world().jobs(duplexPrinter).size(),
                       oneSidedJobs = world().jobs(oneSidedPrinter).size();
+    const SilentScheduler silent;
+    std::string environment = c.environment;
+    if (const auto at = environment.find("@silent"); at != std::string::npos)
+        environment.replace(at, 7, silent.address());
+    const auto start = std::chrono::steady_clock::now();
     const ProgramRun run =
-        runPlicora("opuscolo --modo 4 " + document_ + " " + c.options, c.environment);
+        runPlicora("opuscolo --modo 4 " + document_ + " " + c.options, environment);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.output.find(c.message), std::string::npos) << run.output;
     EXPECT_TRUE(noFileWritten());
@@ -190,7 +248,15 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"oneSidedWithoutTerminal", "--stampante Unlato", "",
                     "plicora: La stampante \u00abUnlato\u00bb stampa su un solo lato"},
         RefusalCase{"edgeOnAOneSidedPrinter", "--stampante Unlato --bordo lungo", "",
-                    "stampa su un solo lato"}),
+                    "stampa su un solo lato"},
+        // Refused before anything is sent, naming the paper and the printer's ones.
+        RefusalCase{"paperThePrinterLacks", "--stampante Fronteretro --carta A3", "",
+                    "plicora: La stampante \u00abFronteretro\u00bb non ha la carta A3: ha A4, "},
+        // Said within half a minute, not after minutes, nor as an unknown printer.
+        RefusalCase{"silentScheduler", "--stampante Fronteretro", "CUPS_SERVER=@silent",
+                    "plicora: Nessun servizio di stampa raggiungibile: CUPS non risponde"},
+        RefusalCase{"nameEchoedSafely", "--stampante \"$(printf 'A\\033[2J\\nB')\"", "",
+                    "plicora: La stampante \u00abA\\x1B[2J\\x0AB\u00bb non \u00e8 conosciuta"}),
     caseName<RefusalCase>);
 
 // A printer CUPS holds back, how it is let go again, and what the user reads.
@@ -294,5 +360,86 @@ INSTANTIATE_TEST_SUITE_P(Jobs, PrintingByHand,
                          ::testing::Values(ByHandCase{"booklet", false},
                                            ByHandCase{"testSheet", true}),
                          caseName<ByHandCase>);
+
+// A terminal's run on a held queue: CUPS takes the job, and the user is told why it waits.
+TEST_F(Printing, heldJobIsToldWithItsReason) {
+    world().administer("lpadmin -p Fronteretro -o job-hold-until-default=indefinite");
+    const ProgramRun run =
+        runPlicora("opuscolo " + document_ + " --stampante Fronteretro --carta A4");
+    world().administer("lpadmin -p Fronteretro -o job-hold-until-default=no-hold");
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_NE(run.output.find("Inviato alla stampante Fronteretro"), std::string::npos);
+    EXPECT_NE(run.output.find("\u00e8 trattenuto da CUPS: si stampa quando lo si rilascia"),
+              std::string::npos)
+        << run.output;
+    world().administer("cancel -a Fronteretro");
+}
+
+// The user's lpoptions go with the job, for the queue and for an instance of it, but never
+// in the place of what the booklet needs.
+struct DefaultsCase {
+    const char* name;
+    const char* printer;
+    const char* quality;
+};
+
+class PrintingWithDefaults : public Printing, public ::testing::WithParamInterface<DefaultsCase> {};
+
+TEST_P(PrintingWithDefaults, sendsTheUsersOptions) {
+    const DefaultsCase& c = GetParam();
+    const TemporaryDirectory home;
+    fs::create_directory(home.path() / ".cups");
+    std::ofstream(home.path() / ".cups/lpoptions")
+        << "Dest Fronteretro print-quality=5 sides=one-sided media=iso_a5_148x210mm\n"
+           "Dest Fronteretro/bozza print-quality=3\n";
+    const std::size_t before = world().jobs(duplexPrinter).size();
+    const ProgramRun run = runPlicora(std::string("opuscolo ") + document_ + " --stampante " +
+                                          c.printer + " --carta A4",
+                                      "HOME=" + home.path().string());
+    EXPECT_EQ(run.status, 0) << run.output;
+    const std::vector<ReceivedJob> jobs = world().waitForJobs(duplexPrinter, before + 1);
+    ASSERT_EQ(jobs.size(), before + 1);
+    EXPECT_EQ(jobs.back().attributes.at("print-quality"), c.quality);
+    EXPECT_EQ(jobs.back().attributes.at("sides"), "two-sided-short-edge");
+    EXPECT_NE(jobs.back().attributes.at("media-col").find("x-dimension=21000"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Destinations, PrintingWithDefaults,
+                         ::testing::Values(DefaultsCase{"queue", "Fronteretro", "high"},
+                                           DefaultsCase{"instance", "Fronteretro/bozza", "draft"}),
+                         caseName<DefaultsCase>);
+
+// A duplex printer needs no test sheet: said plainly, nothing sent.
+TEST_F(Printing, testSheetOnADuplexPrinterIsNotNeeded) {
+    const std::size_t before = world().jobs(duplexPrinter).size();
+    const ProgramRun run = runPlicora("prova --stampante Fronteretro");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.output.find("Il foglio di prova non serve con la stampante \u00abFronteretro"),
+              std::string::npos)
+        << run.output;
+    EXPECT_EQ(run.output.find("solo lato"), std::string::npos) << run.output;
+    EXPECT_EQ(world().jobs(duplexPrinter).size(), before);
+}
+
+// Printers announced on the network that can't be reached don't hold the list up, and are
+// said unknown until chosen; the scheduler's queues are described at once.
+TEST_F(Printing, printersAreListedAtOnceWhateverTheNetworkAnnounces) {
+    for (const char* name : {"Lontana1", "Lontana2", "Lontana3"})
+        world().advertiseUnreachable(name);
+    const auto start = std::chrono::steady_clock::now();
+    const ProgramRun run = runPlicora("stampanti");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_EQ(run.status, 0) << run.output;
+    for (const char* line :
+         {"Fronteretro\tpredefinita\tfronte-retro sul lato corto\tcarta letter\n",
+          "Unlato\t\ta mano: prima i fronti, poi i retri\tcarta letter\n",
+          "Lontana1\t\tda verificare: trovata in rete"})
+        EXPECT_NE(run.output.find(line), std::string::npos) << run.output;
+    const ProgramRun chosen = runPlicora("opuscolo " + document_ + " --stampante Lontana2");
+    EXPECT_EQ(chosen.status, 1);
+    EXPECT_NE(chosen.output.find("La stampante \u00abLontana2\u00bb non risponde"),
+              std::string::npos)
+        << chosen.output;
+}
 
 } // namespace

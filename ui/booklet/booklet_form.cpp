@@ -454,6 +454,7 @@ bool BookletForm::showFaults(const BookletJob& job, bool focus) {
         case JobFault::PrinterToStandardOutput:
         case JobFault::TwoFilesToStandardOutput:
         case JobFault::StandardInputWithoutOutput:
+        case JobFault::MarginOutOfRange:
             message = QString::fromUtf8(jobRefusedMessage);
             break;
         }

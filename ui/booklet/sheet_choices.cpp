@@ -1,6 +1,7 @@
 #include "ui/booklet/sheet_choices.h"
 
 #include "core/paper.h"
+#include "core/printer_paper.h"
 #include "ui/accessibility.h"
 #include "ui/shared/ui_messages.h"
 
@@ -12,7 +13,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <utility>
+
+#include <langinfo.h>
 
 namespace plicora {
 namespace {
@@ -30,6 +34,15 @@ QString shownName(std::string_view name) {
     QString text = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
     text[0] = text[0].toUpper();
     return text;
+}
+
+// The paper the user's locale names (LC_PAPER, as glibc tells it in millimetres), else A4.
+QString localePaperName() {
+    const auto millimetres = [](nl_item item) {
+        return static_cast<int>(reinterpret_cast<std::intptr_t>(nl_langinfo(item)));
+    };
+    const Paper paper = localePaper(millimetres(_NL_PAPER_WIDTH), millimetres(_NL_PAPER_HEIGHT));
+    return shownName(namedPaper(paper)->name);
 }
 
 } // namespace
@@ -52,7 +65,7 @@ SheetChoices::SheetChoices(QWidget* parent)
     for (const NamedPaper& named : namedPapers)
         paper_->addItem(shownName(named.name));
     paper_->addItem(QString::fromUtf8(customText));
-    paper_->setCurrentText(QStringLiteral("A4"));
+    paper_->setCurrentText(localePaperName());
     auto* paperLabel = new QLabel(QStringLiteral("&Carta:"), this);
     paperLabel->setObjectName(QStringLiteral("CartaDi"));
     paperLabel->setBuddy(paper_);

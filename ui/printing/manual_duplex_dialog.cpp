@@ -65,7 +65,9 @@ ManualDuplexDialog::ManualDuplexDialog(bool reversed, bool turned, QWidget* pare
     drawing->setObjectName(QStringLiteral("Disegno"));
     drawing->setPixmap(picture(palette(), devicePixelRatioF()));
     layout->addWidget(drawing, 0, Qt::AlignHCenter);
-    auto* explanation = new QLabel(QString::fromUtf8(putBackText), this);
+    // The test sheet is mentioned only when its answer is known to have been given.
+    auto* explanation = new QLabel(
+        QString::fromUtf8(reversed || turned ? putBackAfterTestText : putBackText), this);
     explanation->setObjectName(QStringLiteral("Spiegazione"));
     explanation->setWordWrap(true);
     explanation->setTextFormat(Qt::PlainText);

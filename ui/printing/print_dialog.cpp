@@ -1,5 +1,6 @@
 #include "ui/printing/print_dialog.h"
 
+#include "core/printer_paper.h"
 #include "ui/printing/manual_duplex_dialog.h"
 #include "ui/printing/print_process.h"
 #include "ui/shared/ui_messages.h"
@@ -34,6 +35,8 @@ const char* jobStateText(engine::JobState state) {
     switch (state) {
     case engine::JobState::Queued:
         return jobQueuedText;
+    case engine::JobState::Held:
+        return jobHeldText;
     case engine::JobState::Printing:
         return jobPrintingText;
     case engine::JobState::Printed:
@@ -80,7 +83,9 @@ PrintDialog::PrintDialog(const BookletJob& job, const QString& engine, QWidget* 
     connect(print_, &QPushButton::clicked, this, &PrintDialog::onPrintClicked);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(printerList_, &QComboBox::currentIndexChanged, this, &PrintDialog::onPrinterChosen);
+    connect(paperList_, &QComboBox::currentIndexChanged, this, &PrintDialog::onPaperChosen);
     connect(process_, &PrintProcess::printersListed, this, &PrintDialog::onPrintersListed);
+    connect(process_, &PrintProcess::printerDescribed, this, &PrintDialog::onPrinterDescribed);
     connect(process_, &PrintProcess::jobChanged, this, &PrintDialog::onJobChanged);
     connect(process_, &PrintProcess::backsAwaited, this, &PrintDialog::onBacksAwaited);
     connect(process_, &PrintProcess::printed, this, &PrintDialog::onPrinted);
@@ -94,6 +99,9 @@ QGroupBox* PrintDialog::createPrinterGroup() {
     printerList_ = new QComboBox(group);
     printerList_->setObjectName(QStringLiteral("Stampanti"));
     form->addRow(QStringLiteral("S&tampante:"), printerList_);
+    paperList_ = new QComboBox(group);
+    paperList_->setObjectName(QStringLiteral("Carta"));
+    form->addRow(QStringLiteral("Ca&rta:"), paperList_);
     copies_ = new QSpinBox(group);
     copies_->setObjectName(QStringLiteral("Copie"));
     copies_->setRange(1, copiesMax);
@@ -116,20 +124,83 @@ void PrintDialog::onPrintersListed(const QList<Printer>& printers) {
     onPrinterChosen();
 }
 
+void PrintDialog::onPrinterDescribed(const Printer& printer) {
+    describing_.clear();
+    for (Printer& listed : printers_)
+        if (listed.name == printer.name)
+            listed = {printer.name, listed.isDefault,     printer.shortEdge, printer.longEdge,
+                      true,         printer.defaultMedia, printer.media};
+    setFate(QString());
+    onPrinterChosen();
+}
+
 void PrintDialog::onPrinterChosen() {
     const int index = printerList_->currentIndex();
-    const bool chosen = index >= 0 && index < printers_.size();
+    const QSignalBlocker quiet(paperList_);
+    paperList_->clear();
+    plan_->clear();
+    print_->setEnabled(false);
+    if (index < 0 || index >= printers_.size())
+        return;
+    const Printer& printer = printers_[index];
+    if (!printer.known) {
+        // Asked once chosen, since it may wait on the network; asked again only when chosen
+        // again after answering.
+        if (unreachable_.contains(QString::fromStdString(printer.name)))
+            return;
+        describing_ = printer.name;
+        setFate(QString::fromUtf8(printerCheckingText));
+        process_->describePrinter(printer.name);
+        return;
+    }
+    // The booklet's own paper when the printer has it, else the printer's default one, else the
+    // first it has; the papers Plicora prints on that the printer has to choose from.
+    for (const NamedPaper& named : namedPapers)
+        if (printerTakesPaper(printer, named.paper))
+            paperList_->addItem(QString::fromUtf8(named.name.data(), named.name.size()));
+    const QString own = QString::fromStdString(paperText(job_.paper));
+    if (printerTakesPaper(printer, job_.paper) && paperList_->findText(own) < 0)
+        paperList_->addItem(own);
+    if (paperList_->count() == 0) {
+        QString listed;
+        for (const std::string& name : printerPaperNames(printer))
+            listed += (listed.isEmpty() ? QString() : QStringLiteral(", ")) +
+                      QString::fromStdString(name);
+        setFate(QString::fromUtf8(noPaperOnPrinterText).arg(listed));
+        return;
+    }
+    const auto fallback = printerDefaultPaper(printer);
+    const int ownIndex = paperList_->findText(own);
+    const int fallbackIndex =
+        fallback ? paperList_->findText(QString::fromStdString(paperText(*fallback))) : -1;
+    paperList_->setCurrentIndex(ownIndex >= 0 ? ownIndex : std::max(fallbackIndex, 0));
+    setFate(ownIndex >= 0
+                ? QString()
+                : QString::fromUtf8(paperReplacedText).arg(own, paperList_->currentText()));
+    onPaperChosen();
+}
+
+void PrintDialog::onPaperChosen() {
+    const int index = printerList_->currentIndex();
+    const bool chosen = index >= 0 && index < printers_.size() && paperList_->count() > 0;
     const auto way = chosen ? printWay(job_, printers_[index]) : std::nullopt;
-    plan_->setText(way ? QString::fromUtf8(planText(*way)) : QString());
+    plan_->setText(way ? QString::fromUtf8(planText(*way)).arg(paperList_->currentText())
+                       : QString());
     plan_->setAccessibleName(plan_->text());
     print_->setEnabled(way.has_value());
+}
+
+Paper PrintDialog::chosenPaper() const {
+    return readPaper(paperList_->currentText().toStdString()).value_or(job_.paper);
 }
 
 void PrintDialog::onPrintClicked() {
     BookletJob job = job_;
     job.printer = printers_[printerList_->currentIndex()].name;
     job.copies = copies_->value();
+    job.paper = chosenPaper();
     job.progress = true;
+    lastState_.reset();
     setBusy(true);
     setFate(QString::fromUtf8(printPreparingText));
     process_->print(job);
@@ -139,6 +210,7 @@ void PrintDialog::onJobChanged(const engine::JobStatus& status) {
     const QString id =
         QStringLiteral("%1-%2").arg(QString::fromStdString(status.printer)).arg(status.id);
     QString text = QString::fromUtf8(jobStateText(status.state)).arg(id);
+    lastState_ = status.state;
     // CUPS's own words on the printer, such as why it can't be reached.
     if (!status.message.empty())
         text += QStringLiteral(" (%1)").arg(QString::fromStdString(status.message));
@@ -158,10 +230,19 @@ void PrintDialog::onBacksAwaited() {
 }
 
 void PrintDialog::onPrinted() {
+    // A job that waits (held, or behind another) is left to CUPS, told where it is.
+    if (lastState_ == engine::JobState::Queued || lastState_ == engine::JobState::Held)
+        setFate(QString::fromUtf8(jobLeftText).arg(fate_->text()));
     setBusy(false);
 }
 
 void PrintDialog::onFailed(const QString& message) {
+    if (!describing_.empty()) {
+        unreachable_ << QString::fromStdString(describing_);
+        describing_.clear();
+        setFate(message);
+        return;
+    }
     if (putBack_)
         putBack_->close();
     setBusy(false);
@@ -175,10 +256,11 @@ void PrintDialog::setFate(const QString& text) {
 
 void PrintDialog::setBusy(bool busy) {
     printerList_->setEnabled(!busy);
+    paperList_->setEnabled(!busy);
     copies_->setEnabled(!busy);
     print_->setEnabled(false);
     if (!busy)
-        onPrinterChosen(); // "Stampa" again, if the printer can take the booklet
+        onPaperChosen(); // "Stampa" again, if the printer can take the booklet
 }
 
 } // namespace plicora

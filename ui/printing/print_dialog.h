@@ -31,7 +31,9 @@ public:
 private:
     QGroupBox* createPrinterGroup();
     void onPrintersListed(const QList<Printer>& printers);
+    void onPrinterDescribed(const Printer& printer);
     void onPrinterChosen();
+    void onPaperChosen();
     void onPrintClicked();
     void onJobChanged(const engine::JobStatus& status);
     void onBacksAwaited();
@@ -39,11 +41,18 @@ private:
     void onFailed(const QString& message);
     void setFate(const QString& text);
     void setBusy(bool busy);
+    // The paper of the booklet as the paper list holds it.
+    Paper chosenPaper() const;
 
     BookletJob job_;
     QList<Printer> printers_;
+    // The printer being asked what it can do, and those that didn't answer.
+    std::string describing_;
+    QStringList unreachable_;
+    std::optional<engine::JobState> lastState_;
     PrintProcess* process_;
     QComboBox* printerList_ = nullptr;
+    QComboBox* paperList_ = nullptr;
     QSpinBox* copies_ = nullptr;
     QLabel* plan_ = nullptr;
     QLabel* fate_ = nullptr;

@@ -5,6 +5,9 @@
 #include <QList>
 #include <QObject>
 
+#include <string>
+#include <vector>
+
 namespace plicora {
 
 class EngineRun;
@@ -20,6 +23,9 @@ public:
 
     // Lists the printers CUPS knows: printersListed() or failed().
     void listPrinters();
+    // Asks what printer `name` can do (it may wait a few seconds on the network):
+    // printerDescribed() or failed().
+    void describePrinter(const std::string& name);
     // Prints `job` (its printer named, progress asked): jobChanged() for each state, and
     // backsAwaited() before the backs of a booklet printed by hand; then printed() or failed().
     void print(BookletJob job);
@@ -31,6 +37,8 @@ public:
 Q_SIGNALS:
     // The printers CUPS knows, the default one marked.
     void printersListed(const QList<Printer>& printers);
+    // What the printer asked of can do.
+    void printerDescribed(const Printer& printer);
     // A job CUPS took is in a new state, or CUPS says something new of its printer.
     void jobChanged(const engine::JobStatus& status);
     // The fronts are printed: the user puts the stack back, then continueWithBacks() or cancel().
@@ -43,8 +51,14 @@ Q_SIGNALS:
 private:
     void onLineRead(const std::string& line);
 
+    // What the engine was started for.
+    enum class Run { List, Describe, Print };
+
+    void start(Run kind, const std::vector<std::string>& arguments);
+    void onSucceeded();
+
     EngineRun* run_;
-    bool listing_ = false;
+    Run kind_ = Run::Print;
     QList<Printer> printers_;
 };
 

@@ -97,25 +97,44 @@ inline constexpr const char* noPrinterText =
     "Nessuna stampante configurata: aggiungerne una nelle impostazioni di stampa del sistema, "
     "oppure creare il PDF e stamparlo da un altro programma.";
 inline constexpr const char* defaultPrinterText = "%1 (predefinita)";
-// What Plicora will do on the printer chosen, by the way it prints.
+// What Plicora will do on the printer chosen, by the way it prints; %1 is the paper.
 inline constexpr const char* shortEdgePlanText =
-    "Plicora stamper\u00e0 l'opuscolo in fronte-retro girando sul lato corto, sulla carta scelta, "
-    "senza "
-    "ridimensionare.";
+    "Plicora stamper\u00e0 l'opuscolo in fronte-retro girando sul lato corto, su carta %1, "
+    "senza ridimensionare.";
 inline constexpr const char* longEdgePlanText =
     "Questa stampante gira il foglio sul lato lungo: Plicora stamper\u00e0 l'opuscolo in "
-    "fronte-retro con i retri gi\u00e0 capovolti, sulla carta scelta, senza ridimensionare.";
+    "fronte-retro con i retri gi\u00e0 capovolti, su carta %1, senza ridimensionare.";
 inline constexpr const char* byHandPlanText =
-    "Questa stampante stampa su un solo lato: Plicora stamper\u00e0 prima i fronti, poi "
-    "mostrer\u00e0 come rimettere la pila nel vassoio per i retri.";
+    "Questa stampante stampa su un solo lato: Plicora stamper\u00e0 su carta %1 prima i fronti, "
+    "poi mostrer\u00e0 come rimettere la pila nel vassoio per i retri.";
+// A printer found on the network is asked what it can do once chosen.
+inline constexpr const char* printerCheckingText = "Verifica della stampante\u2026";
+// The printer has none of the papers Plicora prints on; %1 lists its own.
+inline constexpr const char* noPaperOnPrinterText =
+    "Questa stampante non ha nessuna delle carte su cui Plicora stampa (ha: %1): sceglierne "
+    "un'altra, oppure creare il PDF e stamparlo da un altro programma.";
+// The booklet's paper is not the printer's: %1 the booklet's, %2 the one chosen instead.
+inline constexpr const char* paperReplacedText =
+    "Questa stampante non ha la carta %1: l'opuscolo sar\u00e0 stampato su carta %2.";
 // A job's state; %1 is the job, as CUPS names it.
 inline constexpr const char* jobQueuedText = "Lavoro %1: in coda";
+inline constexpr const char* jobHeldText =
+    "Lavoro %1: trattenuto da CUPS, si stampa quando lo si rilascia";
 inline constexpr const char* jobPrintingText = "Lavoro %1: in stampa";
 inline constexpr const char* jobPrintedText = "Lavoro %1: stampato";
+// Said after a job's state when Plicora stops following a job that waits.
+inline constexpr const char* jobLeftText =
+    "%1. Il lavoro resta a CUPS, che lo stamper\u00e0 quando potr\u00e0; Plicora non lo segue "
+    "pi\u00f9.";
 inline constexpr const char* printPreparingText = "Preparazione della stampa\u2026";
 inline constexpr const char* backsNotSentText = "Retri non stampati: nulla inviato dopo i fronti.";
 // Between the fronts and the backs printed by hand.
 inline constexpr const char* putBackText =
+    "Quando sono usciti tutti i fronti, prendi la pila cos\u00ec com'\u00e8 e rimettila nel "
+    "vassoio girandola sul lato corto, come nel disegno. Poi premi \"Continua\" per stampare i "
+    "retri.";
+// The same, once the test sheet has shown how this printer takes the stack back.
+inline constexpr const char* putBackAfterTestText =
     "Quando sono usciti tutti i fronti, prendi la pila cos\u00ec com'\u00e8 e rimettila nel "
     "vassoio girandola sul lato corto, come nel disegno (e come i fogli di prova). Poi premi "
     "\"Continua\" per stampare i retri.";
