@@ -42,6 +42,5 @@ int main(int argc, char* argv[]) {
     const std::string_view prefix = job.bareMessages ? std::string_view() : errorLinePrefix;
     if (!job.printer.empty())
         return runReporting([&] { return engine::printBooklet(job); }, prefix);
-    // Makes the booklet, ending the process when it is done.
-    return runReporting([&]() -> int { engine::runBooklet(job); }, prefix);
+    return runReporting([&] { return engine::runBooklet(job); }, prefix);
 }
