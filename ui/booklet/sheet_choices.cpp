@@ -48,11 +48,10 @@ QString localePaperName() {
 } // namespace
 
 SheetChoices::SheetChoices(QWidget* parent)
-    : QGroupBox(QStringLiteral("Carta e rilegatura"), parent), paper_(new QComboBox(this)),
+    : QGroupBox(QString::fromUtf8(sheetChoicesTitle), parent), paper_(new QComboBox(this)),
       customSize_(new QLineEdit(this)), refused_(new QLabel(this)),
-      rightToLeft_(
-          new QCheckBox(QStringLiteral("Si apre da d&estra (arabo, ebraico, giapponese)"), this)),
-      backCoverLast_(new QCheckBox(QStringLiteral("&Quarta di copertina sempre ultima"), this)),
+      rightToLeft_(new QCheckBox(QString::fromUtf8(rightToLeftText), this)),
+      backCoverLast_(new QCheckBox(QString::fromUtf8(backCoverLastText), this)),
       note_(new QLabel(this)) {
     setObjectName(QStringLiteral("CartaRilegatura"));
     paper_->setObjectName(QStringLiteral("Carta"));
@@ -66,13 +65,12 @@ SheetChoices::SheetChoices(QWidget* parent)
         paper_->addItem(shownName(named.name));
     paper_->addItem(QString::fromUtf8(customText));
     paper_->setCurrentText(localePaperName());
-    auto* paperLabel = new QLabel(QStringLiteral("&Carta:"), this);
+    auto* paperLabel = new QLabel(QString::fromUtf8(paperLabelText), this);
     paperLabel->setObjectName(QStringLiteral("CartaDi"));
     paperLabel->setBuddy(paper_);
-    customSize_->setPlaceholderText(QStringLiteral("es. 320x450"));
-    customSize_->setAccessibleName(
-        QStringLiteral("Carta su misura, larghezza per altezza in millimetri"));
-    auto* millimetres = new QLabel(QStringLiteral("&mm"), this);
+    customSize_->setPlaceholderText(QString::fromUtf8(customSizePlaceholder));
+    customSize_->setAccessibleName(QString::fromUtf8(customSizeName));
+    auto* millimetres = new QLabel(QString::fromUtf8(millimetresLabelText), this);
     millimetres->setBuddy(customSize_);
     millimetres->setObjectName(QStringLiteral("MillimetriCarta"));
     setAccessibleRole(refused_, QAccessible::AlertMessage);
@@ -170,13 +168,13 @@ void SheetChoices::showPageNote(Mode mode) {
         const auto named = pagePaper(pageSize_.width(), pageSize_.height());
         // 72 points to the inch of 25.4 millimetres.
         const QString pages = named ? shownName(named->name)
-                                    : QStringLiteral("di %1 × %2 mm")
+                                    : QString::fromUtf8(customPagesText)
                                           .arg(std::lround(pageSize_.width() * 25.4 / 72))
                                           .arg(std::lround(pageSize_.height() * 25.4 / 72));
         if (percent != 100)
-            note = QStringLiteral("Pagine %1 %2 al %3 %")
-                       .arg(pages, percent < 100 ? QStringLiteral("ridotte")
-                                                 : QStringLiteral("ingrandite"))
+            note = QString::fromUtf8(pagesScaledText)
+                       .arg(pages, percent < 100 ? QString::fromUtf8(reducedText)
+                                                 : QString::fromUtf8(enlargedText))
                        .arg(percent);
     }
     note_->setText(note);

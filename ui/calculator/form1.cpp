@@ -1,5 +1,7 @@
 #include "ui/calculator/form1.h"
 
+#include "ui/shared/ui_messages.h"
+
 #include "ui/accessibility.h"
 #include "ui/booklet/booklet_window.h"
 #include "ui/booklet/pdf_drop_target.h"
@@ -122,8 +124,7 @@ Form1::Form1() {
 }
 
 void Form1::createPdfLink(QWidget* previous) {
-    auto* link =
-        new LinkButton(QStringLiteral("Hai il PDF del documento? Crea l'&opuscolo\u2026"), this);
+    auto* link = new LinkButton(QString::fromUtf8(bookletLinkText), this);
     link->setObjectName(QStringLiteral("ApriPdf"));
     link->setGeometry(pdfLinkRect);
     link->setCursor(Qt::PointingHandCursor);

@@ -1,5 +1,7 @@
 #include "ui/printing/back_picture.h"
 
+#include "ui/shared/ui_messages.h"
+
 #include <QPainter>
 #include <QPalette>
 
@@ -24,9 +26,9 @@ QPixmap backPicture(bool reversed, bool turned, const QPalette& palette, qreal r
     font.setPixelSize(13);
     painter.setFont(font);
     painter.drawText(sheet.adjusted(0, 3, 0, -3), Qt::AlignHCenter | Qt::AlignTop,
-                     QStringLiteral("\u2191 ALTO"));
+                     QString::fromUtf8(topText));
     painter.drawText(sheet.adjusted(0, 3, 0, -3), Qt::AlignHCenter | Qt::AlignBottom,
-                     QStringLiteral("RETRO %1").arg(reversed ? 2 : 1));
+                     QString::fromUtf8(backNumberText).arg(reversed ? 2 : 1));
     return pixmap;
 }
 

@@ -36,10 +36,10 @@ QPixmap picture(const QPalette& palette, qreal ratio) {
         for (int sheetDrawn = 2; sheetDrawn >= 0; --sheetDrawn)
             painter.drawRect(stack.translated(sheetDrawn * 3, sheetDrawn * 3));
         painter.drawText(stack.adjusted(0, 4, 0, 0), Qt::AlignHCenter | Qt::AlignTop,
-                         QStringLiteral("\u2191 ALTO"));
+                         QString::fromUtf8(topText));
     }
-    painter.drawText(before, Qt::AlignCenter, QStringLiteral("FRONTE 1"));
-    painter.drawText(after, Qt::AlignCenter, QStringLiteral("(retro bianco)"));
+    painter.drawText(before, Qt::AlignCenter, QString::fromUtf8(firstFrontText));
+    painter.drawText(after, Qt::AlignCenter, QString::fromUtf8(blankBackText));
     // The turn: over the axis between the short edges, shown as an arc from one stack to the other.
     painter.setBrush(Qt::NoBrush);
     QPainterPath arc(QPointF(before.right() - 10, before.top() - 4));
@@ -50,7 +50,7 @@ QPixmap picture(const QPalette& palette, qreal ratio) {
     painter.drawLine(to, to + QPointF(-8, -1));
     painter.drawText(
         QRectF(before.right(), before.center().y() - 10, after.left() - before.right(), 20),
-        Qt::AlignCenter, QStringLiteral("lato corto"));
+        Qt::AlignCenter, QString::fromUtf8(shortSideText));
     return pixmap;
 }
 
@@ -89,10 +89,11 @@ ManualDuplexDialog::ManualDuplexDialog(bool reversed, bool turned, QWidget* pare
     }
     drawing->setAccessibleName(text);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* go = buttons->addButton(QStringLiteral("&Continua"), QDialogButtonBox::AcceptRole);
+    QPushButton* go =
+        buttons->addButton(QString::fromUtf8(continueText), QDialogButtonBox::AcceptRole);
     go->setObjectName(QStringLiteral("Continua"));
     QPushButton* stop =
-        buttons->addButton(QStringLiteral("&Annulla"), QDialogButtonBox::RejectRole);
+        buttons->addButton(QString::fromUtf8(cancelText), QDialogButtonBox::RejectRole);
     stop->setObjectName(QStringLiteral("Annulla"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -71,11 +71,11 @@ PrintDialog::PrintDialog(const BookletJob& job, const QString& engine, QWidget* 
     plan_->setMinimumHeight(3 * fontMetrics().lineSpacing());
     fate_->setMinimumHeight(3 * fontMetrics().lineSpacing());
     auto* buttons = new QDialogButtonBox(this);
-    print_ = buttons->addButton(QStringLiteral("&Stampa"), QDialogButtonBox::AcceptRole);
+    print_ = buttons->addButton(QString::fromUtf8(printText), QDialogButtonBox::AcceptRole);
     print_->setObjectName(QStringLiteral("Stampa"));
     print_->setEnabled(false); // until the printers are known
     QPushButton* close =
-        buttons->addButton(QStringLiteral("&Chiudi"), QDialogButtonBox::RejectRole);
+        buttons->addButton(QString::fromUtf8(closeText), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("Chiudi"));
     layout->addWidget(buttons);
     setMinimumWidth(520);
@@ -98,14 +98,14 @@ QGroupBox* PrintDialog::createPrinterGroup() {
     auto* form = new QFormLayout(group);
     printerList_ = new QComboBox(group);
     printerList_->setObjectName(QStringLiteral("Stampanti"));
-    form->addRow(QStringLiteral("S&tampante:"), printerList_);
+    form->addRow(QString::fromUtf8(printerLabelText), printerList_);
     paperList_ = new QComboBox(group);
     paperList_->setObjectName(QStringLiteral("Carta"));
-    form->addRow(QStringLiteral("Ca&rta:"), paperList_);
+    form->addRow(QString::fromUtf8(printPaperLabelText), paperList_);
     copies_ = new QSpinBox(group);
     copies_->setObjectName(QStringLiteral("Copie"));
     copies_->setRange(1, copiesMax);
-    form->addRow(QStringLiteral("C&opie:"), copies_);
+    form->addRow(QString::fromUtf8(copiesLabelText), copies_);
     return group;
 }
 

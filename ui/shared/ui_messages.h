@@ -1,6 +1,6 @@
 #pragma once
 
-// What the booklet window tells the user, in Italian.
+// What the booklet window, the print dialog and the way to them tell the user, in Italian.
 namespace plicora {
 
 inline constexpr const char* previewUnreadableMessage =
@@ -177,5 +177,32 @@ inline constexpr const char* progressName = "Avanzamento";
 inline constexpr const char* cancelButtonText = "A&nnulla";
 inline constexpr const char* openText = "&Apri";
 inline constexpr const char* openFolderText = "Apri &la cartella";
+
+// The paper and binding, the print dialog, the stack put back, and Form1's way to the booklet.
+inline constexpr const char* sheetChoicesTitle = "Carta e rilegatura";
+inline constexpr const char* rightToLeftText = "Si apre da d&estra (arabo, ebraico, giapponese)";
+inline constexpr const char* backCoverLastText = "&Quarta di copertina sempre ultima";
+inline constexpr const char* paperLabelText = "&Carta:";
+inline constexpr const char* customSizePlaceholder = "es. 320x450";
+inline constexpr const char* customSizeName =
+    "Carta su misura, larghezza per altezza in millimetri";
+inline constexpr const char* millimetresLabelText = "&mm";
+inline constexpr const char* customPagesText = "di %1 × %2 mm";
+inline constexpr const char* pagesScaledText = "Pagine %1 %2 al %3 %";
+inline constexpr const char* reducedText = "ridotte";
+inline constexpr const char* enlargedText = "ingrandite";
+inline constexpr const char* topText = "\u2191 ALTO";
+inline constexpr const char* backNumberText = "RETRO %1";
+inline constexpr const char* firstFrontText = "FRONTE 1";
+inline constexpr const char* blankBackText = "(retro bianco)";
+inline constexpr const char* shortSideText = "lato corto";
+inline constexpr const char* continueText = "&Continua";
+inline constexpr const char* cancelText = "&Annulla";
+inline constexpr const char* printText = "&Stampa";
+inline constexpr const char* closeText = "&Chiudi";
+inline constexpr const char* printerLabelText = "S&tampante:";
+inline constexpr const char* printPaperLabelText = "Ca&rta:";
+inline constexpr const char* copiesLabelText = "C&opie:";
+inline constexpr const char* bookletLinkText = "Hai il PDF del documento? Crea l'&opuscolo\u2026";
 
 } // namespace plicora
