@@ -29,9 +29,9 @@ int handOver(std::vector<std::string> args) {
     return exitFailure;
 }
 
-const QString printerName = QStringLiteral("stampante");
-const QString copiesName = QStringLiteral("copie");
-const QString marginName = QStringLiteral("margine");
+const QString printerName = optionName(engine::userOption::printer);
+const QString copiesName = optionName(engine::userOption::copies);
+const QString marginName = optionName(engine::userOption::margin);
 
 // The output `-o` names; never empty when given.
 std::string output(const CommandOptions& options, const QString& name) {
@@ -92,7 +92,7 @@ std::string faultMessage(JobFault fault, const BookletJob& job, const CommandOpt
     case JobFault::SignaturesOutOfRange:
         return signaturesValueMessage(options.value(signatureOption().names().front()));
     case JobFault::CreepOutOfRange:
-        return creepValueMessage(options.value(QStringLiteral("scorrimento")));
+        return creepValueMessage(options.value(optionName(engine::userOption::creep)));
     case JobFault::CreepEightUp:
         return creepFourUpOnlyMessage();
     case JobFault::MarginOutOfRange:
@@ -129,16 +129,16 @@ int judgedHandOver(const BookletJob& job, const CommandOptions& options) {
 
 int runBookletCommand(const QStringList& arguments) {
     const QString outputName = QStringLiteral("o");
-    const QString separate = QStringLiteral("separati");
+    const QString separate = optionName(engine::userOption::separate);
     const QString signatures = signatureOption().names().front();
-    const QString creep = QStringLiteral("scorrimento");
-    const QString reversedBacks = QStringLiteral("retro-inverso");
-    const QString turnedBacks = QStringLiteral("retro-capovolti");
-    const QString rightToLeft = QStringLiteral("da-destra");
-    const QString backCoverLast = QStringLiteral("quarta-di-copertina");
-    const QString edgeName = QStringLiteral("bordo");
+    const QString creep = optionName(engine::userOption::creep);
+    const QString reversedBacks = optionName(engine::userOption::reversedBacks);
+    const QString turnedBacks = optionName(engine::userOption::turnedBacks);
+    const QString rightToLeft = optionName(engine::userOption::rightToLeft);
+    const QString backCoverLast = optionName(engine::userOption::backCoverLast);
+    const QString edgeName = optionName(engine::userOption::edge);
     CommandOptions options(
-        {{{outputName, QStringLiteral("uscita")}, {}, QStringLiteral("USCITA.pdf")},
+        {{{outputName, optionName(engine::userOption::output)}, {}, QStringLiteral("USCITA.pdf")},
          {separate, {}},
          signatureOption(),
          {creep, {}, QStringLiteral("MM")},
@@ -189,7 +189,7 @@ int runPrintersCommand(const QStringList& arguments) {
 int runTestSheetCommand(const QStringList& arguments) {
     const QString outputName = QStringLiteral("o");
     CommandOptions options(
-        {{{outputName, QStringLiteral("uscita")}, {}, QStringLiteral("PROVA.pdf")},
+        {{{outputName, optionName(engine::userOption::output)}, {}, QStringLiteral("PROVA.pdf")},
          paperOption(),
          {printerName, {}, QStringLiteral("NOME")},
          {copiesName, {}, QStringLiteral("N")}},

@@ -2,16 +2,21 @@
 
 #include "cli_messages.h"
 #include "console/console.h"
+#include "engine/engine_protocol.h"
 #include "help_text.h"
 #include "raw_arguments.h"
 
 namespace plicora {
 
+QString optionName(std::string_view option) {
+    return QString::fromLatin1(option.substr(2));
+}
+
 CommandOptions::CommandOptions(const QList<QCommandLineOption>& options,
                                std::optional<Mode> defaultMode)
     : defaultMode_(defaultMode) {
     parser_.addOption({{QStringLiteral("h"), QStringLiteral("help")}, {}});
-    parser_.addOption({QStringLiteral("modo"), {}, QStringLiteral("4|8")});
+    parser_.addOption({optionName(engine::userOption::mode), {}, QStringLiteral("4|8")});
     parser_.addOptions(options);
 }
 
@@ -28,12 +33,12 @@ bool CommandOptions::parse(const QStringList& arguments) {
     for (const QString& name : found)
         if (found.count(name) > 1 || parser_.values(name).size() > 1)
             throw UsageError(optionTwiceMessage(argumentBytes(name)));
-    const QString mode = parser_.value(QStringLiteral("modo"));
-    if (!parser_.isSet(QStringLiteral("modo")) && defaultMode_) {
+    const QString mode = parser_.value(optionName(engine::userOption::mode));
+    if (!parser_.isSet(optionName(engine::userOption::mode)) && defaultMode_) {
         mode_ = *defaultMode_;
         return true;
     }
-    if (!parser_.isSet(QStringLiteral("modo")))
+    if (!parser_.isSet(optionName(engine::userOption::mode)))
         throw UsageError(missingModeMessage);
     if (mode != QLatin1String("4") && mode != QLatin1String("8"))
         throw UsageError(modeValueMessage(argumentBytes(mode)));

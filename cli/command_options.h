@@ -6,9 +6,13 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace plicora {
+
+// The name QCommandLineParser knows `option` ("--modo") by: without its dashes.
+QString optionName(std::string_view option);
 
 // The options of one command: its own, plus --modo 4|8 and --help that every command takes.
 class CommandOptions {

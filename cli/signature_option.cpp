@@ -1,13 +1,15 @@
 #include "signature_option.h"
 
 #include "cli_messages.h"
+#include "command_options.h"
 #include "console/console.h"
 #include "core/booklet_job.h"
+#include "engine/engine_protocol.h"
 
 namespace plicora {
 namespace {
 
-const QString name = QStringLiteral("fascicoli");
+const QString name = optionName(engine::userOption::signatures);
 
 } // namespace
 

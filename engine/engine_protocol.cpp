@@ -9,24 +9,24 @@
 namespace plicora::engine {
 namespace {
 
-constexpr std::string_view modeOption = "--modo";
-constexpr std::string_view outputOption = "--uscita";
-constexpr std::string_view separateOption = "--separati";
+constexpr std::string_view modeOption = userOption::mode;
+constexpr std::string_view outputOption = userOption::output;
+constexpr std::string_view separateOption = userOption::separate;
 constexpr std::string_view progressOption = "--avanzamento";
-constexpr std::string_view signaturesOption = "--fascicoli";
-constexpr std::string_view creepOption = "--scorrimento";
-constexpr std::string_view reversedBacksOption = "--retro-inverso";
-constexpr std::string_view turnedBacksOption = "--retro-capovolti";
+constexpr std::string_view signaturesOption = userOption::signatures;
+constexpr std::string_view creepOption = userOption::creep;
+constexpr std::string_view reversedBacksOption = userOption::reversedBacks;
+constexpr std::string_view turnedBacksOption = userOption::turnedBacks;
 constexpr std::string_view testSheetOption = "--prova";
 constexpr std::string_view bareMessagesOption = "--senza-prefisso";
-constexpr std::string_view paperOption = "--carta";
-constexpr std::string_view rightToLeftOption = "--da-destra";
-constexpr std::string_view backCoverLastOption = "--quarta-di-copertina";
-constexpr std::string_view edgeOption = "--bordo";
-constexpr std::string_view printerOption = "--stampante";
-constexpr std::string_view copiesOption = "--copie";
+constexpr std::string_view paperOption = userOption::paper;
+constexpr std::string_view rightToLeftOption = userOption::rightToLeft;
+constexpr std::string_view backCoverLastOption = userOption::backCoverLast;
+constexpr std::string_view edgeOption = userOption::edge;
+constexpr std::string_view printerOption = userOption::printer;
+constexpr std::string_view copiesOption = userOption::copies;
 constexpr std::string_view printerPaperOption = "--carta-stampante";
-constexpr std::string_view marginOption = "--margine";
+constexpr std::string_view marginOption = userOption::margin;
 constexpr std::string_view printerPrefix = "stampante ";
 constexpr std::string_view jobPrefix = "lavoro ";
 constexpr std::string_view progressPrefix = "avanzamento ";

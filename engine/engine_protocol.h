@@ -27,6 +27,25 @@ inline constexpr const char* missingMessage =
 inline constexpr const char* diedMessage =
     "L'impaginazione del PDF si \u00e8 interrotta in modo imprevisto";
 
+// The options a person gives `plicora opuscolo` and `plicora prova`, as they are written there
+// and in the engine's arguments alike.
+namespace userOption {
+inline constexpr std::string_view mode = "--modo";
+inline constexpr std::string_view output = "--uscita";
+inline constexpr std::string_view separate = "--separati";
+inline constexpr std::string_view signatures = "--fascicoli";
+inline constexpr std::string_view creep = "--scorrimento";
+inline constexpr std::string_view reversedBacks = "--retro-inverso";
+inline constexpr std::string_view turnedBacks = "--retro-capovolti";
+inline constexpr std::string_view paper = "--carta";
+inline constexpr std::string_view rightToLeft = "--da-destra";
+inline constexpr std::string_view backCoverLast = "--quarta-di-copertina";
+inline constexpr std::string_view edge = "--bordo";
+inline constexpr std::string_view printer = "--stampante";
+inline constexpr std::string_view copies = "--copie";
+inline constexpr std::string_view margin = "--margine";
+} // namespace userOption
+
 // The engine's arguments for `job`, after the program's name.
 std::vector<std::string> arguments(const BookletJob& job);
 
