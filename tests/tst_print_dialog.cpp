@@ -230,6 +230,58 @@ TEST_F(PrintDialogTest, saysAnUnreachablePrinterIsSoOnceChosen) {
     EXPECT_TRUE(child<QPushButton>(&dialog, "Stampa")->isEnabled());
 }
 
+// The test sheet prints one side at a time on a printer without duplex; a duplex printer needs
+// none. Either way the plan says so before "Stampa".
+TEST_F(PrintDialogTest, printsTheTestSheetByHandOnlyWhereATestCanTellSomething) {
+    PrintDialog dialog({.testSheet = true}, engineProgram, nullptr);
+    bool printed = false;
+    QObject::connect(&dialog, &PrintDialog::testSheetPrinted, &dialog, [&] { printed = true; });
+    dialog.show();
+    auto* list = child<QComboBox>(&dialog, "Stampanti");
+    auto* print = child<QPushButton>(&dialog, "Stampa");
+    const auto planOf = [&] { return child<QLabel>(&dialog, "Piano")->text(); };
+    ASSERT_TRUE(waitUntil([&] { return list->count() >= 2; }));
+    list->setCurrentIndex(list->findText("Fronteretro (predefinita)"));
+    EXPECT_EQ(planOf(), QString::fromUtf8(testSheetNotNeededText));
+    EXPECT_FALSE(print->isEnabled());
+    EXPECT_EQ(dialog.findChild<QPushButton*>(QStringLiteral("ScriviFile")), nullptr);
+    list->setCurrentIndex(list->findText(oneSidedPrinter));
+    EXPECT_EQ(planOf(), QString::fromUtf8(testSheetPlanText).arg("A4"));
+    const std::size_t before = world().jobs(oneSidedPrinter).size();
+    ASSERT_TRUE(print->isEnabled());
+    print->click();
+    ASSERT_TRUE(waitUntil([] { return visibleWindow("RimettiPila") != nullptr; }));
+    QWidget* putBack = visibleWindow("RimettiPila");
+    // No answer yet: the guidance is the backs' own, without the test it is finding out.
+    EXPECT_EQ(child<QLabel>(putBack, "Spiegazione")->text(), QString::fromUtf8(putBackText));
+    EXPECT_FALSE(printed);
+    child<QPushButton>(putBack, "Continua")->click();
+    EXPECT_TRUE(receives(oneSidedPrinter, before + 2));
+    EXPECT_TRUE(waitUntil([&] { return printed; }));
+    dialog.close();
+}
+
+// Without CUPS the test sheet is offered as files; a booklet is not (it has "Crea l'opuscolo").
+TEST(PrintDialogWithoutCups, offersTheTestSheetsFilesOnly) {
+    const QByteArray server = qgetenv("CUPS_SERVER");
+    qputenv("CUPS_SERVER", "/nessuno/cups.sock");
+    PrintDialog test({.testSheet = true}, engineProgram, nullptr);
+    PrintDialog booklet({.document = "tesi.pdf"}, engineProgram, nullptr);
+    qputenv("CUPS_SERVER", server);
+    bool asked = false;
+    QObject::connect(&test, &PrintDialog::filesAsked, &test, [&] { asked = true; });
+    test.show();
+    booklet.show();
+    const auto files = [&] { return test.findChild<QPushButton*>(QStringLiteral("ScriviFile")); };
+    ASSERT_TRUE(waitUntil([&] { return files() && files()->isVisible(); }));
+    EXPECT_TRUE(
+        waitUntil([&] { return !child<QLabel>(&booklet, "Esito")->text().endsWith("\u2026"); }));
+    EXPECT_EQ(booklet.findChild<QPushButton*>(QStringLiteral("ScriviFile")), nullptr);
+    files()->click();
+    EXPECT_TRUE(asked);
+    EXPECT_FALSE(test.isVisible());
+}
+
 TEST(BookletFormPrinting, opensThePrintDialogAndDrawsTheEdgeChosen) {
     const TemporaryDirectory folder;
     const fs::path document = folder.path() / "doc.pdf";
