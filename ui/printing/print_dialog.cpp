@@ -14,6 +14,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace plicora {
 namespace {
 
@@ -131,7 +133,7 @@ void PrintDialog::onPrinterDescribed(const Printer& printer) {
     for (Printer& listed : printers_)
         if (listed.name == printer.name)
             listed = {printer.name, listed.isDefault,     printer.shortEdge, printer.longEdge,
-                      true,         printer.defaultMedia, printer.media};
+                      true,         printer.defaultMedia, printer.media,     printer.margins};
     setFate(QString());
     onPrinterChosen();
 }
@@ -194,6 +196,12 @@ void PrintDialog::onPaperChosen() {
     } else if (way) {
         plan = QString::fromUtf8(job_.testSheet ? testSheetPlanText : planText(*way))
                    .arg(paperList_->currentText());
+        // What the printer's margins take off the pages.
+        const int percent = static_cast<int>(
+            std::lround(100 * marginScale(job_.mode, chosenPaper(),
+                                          printerMargin(printers_[index], chosenPaper()))));
+        if (percent < 100)
+            plan += QLatin1Char(' ') + QString::fromUtf8(marginScaleText).arg(percent);
     }
     plan_->setText(plan);
     plan_->setAccessibleName(plan_->text());

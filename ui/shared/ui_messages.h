@@ -120,6 +120,9 @@ inline constexpr const char* writeFilesText = "Scrivi i &file";
 // The question after the test sheet printed here.
 inline constexpr const char* printedTestSheetQuestion =
     "Che cosa c'\u00e8 dietro \"FRONTE foglio 1\"?";
+// The printer's margins shrink the pages; %1 is the scale, in percent.
+inline constexpr const char* marginScaleText =
+    "Le pagine saranno ridotte al %1 % per stare nei margini della stampante.";
 // A printer found on the network is asked what it can do once chosen.
 inline constexpr const char* printerCheckingText = "Verifica della stampante\u2026";
 // The printer has none of the papers Plicora prints on; %1 lists its own.
