@@ -19,6 +19,9 @@ struct Printer {
     bool known = true;
     std::string defaultMedia = {};       // its default paper, as printers name media; or none
     std::vector<std::string> media = {}; // the media it lists; none when it doesn't say
+    // The widest margin it can't print on each of `media`, in hundredths of a millimetre; none
+    // when not asked.
+    std::vector<int> margins = {};
     friend bool operator==(const Printer&, const Printer&) = default;
 };
 

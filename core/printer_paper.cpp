@@ -1,5 +1,7 @@
 #include "printer_paper.h"
 
+#include "side_cells.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -83,6 +85,24 @@ bool printerTakesPaper(const Printer& printer, const Paper& paper) {
                                wanted.height >= smallest->height &&
                                wanted.width <= largest->width && wanted.height <= largest->height;
     return printer.media.empty() || inCustomRange;
+}
+
+int printerMargin(const Printer& printer, const Paper& paper) {
+    if (printer.margins.size() != printer.media.size())
+        return 0;
+    for (std::size_t i = 0; i < printer.media.size(); ++i)
+        if (const auto size = mediaSize(printer.media[i]);
+            size && !printer.media[i].starts_with("custom_") && sameSize(*size, portrait(paper)))
+            return printer.margins[i];
+    return 0;
+}
+
+double marginScale(Mode mode, const Paper& paper, int margin) {
+    const SideSize side = sideSize(paper);
+    const SideRect whole = sideCellRects(mode, side).front();
+    const SideRect inside = sideCellRects(mode, side, margin * 72.0 / 2540).front();
+    return fitScale(whole.right - whole.left, whole.top - whole.bottom,
+                    {inside.right - inside.left, inside.top - inside.bottom});
 }
 
 std::optional<Paper> printerDefaultPaper(const Printer& printer) {

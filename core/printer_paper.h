@@ -27,6 +27,14 @@ std::optional<Paper> printerDefaultPaper(const Printer& printer);
 // each once, custom ranges left out.
 std::vector<std::string> printerPaperNames(const Printer& printer);
 
+// The widest margin `printer` can't print on `paper`, in hundredths of a millimetre: that of the
+// first of its media of that size; 0 when it doesn't say.
+int printerMargin(const Printer& printer, const Paper& paper);
+
+// The scale a booklet's pages take on `paper` in `mode` to keep `margin` hundredths of a
+// millimetre clear along each edge of the side: 1 without a margin.
+double marginScale(Mode mode, const Paper& paper, int margin);
+
 // The paper a locale's LC_PAPER names, `width` x `height` whole millimetres, when it is a named
 // one; else A4.
 Paper localePaper(int width, int height);

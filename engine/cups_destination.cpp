@@ -112,6 +112,13 @@ Printer printerOf(http_t* http, cups_dest_t* dest, cups_dinfo_t* info) {
     printer.shortEdge = supports(CUPS_SIDES_TWO_SIDED_LANDSCAPE);
     printer.longEdge = supports(CUPS_SIDES_TWO_SIDED_PORTRAIT);
     printer.media = values(cupsFindDestSupported(http, dest, info, CUPS_MEDIA));
+    for (const std::string& media : printer.media) {
+        cups_size_t size{};
+        printer.margins.push_back(
+            cupsGetDestMediaByName(http, dest, info, media.c_str(), CUPS_MEDIA_FLAGS_DEFAULT, &size)
+                ? std::max({size.top, size.bottom, size.left, size.right, 0})
+                : 0);
+    }
     // The user's own default (lpoptions) before the printer's.
     printer.defaultMedia = option(dest, CUPS_MEDIA);
     if (printer.defaultMedia.empty())

@@ -4,6 +4,7 @@
 #include "core/number_text.h"
 
 #include <algorithm>
+#include <charconv>
 #include <set>
 
 namespace plicora::engine {
@@ -262,24 +263,27 @@ std::string printerLine(const Printer& printer) {
     std::string media;
     for (const std::string& name : printer.media)
         media += (media.empty() ? "" : ",") + escapedWord(name);
+    std::string margins;
+    for (const int margin : printer.margins)
+        margins += (margins.empty() ? "" : ",") + std::to_string(margin);
     return std::string(printerPrefix) + flag(printer.isDefault) + flag(printer.shortEdge) +
            flag(printer.longEdge) + flag(printer.known) +
-           orNone(escapedWord(printer.defaultMedia)) + " " + orNone(media) + " " +
-           escapedWord(printer.name) + "\n";
+           orNone(escapedWord(printer.defaultMedia)) + " " + orNone(media) + " " + orNone(margins) +
+           " " + escapedWord(printer.name) + "\n";
 }
 
 std::optional<Printer> readPrinterLine(std::string_view line) {
     if (!line.starts_with(printerPrefix))
         return std::nullopt;
     line.remove_prefix(printerPrefix.size());
-    // Four flags, the default media, the media, then the name: seven words.
+    // Four flags, the default media, the media, their margins, then the name: eight words.
     std::vector<std::string_view> words;
     for (std::size_t start = 0; start <= line.size();) {
         const std::size_t end = std::min(line.find(' ', start), line.size());
         words.push_back(line.substr(start, end - start));
         start = end + 1;
     }
-    if (words.size() != 7)
+    if (words.size() != 8)
         return std::nullopt;
     bool flags[4] = {};
     for (std::size_t i = 0; i < 4; ++i) {
@@ -292,7 +296,7 @@ std::optional<Printer> readPrinterLine(std::string_view line) {
                     .shortEdge = flags[1],
                     .longEdge = flags[2],
                     .known = flags[3]};
-    const auto name = unescapedWord(words[6]);
+    const auto name = unescapedWord(words[7]);
     const auto defaultMedia = unescapedWord(words[4] == noneWord ? "" : words[4]);
     if (!name || name->empty() || !defaultMedia)
         return std::nullopt;
@@ -306,6 +310,18 @@ std::optional<Printer> readPrinterLine(std::string_view line) {
         printer.media.push_back(*media);
         start = end + 1;
     }
+    for (std::size_t start = 0; words[6] != noneWord && start <= words[6].size();) {
+        const std::size_t end = std::min(words[6].find(',', start), words[6].size());
+        const std::string_view digits = words[6].substr(start, end - start);
+        int margin = -1;
+        const auto read = std::from_chars(digits.data(), digits.data() + digits.size(), margin);
+        if (read.ec != std::errc() || read.ptr != digits.data() + digits.size() || margin < 0)
+            return std::nullopt;
+        printer.margins.push_back(margin);
+        start = end + 1;
+    }
+    if (!printer.margins.empty() && printer.margins.size() != printer.media.size())
+        return std::nullopt;
     return printer;
 }
 

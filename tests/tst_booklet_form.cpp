@@ -736,7 +736,16 @@ TEST_P(TestSheet, isWrittenBesideTheDocumentAndItsAnswerSetsTheBacks) {
     child<QCheckBox>(&form, "RetriInversi")->click();
     child<QCheckBox>(&form, "RetriCapovolti")->click();
     child<QRadioButton>(&form, "UnFile")->click();
+    // No CUPS here: the print dialog offers the test sheet's files.
+    const QByteArray server = qgetenv("CUPS_SERVER");
+    qputenv("CUPS_SERVER", "/nessuno/cups.sock");
     child<QPushButton>(&form, "Prova")->click();
+    qputenv("CUPS_SERVER", server);
+    ASSERT_TRUE(waitUntil([] {
+        const QWidget* dialog = visibleWindow("StampaOpuscolo");
+        return dialog && dialog->findChild<QPushButton*>(QStringLiteral("ScriviFile"));
+    }));
+    child<QPushButton>(visibleWindow("StampaOpuscolo"), "ScriviFile")->click();
     ASSERT_TRUE(waitUntil([&] { return visibleWindow("RispostaProva") != nullptr; }));
     EXPECT_EQ(filesIn(dir.path()),
               (std::set<std::string>{"doc.pdf", "prova-fronte.pdf", "prova-retro.pdf"}));

@@ -260,6 +260,7 @@ TEST(PrinterLine, isReadBackFromItsLine) {
     const std::vector<std::string> media{"iso_a4_210x297mm", "na_letter_8.5x11in"};
     for (const Printer& printer :
          {Printer{"Ufficio", true, true, true, true, "iso_a4_210x297mm", media},
+          Printer{"Margini", false, true, false, true, "", media, {423, 0}},
           Printer{"HP_LaserJet-2", false, false, true}, Printer{"a", false, false, false, false},
           Printer{"Ufficio/bozza", false, true, false, true, "na_letter_8.5x11in", {}},
           // Any byte of a name, or of a media name, stays on its one line and in its one word.
@@ -278,9 +279,13 @@ TEST(PrinterLine, isReadBackFromItsLine) {
         EXPECT_EQ(readPrinterLine(std::string_view(line).substr(0, line.size() - 1)), printer);
     }
     for (const char* other :
-         {"stampante 1 1 1 1 - - ", "stampante 1 1 1 - - Ufficio", "stampante 2 0 0 1 - - U",
-          "stampante 1 1 1 1 - - U V", "stampante 1 1 1 1 - a,,b U", "stampante 1 1 1 1 - - U%4",
-          "stampante 1 1 1 1 - - U%G1", "lavoro 3 in-coda U", "/tmp/a-opuscolo.pdf"})
+         {"stampante 1 1 1 1 - - - ", "stampante 1 1 1 - - - Ufficio", "stampante 2 0 0 1 - - - U",
+          "stampante 1 1 1 1 - - - U V", "stampante 1 1 1 1 - a,,b - U",
+          "stampante 1 1 1 1 - - - U%4", "stampante 1 1 1 1 - - - U%G1",
+          // Margins: one for each media, whole and not negative.
+          "stampante 1 1 1 1 - a,b 1 U", "stampante 1 1 1 1 - a 1,2 U",
+          "stampante 1 1 1 1 - a -1 U", "stampante 1 1 1 1 - a 1.5 U", "stampante 1 1 1 1 - - 1 U",
+          "stampante 1 1 1 1 - - U", "lavoro 3 in-coda U", "/tmp/a-opuscolo.pdf"})
         EXPECT_EQ(readPrinterLine(other), std::nullopt) << other;
 }
 

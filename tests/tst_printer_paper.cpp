@@ -102,3 +102,37 @@ TEST(LocalePaper, isTheNamedPaperOfItsSizeElseA4) {
 }
 
 } // namespace
+
+// The margin of the printer's media of the paper's size, and what it takes off the pages.
+TEST(PrinterMargin, isThatOfTheMediaOfThePapersSize) {
+    const Printer printer{.name = "P",
+                          .media = {"custom_min_50x50mm", "iso_a4_210x297mm", "na_letter_8.5x11in"},
+                          .margins = {900, 423, 635}};
+    EXPECT_EQ(printerMargin(printer, *readPaper("A4")), 423);
+    EXPECT_EQ(printerMargin(printer, *readPaper("letter")), 635);
+    EXPECT_EQ(printerMargin(printer, *readPaper("A3")), 0);
+    EXPECT_EQ(printerMargin(Printer{.name = "P", .media = printer.media}, *readPaper("A4")), 0);
+}
+
+struct MarginScaleCase {
+    Mode mode;
+    const char* paper;
+    int margin;
+    double scale;
+};
+
+class MarginScale : public ::testing::TestWithParam<MarginScaleCase> {};
+
+TEST_P(MarginScale, keepsTheMarginClearAlongEachEdge) {
+    const MarginScaleCase& c = GetParam();
+    EXPECT_NEAR(marginScale(c.mode, *readPaper(c.paper), c.margin), c.scale, 0.002);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MarginScale,
+    ::testing::Values(MarginScaleCase{Mode::FourUp, "A4", 0, 1.0},
+                      // A5 cells 148.5 x 210 mm: 6 mm off the outer edge, 12 mm off the height.
+                      MarginScaleCase{Mode::FourUp, "A4", 600, (210.0 - 12) / 210},
+                      MarginScaleCase{Mode::FourUp, "A4", 423, (210.0 - 8.46) / 210},
+                      // Eight-up cells are 148.5 x 105 mm: 6 mm off each.
+                      MarginScaleCase{Mode::EightUp, "A4", 600, (105.0 - 6) / 105}));

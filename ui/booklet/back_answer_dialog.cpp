@@ -3,7 +3,6 @@
 #include "ui/printing/back_picture.h"
 #include "ui/shared/ui_messages.h"
 
-#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -28,19 +27,16 @@ const Answer answers[] = {
 
 } // namespace
 
-BackAnswerDialog::BackAnswerDialog(const QString& fronts, const QString& backs, QWidget* parent)
-    : QDialog(parent) {
+BackAnswerDialog::BackAnswerDialog(const QString& question, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("RispostaProva"));
     setWindowTitle(QStringLiteral("Plicora"));
     auto* layout = new QVBoxLayout(this);
-    auto* question = new QLabel(QString::fromUtf8(testSheetQuestion)
-                                    .arg(QFileInfo(fronts).fileName(), QFileInfo(backs).fileName()),
-                                this);
-    question->setObjectName(QStringLiteral("Domanda"));
-    question->setWordWrap(true);
-    question->setTextFormat(Qt::PlainText);
-    question->setAccessibleName(question->text());
-    layout->addWidget(question);
+    auto* asked = new QLabel(question, this);
+    asked->setObjectName(QStringLiteral("Domanda"));
+    asked->setWordWrap(true);
+    asked->setTextFormat(Qt::PlainText);
+    asked->setAccessibleName(asked->text());
+    layout->addWidget(asked);
     for (const Answer& answer : answers) {
         auto* button = new QPushButton(QString::fromUtf8(answer.caption), this);
         button->setObjectName(QString::fromLatin1(answer.name));

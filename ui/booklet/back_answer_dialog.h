@@ -11,8 +11,8 @@ class BackAnswerDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // The question for the test written in `fronts` and `backs`.
-    BackAnswerDialog(const QString& fronts, const QString& backs, QWidget* parent);
+    // Asks `question`: the test sheet's files to print, or the test sheet printed.
+    BackAnswerDialog(const QString& question, QWidget* parent);
 
 Q_SIGNALS:
     // The backs' file must be written last sheet first (`reversed`), turned by 180° (`turned`).

@@ -652,8 +652,16 @@ void BookletForm::onCreateClicked() {
 void BookletForm::onTestSheetClicked() {
     if (QWidget* refused = sheetChoices_->refusedField())
         return refused->setFocus();
-    run(sheetChoices_->applied({.mode = mode(), .progress = true, .testSheet = true}),
-        QString::fromLatin1(testSheetName), saveTestSheetTitle);
+    const BookletJob job =
+        sheetChoices_->applied({.mode = mode(), .progress = true, .testSheet = true});
+    // Printed here when a printer is there; else its two files, for another program to print.
+    auto* dialog = new PrintDialog(job, engine_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &PrintDialog::filesAsked, this,
+            [this, job] { run(job, QString::fromLatin1(testSheetName), saveTestSheetTitle); });
+    connect(dialog, &PrintDialog::testSheetPrinted, this,
+            [this] { askHowTheBackCameOut(QString::fromUtf8(printedTestSheetQuestion)); });
+    dialog->open();
 }
 
 void BookletForm::run(BookletJob job, const QString& name, const char* saveCaption) {
@@ -694,13 +702,15 @@ void BookletForm::onSucceeded(const QStringList& paths) {
     open_->setAccessibleDescription(result_->text());
     open_->setFocus();
     if (testRun_ && paths.size() == 2)
-        askHowTheBackCameOut(paths[0], paths[1]);
+        askHowTheBackCameOut(
+            QString::fromUtf8(testSheetQuestion)
+                .arg(QFileInfo(paths[0]).fileName(), QFileInfo(paths[1]).fileName()));
 }
 
-void BookletForm::askHowTheBackCameOut(const QString& fronts, const QString& backs) {
+void BookletForm::askHowTheBackCameOut(const QString& question) {
     if (answer_)
         answer_->close();
-    answer_ = new BackAnswerDialog(fronts, backs, this);
+    answer_ = new BackAnswerDialog(question, this);
     answer_->setAttribute(Qt::WA_DeleteOnClose);
     connect(answer_, &BackAnswerDialog::answered, this, [this](bool reversed, bool turned) {
         twoFiles_->setChecked(true);

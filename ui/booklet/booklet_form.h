@@ -82,7 +82,8 @@ private:
     // Runs `job`, beside the document unless its folder can't take the files: then a save
     // dialog titled `saveCaption` asks, suggesting `name`.
     void run(BookletJob job, const QString& name, const char* saveCaption);
-    void askHowTheBackCameOut(const QString& fronts, const QString& backs);
+    // Asks `question` of the test sheet's back, then sets the backs' options as answered.
+    void askHowTheBackCameOut(const QString& question);
     void setChoicesEnabled(bool enabled);
     void onProgressed(int done, int total);
     void onSucceeded(const QStringList& paths);

@@ -14,6 +14,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace plicora {
 namespace {
 
@@ -58,7 +60,7 @@ QLabel* wrappingLabel(const char* name, QWidget* parent) {
 PrintDialog::PrintDialog(const BookletJob& job, const QString& engine, QWidget* parent)
     : QDialog(parent), job_(job), process_(new PrintProcess(engine, this)) {
     setObjectName(QStringLiteral("StampaOpuscolo"));
-    setWindowTitle(QString::fromUtf8(printTitle));
+    setWindowTitle(QString::fromUtf8(job.testSheet ? printTestSheetTitle : printTitle));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(createPrinterGroup());
     plan_ = wrappingLabel("Piano", this);
@@ -70,14 +72,14 @@ PrintDialog::PrintDialog(const BookletJob& job, const QString& engine, QWidget* 
     // the dialog keeps its size as they change.
     plan_->setMinimumHeight(3 * fontMetrics().lineSpacing());
     fate_->setMinimumHeight(3 * fontMetrics().lineSpacing());
-    auto* buttons = new QDialogButtonBox(this);
-    print_ = buttons->addButton(QString::fromUtf8(printText), QDialogButtonBox::AcceptRole);
+    buttons_ = new QDialogButtonBox(this);
+    print_ = buttons_->addButton(QString::fromUtf8(printText), QDialogButtonBox::AcceptRole);
     print_->setObjectName(QStringLiteral("Stampa"));
     print_->setEnabled(false); // until the printers are known
     QPushButton* close =
-        buttons->addButton(QString::fromUtf8(closeText), QDialogButtonBox::RejectRole);
+        buttons_->addButton(QString::fromUtf8(closeText), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("Chiudi"));
-    layout->addWidget(buttons);
+    layout->addWidget(buttons_);
     setMinimumWidth(520);
 
     connect(print_, &QPushButton::clicked, this, &PrintDialog::onPrintClicked);
@@ -121,6 +123,8 @@ void PrintDialog::onPrintersListed(const QList<Printer>& printers) {
             printerList_->setCurrentIndex(printerList_->count() - 1);
     }
     setFate(printers.isEmpty() ? QString::fromUtf8(noPrinterText) : QString());
+    if (printers.isEmpty())
+        offerFiles();
     onPrinterChosen();
 }
 
@@ -129,7 +133,7 @@ void PrintDialog::onPrinterDescribed(const Printer& printer) {
     for (Printer& listed : printers_)
         if (listed.name == printer.name)
             listed = {printer.name, listed.isDefault,     printer.shortEdge, printer.longEdge,
-                      true,         printer.defaultMedia, printer.media};
+                      true,         printer.defaultMedia, printer.media,     printer.margins};
     setFate(QString());
     onPrinterChosen();
 }
@@ -183,9 +187,23 @@ void PrintDialog::onPrinterChosen() {
 void PrintDialog::onPaperChosen() {
     const int index = printerList_->currentIndex();
     const bool chosen = index >= 0 && index < printers_.size() && paperList_->count() > 0;
-    const auto way = chosen ? printWay(job_, printers_[index]) : std::nullopt;
-    plan_->setText(way ? QString::fromUtf8(planText(*way)).arg(paperList_->currentText())
-                       : QString());
+    auto way = chosen ? printWay(job_, printers_[index]) : std::nullopt;
+    QString plan;
+    if (way && job_.testSheet && (printers_[index].shortEdge || printers_[index].longEdge)) {
+        // A duplex printer turns the backs itself: there is nothing for a test to find out.
+        plan = QString::fromUtf8(testSheetNotNeededText);
+        way.reset();
+    } else if (way) {
+        plan = QString::fromUtf8(job_.testSheet ? testSheetPlanText : planText(*way))
+                   .arg(paperList_->currentText());
+        // What the printer's margins take off the pages.
+        const int percent = static_cast<int>(
+            std::lround(100 * marginScale(job_.mode, chosenPaper(),
+                                          printerMargin(printers_[index], chosenPaper()))));
+        if (percent < 100)
+            plan += QLatin1Char(' ') + QString::fromUtf8(marginScaleText).arg(percent);
+    }
+    plan_->setText(plan);
     plan_->setAccessibleName(plan_->text());
     print_->setEnabled(way.has_value());
 }
@@ -230,6 +248,8 @@ void PrintDialog::onBacksAwaited() {
 }
 
 void PrintDialog::onPrinted() {
+    if (job_.testSheet)
+        Q_EMIT testSheetPrinted();
     // A job that waits (held, or behind another) is left to CUPS, told where it is.
     if (lastState_ == engine::JobState::Queued || lastState_ == engine::JobState::Held)
         setFate(QString::fromUtf8(jobLeftText).arg(fate_->text()));
@@ -247,6 +267,22 @@ void PrintDialog::onFailed(const QString& message) {
         putBack_->close();
     setBusy(false);
     setFate(message);
+    if (printers_.isEmpty())
+        offerFiles(); // CUPS isn't there
+}
+
+void PrintDialog::offerFiles() {
+    if (!job_.testSheet || writeFiles_)
+        return;
+    writeFiles_ =
+        buttons_->addButton(QString::fromUtf8(writeFilesText), QDialogButtonBox::ActionRole);
+    writeFiles_->setObjectName(QStringLiteral("ScriviFile"));
+    connect(writeFiles_, &QPushButton::clicked, this, [this] {
+        Q_EMIT filesAsked();
+        accept();
+    });
+    writeFiles_->setDefault(true);
+    writeFiles_->setFocus();
 }
 
 void PrintDialog::setFate(const QString& text) {

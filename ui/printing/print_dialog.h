@@ -7,6 +7,7 @@
 #include <QPointer>
 
 class QComboBox;
+class QDialogButtonBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -17,9 +18,10 @@ namespace plicora {
 class ManualDuplexDialog;
 class PrintProcess;
 
-// Prints a booklet on a printer CUPS knows: the printers with the default one chosen, the
-// copies, what Plicora will do on the printer chosen, "Stampa", and the job's fate as CUPS tells
-// it. The engine does the printing as a child process, so the dialog never waits on CUPS.
+// Prints a booklet, or the test sheet, on a printer CUPS knows: the printers with the default one
+// chosen, the copies, what Plicora will do on the printer chosen, "Stampa", and the job's fate as
+// CUPS tells it. Without a printer, the test sheet is offered as files instead. The engine does
+// the printing as a child process, so the dialog never waits on CUPS.
 class PrintDialog : public QDialog {
     Q_OBJECT
 
@@ -28,8 +30,16 @@ public:
     // `engine`.
     PrintDialog(const BookletJob& job, const QString& engine, QWidget* parent);
 
+Q_SIGNALS:
+    // The test sheet went to the printer, both sides.
+    void testSheetPrinted();
+    // No printer can print the test sheet: the user asked for its files instead.
+    void filesAsked();
+
 private:
     QGroupBox* createPrinterGroup();
+    // Offers the test sheet's files when no printer is there to print it.
+    void offerFiles();
     void onPrintersListed(const QList<Printer>& printers);
     void onPrinterDescribed(const Printer& printer);
     void onPrinterChosen();
@@ -57,6 +67,8 @@ private:
     QLabel* plan_ = nullptr;
     QLabel* fate_ = nullptr;
     QPushButton* print_ = nullptr;
+    QDialogButtonBox* buttons_ = nullptr;
+    QPushButton* writeFiles_ = nullptr; // offered once no printer can print the test sheet
     QPointer<ManualDuplexDialog> putBack_;
 };
 

@@ -107,6 +107,22 @@ inline constexpr const char* longEdgePlanText =
 inline constexpr const char* byHandPlanText =
     "Questa stampante stampa su un solo lato: Plicora stamper\u00e0 su carta %1 prima i fronti, "
     "poi mostrer\u00e0 come rimettere la pila nel vassoio per i retri.";
+// The test sheet, printed one side at a time to find out how the printer feeds the backs.
+inline constexpr const char* printTestSheetTitle = "Stampa il foglio di prova";
+inline constexpr const char* testSheetPlanText =
+    "Plicora stamper\u00e0 su carta %1 il fronte del foglio di prova, poi mostrer\u00e0 come "
+    "rimettere i fogli nel vassoio per il retro.";
+inline constexpr const char* testSheetNotNeededText =
+    "Il foglio di prova non serve con questa stampante: stampa da s\u00e9 in fronte-retro, e "
+    "Plicora le manda i retri gi\u00e0 girati come li gira lei.";
+// Without a printer, the test sheet is written as two files to print from another program.
+inline constexpr const char* writeFilesText = "Scrivi i &file";
+// The question after the test sheet printed here.
+inline constexpr const char* printedTestSheetQuestion =
+    "Che cosa c'\u00e8 dietro \"FRONTE foglio 1\"?";
+// The printer's margins shrink the pages; %1 is the scale, in percent.
+inline constexpr const char* marginScaleText =
+    "Le pagine saranno ridotte al %1 % per stare nei margini della stampante.";
 // A printer found on the network is asked what it can do once chosen.
 inline constexpr const char* printerCheckingText = "Verifica della stampante\u2026";
 // The printer has none of the papers Plicora prints on; %1 lists its own.
