@@ -35,7 +35,7 @@ extern "C" void endAsTimeUp(int) {
 void endAfter(std::chrono::seconds limit, std::string_view line) {
     ::alarm(0);
     timeUpLength = std::min(line.size(), sizeof timeUpLine);
-    std::memcpy(timeUpLine, line.data(), timeUpLength);
+    std::copy_n(line.begin(), timeUpLength, timeUpLine);
     if (limit.count() <= 0)
         return;
     struct sigaction timeUp {};
