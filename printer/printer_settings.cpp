@@ -15,6 +15,7 @@ constexpr std::string_view rightToLeftKey = "da-destra";
 constexpr std::string_view backCoverLastKey = "quarta-di-copertina";
 constexpr std::string_view signaturesKey = "fascicoli";
 constexpr std::string_view creepKey = "scorrimento";
+constexpr std::string_view previewKey = "anteprima";
 
 constexpr std::string_view defaultText =
     "# Opuscolo: le scelte che la finestra di stampa di un programma non sa passare.\n"
@@ -26,7 +27,11 @@ constexpr std::string_view defaultText =
     "# Fogli per fascicolo (vuoto: un solo opuscolo)\n"
     "fascicoli=\n"
     "# Scorrimento in millimetri, da 0 a 5 (vuoto: nessuno)\n"
-    "scorrimento=\n";
+    "scorrimento=\n"
+    "# Mostra l'anteprima prima di stampare: s\u00ec o no (vuoto: s\u00ec quando c'\u00e8 una "
+    "sessione "
+    "grafica)\n"
+    "anteprima=\n";
 
 std::string_view trimmed(std::string_view text) {
     constexpr std::string_view blanks = " \t\r";
@@ -75,6 +80,9 @@ PrinterSettings readSettingsText(std::string_view text, std::string_view path) {
             settings.signatures = value;
         else if (key == creepKey)
             settings.creep = value;
+        else if (key == previewKey)
+            settings.preview =
+                value.empty() ? std::nullopt : std::optional(readYesNo(value, key, path));
         else
             throw UserError(settingsLineMessage(path, number, line));
     }

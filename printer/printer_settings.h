@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,7 @@ struct PrinterSettings {
     bool backCoverLast = false; // quarta-di-copertina
     std::string signatures;     // fascicoli: sheets per signature as written; empty: one booklet
     std::string creep;          // scorrimento: millimetres as written; empty: none
+    std::optional<bool> preview = {}; // anteprima: empty, a preview when a desktop session is there
     friend bool operator==(const PrinterSettings&, const PrinterSettings&) = default;
 };
 

@@ -158,14 +158,16 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SettingsCase{"empty", "", {}, ""},
         SettingsCase{"allSet",
-                     "da-destra=s\u00ec\nquarta-di-copertina=si\nfascicoli=5\nscorrimento=0,5\n",
-                     {true, true, "5", "0,5"},
+                     "da-destra=s\u00ec\nquarta-di-copertina=si\nfascicoli=5\nscorrimento=0,5\n"
+                     "anteprima=no\n",
+                     {true, true, "5", "0,5", false},
                      ""},
         SettingsCase{"blanksCommentsAndCrLf",
                      "# nota\r\n\r\n  da-destra =  no \r\n\tfascicoli\t=\t4",
                      {false, false, "4", ""},
                      ""},
-        SettingsCase{"lastLineWins", "fascicoli=4\nfascicoli=\n", {}, ""},
+        SettingsCase{
+            "lastLineWins", "fascicoli=4\nfascicoli=\nanteprima=s\u00ec\nanteprima=\n", {}, ""},
         SettingsCase{"yesNoInCapitals", "da-destra=S\u00cc\n", {}, "da-destra"},
         SettingsCase{"unknownKey", "da-destra=no\ncolore=rosso\n", {}, "Riga 2"},
         SettingsCase{"noEquals", "da-destra\n", {}, "Riga 1"},
