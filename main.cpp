@@ -43,6 +43,8 @@ int main(int argc, char* argv[]) {
     case plicora::WindowRoute::Window::Booklet:
         plicora::openBookletWindow(plicora::qtPath(route.document), plicora::Mode::FourUp);
         return QApplication::exec();
+    case plicora::WindowRoute::Window::PrintJob:
+        return plicora::printFromWindow(route.job) ? plicora::exitSuccess : plicora::exitFailure;
     case plicora::WindowRoute::Window::ChoosePdf:
         if (!plicora::chooseBookletDocument())
             return plicora::exitSuccess;

@@ -2,6 +2,7 @@
 
 #include "cli_messages.h"
 #include "console/console.h"
+#include "engine/engine_protocol.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -76,6 +77,12 @@ WindowRoute windowRoute(int argc, const char* const argv[]) {
     if (own.size() == 1 && first == choosePdfArgument)
         return {WindowRoute::Window::ChoosePdf};
     std::error_code error;
+    if (first == engine::printJobArgument) {
+        BookletJob job = engine::readArguments(std::span(own).subspan(1));
+        if (!std::filesystem::is_regular_file(job.document, error))
+            throw UsageError(missingFileMessage(job.document));
+        return {WindowRoute::Window::PrintJob, job.document, std::move(job)};
+    }
     if (own.size() == 1 && !first.starts_with("-") &&
         std::filesystem::is_regular_file(first, error))
         return {WindowRoute::Window::Booklet, std::string(first)};

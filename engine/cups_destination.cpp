@@ -347,6 +347,37 @@ JobStatus CupsDestination::status(int id) {
     }
 }
 
+int CupsDestination::jobsAhead(int id) {
+    ipp_t* request = ippNewRequest(IPP_OP_GET_JOBS);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                 std::string(option(dest_.get(), "printer-uri-supported")).c_str());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "which-jobs", nullptr,
+                 "not-completed");
+    static const char* const wanted[] = {"job-id", "job-state"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                  std::size(wanted), nullptr, wanted);
+    ipp_t* response = cupsDoRequest(scheduler_.http(), request, "/");
+    // Each job's attributes end at a separator; a held job waits for nobody.
+    int ahead = 0, job = 0, state = 0;
+    const auto count = [&] {
+        ahead += job != 0 && job < id && state != IPP_JSTATE_HELD;
+        job = state = 0;
+    };
+    for (ipp_attribute_t* attribute = ippFirstAttribute(response); attribute;
+         attribute = ippNextAttribute(response)) {
+        const char* name = ippGetName(attribute);
+        if (!name)
+            count();
+        else if (std::string_view(name) == "job-id")
+            job = ippGetInteger(attribute, 0);
+        else if (std::string_view(name) == "job-state")
+            state = ippGetInteger(attribute, 0);
+    }
+    count();
+    ippDelete(response);
+    return ahead;
+}
+
 void CupsDestination::cancel(int id) {
     cupsCancelDestJob(scheduler_.http(), dest_.get(), id);
 }

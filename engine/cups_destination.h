@@ -71,6 +71,9 @@ public:
     // reason when the job was stopped, cancelled or aborted.
     JobStatus status(int id);
 
+    // How many jobs wait to print before job `id`, or are printing.
+    int jobsAhead(int id);
+
     // Takes job `id` back from CUPS, whatever state it is in.
     void cancel(int id);
 

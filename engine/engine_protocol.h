@@ -122,6 +122,12 @@ inline constexpr int jobFollowSeconds = 30;
 inline constexpr std::string_view backsAwaitedLine = "attesa-retri";
 inline constexpr std::string_view continueLine = "continua";
 
+// The argument with which the booklet printer opens Plicora's booklet window on a job it received,
+// followed by the engine's arguments for that job. The window's program then ends with
+// exitSuccess once a booklet went to the printer from it, else with exitFailure, after an error
+// line when the window could not open.
+inline constexpr std::string_view printJobArgument = "--lavoro-di-stampa";
+
 // The engine's executable for the running program: beside it in the build tree, else in the
 // package's private folder.
 std::filesystem::path enginePath();

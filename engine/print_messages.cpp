@@ -72,6 +72,15 @@ std::string heldJobMessage(std::string_view printer, int job, std::string_view r
            shown(printer) + "-" + std::to_string(job) + " -H resume)" + because(reason);
 }
 
+std::string queuedJobMessage(std::string_view printer, int job, int ahead,
+                             std::string_view reason) {
+    return "Il lavoro " + shown(printer) + "-" + std::to_string(job) + " aspetta in coda dietro " +
+           (ahead == 1 ? std::string("un altro lavoro: si stampa quando la stampante lo ha finito")
+                       : std::to_string(ahead) +
+                             " altri lavori: si stampa quando la stampante li ha finiti") +
+           because(reason);
+}
+
 std::string jobFailedMessage(std::string_view printer, int job, std::string_view reason) {
     return "Il lavoro " + shown(printer) + "-" + std::to_string(job) +
            " non \u00e8 stato stampato" + because(reason);

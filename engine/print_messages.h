@@ -24,6 +24,8 @@ std::string paperNotOnPrinterMessage(std::string_view printer, std::string_view 
 std::string testSheetNotNeededMessage(std::string_view printer);
 // A job CUPS holds back, on a terminal.
 std::string heldJobMessage(std::string_view printer, int job, std::string_view reason);
+// Job `job` waits behind `ahead` others on `printer`, on a terminal.
+std::string queuedJobMessage(std::string_view printer, int job, int ahead, std::string_view reason);
 std::string stoppedPrinterMessage(std::string_view printer, std::string_view reason);
 std::string refusingPrinterMessage(std::string_view printer, std::string_view reason);
 std::string sendFailedMessage(std::string_view printer, std::string_view reason);

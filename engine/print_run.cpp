@@ -76,7 +76,7 @@ void follow(CupsDestination& destination, JobStatus status) {
 }
 
 // Sends one PDF of `job` (on job.paper) and tells of it: a window follows it, a terminal is told
-// once CUPS has it, and why it waits when CUPS holds it.
+// once CUPS has it, and why it waits when CUPS holds it or other jobs are ahead of it.
 void sendAndTell(CupsDestination& destination, const BookletJob& job, std::FILE* pdf,
                  const std::string& title, const char* sides, const char* what) {
     const int id = destination.send(pdf, title, mediaName(job.paper), sides, job.copies);
@@ -86,8 +86,11 @@ void sendAndTell(CupsDestination& destination, const BookletJob& job, std::FILE*
             return;
         }
         printOut(jobSentLine(job.printer, id, what, paperText(job.paper)) + "\n");
-        if (const JobStatus status = destination.status(id); status.state == JobState::Held)
+        const JobStatus status = destination.status(id);
+        if (status.state == JobState::Held)
             printErrorLine(heldJobMessage(job.printer, id, status.message));
+        else if (const int ahead = status.state == JobState::Queued ? destination.jobsAhead(id) : 0)
+            printErrorLine(queuedJobMessage(job.printer, id, ahead, status.message));
     } catch (const UserError&) {
         // A job told as failed must not print later by surprise.
         destination.cancel(id);

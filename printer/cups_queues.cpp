@@ -5,13 +5,7 @@
 
 #include <cups/cups.h>
 
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <memory>
 
 namespace plicora::printer {
@@ -105,24 +99,16 @@ std::vector<std::string> addQueueCommand(int port, std::string_view printer) {
 }
 
 std::optional<std::string> runAdministration(const std::vector<std::string>& command) {
-    int output[2];
-    if (pipe2(output, O_CLOEXEC) != 0)
-        return std::string(std::strerror(errno));
-    const pid_t pid = startChild(command, output[1], output[1]);
-    close(output[1]);
     std::string said;
-    char buffer[512];
-    for (ssize_t read = 0; (read = ::read(output[0], buffer, sizeof buffer)) > 0;)
-        said.append(buffer, static_cast<std::size_t>(read));
-    close(output[0]);
-    if (pid == 0)
-        return command.front() + ": " + std::strerror(errno);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 0)
+    const auto end = runChild(
+        command, [] { return false; },
+        [&](std::string_view line) { said += (said.empty() ? "" : " ") + std::string(line); });
+    if (!end)
+        return missingProgramMessage(command.front());
+    if (end->exited && end->status == 0)
         return std::nullopt;
-    while (!said.empty() && (said.back() == '\n' || said.back() == ' '))
-        said.pop_back();
+    for (const std::string& line : end->errors)
+        said += (said.empty() ? "" : " ") + line;
     return said.empty() ? command.front() : said;
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "core/booklet_job.h"
 #include "core/paper.h"
 #include "printer_settings.h"
 
 #include <functional>
 #include <string>
+#include <variant>
 
 // A virtual printer's job made into a booklet and printed on the real destination by the booklet
 // engine, run as a child process exactly as `plicora-opuscolo --stampante` prints: the engine
@@ -20,19 +22,21 @@ struct BookletPrint {
     int copies = 1;
 };
 
-// How a print ended: printed, or the Italian reason why not.
+// How a print ended: printed, refused or failed with the Italian reason why, or left by the user
+// who closed the window it was shown in.
 struct PrintOutcome {
-    bool printed = false;
+    enum class End { Printed, Refused, Closed };
+    End end;
     std::string message = {};
 };
+
+// The engine's job for `print`, or the reason its settings can't make one.
+std::variant<BookletJob, std::string> bookletJob(const BookletPrint& print);
 
 // Prints `print`, waiting until the real printer has the job. `cancelled` is asked twice a
 // second: when it says so, the engine is stopped. `onJob` hears what the real job is doing,
 // in words for the virtual job.
 PrintOutcome printBooklet(const BookletPrint& print, const std::function<bool()>& cancelled,
                           const std::function<void(const std::string&)>& onJob);
-
-// Stops every engine running, for the program's end; their jobs then end as failed.
-void stopAllEngines();
 
 } // namespace plicora::printer

@@ -1,11 +1,11 @@
 // plicora-stampante: the booklet printer every application can print to. A Printer Application
 // on 127.0.0.1 whose virtual printers, one for each real CUPS destination, print every job as a
 // booklet on their real printer through the booklet engine.
+#include "child_process.h"
 #include "console/console.h"
 #include "console/failure.h"
 #include "core/user_error.h"
 #include "cups_mirror.h"
-#include "engine_job.h"
 #include "printer_messages.h"
 #include "printer_options.h"
 #include "virtual_printers.h"
@@ -81,7 +81,7 @@ void knock(int port) {
         sigwait(&endSignals, &signal);
         if (signal == SIGUSR1)
             return; // the loop ended by itself
-        stopAllEngines();
+        stopAllChildren();
         printers.cancelAllJobs();
         papplSystemShutdown(system);
         knock(options.port);

@@ -35,11 +35,15 @@ std::string queueRefusedMessage(std::string_view queue, std::string_view reason,
            "). Un amministratore la aggiunge con: " + std::string(command);
 }
 
+std::string missingProgramMessage(std::string_view program) {
+    return "manca il programma " + std::string(program);
+}
+
 std::string oneSidedRefusedMessage(std::string_view printer) {
     return "La stampante " + std::string(printer) +
            " stampa su un solo lato: l'opuscolo va stampato a mano, rimettendo la pila nel "
-           "vassoio tra fronti e retri, e da una finestra di stampa nessuno pu\u00f2 guidarti "
-           "a farlo. Apri il PDF con Plicora e stampa da l\u00ec.";
+           "vassoio tra fronti e retri, e senza una sessione grafica Plicora non pu\u00f2 "
+           "guidarti a farlo. Apri il PDF con Plicora e stampa da l\u00ec.";
 }
 
 std::string unknownPageSizeMessage(std::string_view media) {

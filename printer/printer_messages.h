@@ -23,8 +23,23 @@ std::string printerDescription(std::string_view printer);
 std::string queueRefusedMessage(std::string_view queue, std::string_view reason,
                                 std::string_view command);
 
-// A job for a printer that prints one side only, with nobody to put the stack back.
+// A program this one runs is not installed.
+std::string missingProgramMessage(std::string_view program);
+// A job for a printer that prints one side only, with no desktop session for the window that
+// guides the user through the backs.
 std::string oneSidedRefusedMessage(std::string_view printer);
+// A job to be shown before printing, with no desktop session to show it in.
+inline constexpr const char* noSessionMessage =
+    "L'anteprima prima di stampare chiede una sessione grafica, che qui manca: per stampare "
+    "senza anteprima, metti anteprima=no nelle impostazioni della stampante";
+// The window the job was shown in could not be started.
+inline constexpr const char* windowMissingMessage =
+    "Impossibile aprire la finestra di Plicora: manca il programma plicora";
+// What the virtual job says while it is shown in the window.
+inline constexpr const char* inWindowMessage = "In attesa nella finestra di Plicora";
+// The user closed the window the job was shown in without printing.
+inline constexpr const char* closedWithoutPrintingMessage =
+    "Finestra di Plicora chiusa senza stampare";
 // A job sent as raster graphics instead of PDF.
 inline constexpr const char* rasterRefusedMessage =
     "Il documento \u00e8 arrivato come immagine: l'opuscolo si fa solo da un PDF";

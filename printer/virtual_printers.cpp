@@ -6,6 +6,7 @@
 #include "printer_messages.h"
 #include "printer_settings.h"
 #include "titled_document.h"
+#include "window_job.h"
 
 #include <pappl/pappl.h>
 
@@ -53,28 +54,50 @@ bool printFile(pappl_job_t* job, pappl_pr_options_t* options, pappl_device_t*) {
     pappl_pr_driver_data_t data;
     papplPrinterGetDriverData(papplJobGetPrinter(job), &data);
     const auto& context = *static_cast<const PrinterContext*>(data.extension);
-    // Asked again for each job: printing by hand needs someone at the printer, and a printer CUPS
-    // can't describe just now would have the engine print the fronts alone.
-    if (!describePrinter(context.real.name).twoSided)
-        return refuse(job, oneSidedRefusedMessage(context.real.name));
     const std::optional<NamedPaper> sheet = sheetFor(options->media.size_name);
     if (!sheet)
         return refuse(job, unknownPageSizeMessage(options->media.size_name));
-    const char* title = papplJobGetName(job);
-    const TitledDocument document(papplJobGetFilename(job), title ? title : "", papplJobGetID(job));
-    BookletPrint print{document.path().string(),      context.real.name,           sheet->paper, {},
-                       context.settingsFile.string(), std::max(options->copies, 1)};
+    PrinterSettings settings;
     try {
-        print.settings = readSettings(context.settingsFile);
+        settings = readSettings(context.settingsFile);
     } catch (const UserError& error) {
         return refuse(job, error.what());
     }
-    const PrintOutcome outcome = printBooklet(
-        print, [job] { return papplJobIsCanceled(job); },
-        [job](const std::string& message) { papplJobSetMessage(job, "%s", message.c_str()); });
-    if (!outcome.printed)
+    // Asked again for each job: a printer CUPS can't describe just now would have the engine
+    // print the fronts alone. Printing by hand needs the window that guides the user.
+    const bool session = desktopSession();
+    const bool twoSided = describePrinter(context.real.name).twoSided;
+    const bool inWindow = shownInWindow(twoSided, settings.preview, session);
+    if (inWindow && !session)
+        return refuse(job, twoSided ? noSessionMessage : oneSidedRefusedMessage(context.real.name));
+    const char* title = papplJobGetName(job);
+    const TitledDocument document(papplJobGetFilename(job), title ? title : "", papplJobGetID(job));
+    const BookletPrint print{
+        document.path().string(),      context.real.name,           sheet->paper, settings,
+        context.settingsFile.string(), std::max(options->copies, 1)};
+    const auto cancelled = [job] { return papplJobIsCanceled(job); };
+    PrintOutcome outcome{PrintOutcome::End::Refused};
+    if (inWindow) {
+        papplJobSetMessage(job, "%s", inWindowMessage);
+        outcome = printFromWindow(windowProgram(), print, cancelled);
+    } else {
+        outcome = printBooklet(print, cancelled, [job](const std::string& message) {
+            papplJobSetMessage(job, "%s", message.c_str());
+        });
+    }
+    switch (outcome.end) {
+    case PrintOutcome::End::Printed:
+        return true;
+    case PrintOutcome::End::Refused:
         return refuse(job, outcome.message);
-    return true;
+    case PrintOutcome::End::Closed:
+        // Cancelled while it is processed, the job ends as cancelled, not as failed.
+        papplJobSetMessage(job, "%s", outcome.message.c_str());
+        papplJobSetReasons(job, PAPPL_JREASON_JOB_CANCELED_BY_USER, PAPPL_JREASON_NONE);
+        papplJobCancel(job);
+        return false;
+    }
+    return false;
 }
 
 // PAPPL takes a driver only with raster callbacks, though every job here is PDF: a raster job

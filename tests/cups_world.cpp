@@ -118,6 +118,7 @@ CupsWorld::CupsWorld(const std::vector<PrinterSpec>& printers) {
     EXPECT_TRUE(waitFor([] { return quietly("lpstat -r"); }));
     // Each job's document and attributes are kept in the printer's own folder, named by job id.
     writeText(root / "keep", "#!/bin/sh\nset -e\nfolder=\"$(dirname \"$0\")/jobs/$PRINTER\"\n"
+                             "while [ -e \"$(dirname \"$0\")/pausa\" ]; do sleep 0.1; done\n"
                              "cp \"$1\" \"$folder/$IPP_JOB_ID.tmp\"\n"
                              "env | grep '^IPP_' > \"$folder/$IPP_JOB_ID.env\"\n"
                              "mv \"$folder/$IPP_JOB_ID.tmp\" \"$folder/$IPP_JOB_ID.pdf\"\n");
@@ -221,6 +222,13 @@ void CupsWorld::administer(const std::string& command) const {
 void CupsWorld::settle() const {
     if (!waitFor([] { return quietly("test -z \"$(lpstat -o)\""); }, 10s))
         quietly("cancel -a");
+}
+
+void CupsWorld::pausePrinting(bool paused) const {
+    if (paused)
+        writeText(folder() / "pausa", "");
+    else
+        fs::remove(folder() / "pausa");
 }
 
 void CupsWorld::advertiseUnreachable(const std::string& name) {

@@ -68,6 +68,9 @@ public:
     void administer(const std::string& command) const;
     // Waits until CUPS has no job left unfinished, cancelling what remains after a while.
     void settle() const;
+    // Makes every printer keep each job it starts printing unfinished until `paused` is false
+    // again, so that the jobs after it wait in CUPS's queue.
+    void pausePrinting(bool paused) const;
     // Announces an IPP printer `name` on DNS-SD at a host that doesn't exist, as a printer
     // switched off or on another network is still announced; it stays until the world stops.
     void advertiseUnreachable(const std::string& name);

@@ -1,13 +1,15 @@
 // What the booklet printer decides on its own: its options, the page sizes it offers for a real
-// printer's papers, and a printer's settings file.
+// printer's papers, a printer's settings file, and how a job shown in the window ends.
 #include "test_support.h"
 
 #include "console/console.h"
 #include "core/user_error.h"
 #include "printer/booklet_sizes.h"
+#include "printer/printer_messages.h"
 #include "printer/printer_options.h"
 #include "printer/printer_settings.h"
 #include "printer/titled_document.h"
+#include "printer/window_job.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +18,7 @@
 using namespace plicora;
 using namespace plicora::printer;
 using namespace plicora::testing;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -223,3 +226,74 @@ TEST(Titles, nameALinkToTheDocumentRemovedWithIt) {
 }
 
 } // namespace
+
+// Where a job goes: the window on a one-sided printer or when asked, else straight to the printer.
+TEST(WindowJob, isShownOnAOneSidedPrinterOrWhenThePreviewIsOn) {
+    struct Case {
+        bool twoSided;
+        std::optional<bool> preview;
+        bool session;
+        bool shown;
+    };
+    for (const Case& c :
+         {Case{true, std::nullopt, true, true}, Case{true, std::nullopt, false, false},
+          Case{true, false, true, false}, Case{true, true, false, true},
+          Case{false, false, true, true}, Case{false, false, false, true}})
+        EXPECT_EQ(shownInWindow(c.twoSided, c.preview, c.session), c.shown)
+            << c.twoSided << c.preview.value_or(2) << c.session;
+}
+
+// The window's program, a stand-in with this body or the real one, and how the job ends.
+struct WindowCase {
+    const char* name;
+    const char* body; // nullptr: the real window program; "": none at all
+    PrintOutcome::End end;
+    std::string message;
+};
+
+class WindowRun : public ::testing::TestWithParam<WindowCase> {};
+
+TEST_P(WindowRun, endsTheJobAsTheWindowDid) {
+    const WindowCase& c = GetParam();
+    const TemporaryDirectory dir;
+    const fs::path program = !c.body ? fs::path(PLICORA_EXECUTABLE) : dir.path() / "plicora";
+    if (c.body && *c.body) {
+        std::ofstream(program) << "#!/bin/sh\necho \"$*\" > '" << (dir.path() / "args").string()
+                               << "'\n"
+                               << c.body << "\n";
+        fs::permissions(program, fs::perms::owner_all);
+    }
+    const BookletPrint print{(dir.path() / "lavoro 7.pdf").string(),
+                             "Unlato",
+                             {21000, 29700},
+                             {.rightToLeft = true, .signatures = "2", .creep = ""},
+                             "/stato/Unlato.conf",
+                             3};
+    int asked = 0;
+    const PrintOutcome outcome = printFromWindow(program, print, [&] { return ++asked > 2; });
+    EXPECT_EQ(outcome.end, c.end);
+    // The real program names the document it can't find.
+    EXPECT_EQ(outcome.message, c.body ? c.message : c.message + print.document);
+    if (c.body && *c.body) {
+        EXPECT_EQ(readFile(dir.path() / "args"),
+                  "--lavoro-di-stampa --modo 4 --avanzamento --fascicoli 2 --senza-prefisso "
+                  "--da-destra --stampante Unlato --copie 3 -- " +
+                      (dir.path() / "lavoro 7.pdf").string() + "\n");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ends, WindowRun,
+    ::testing::Values(
+        WindowCase{"printed", "exit 0", PrintOutcome::End::Printed, ""},
+        WindowCase{"closed", "exit 1", PrintOutcome::End::Closed, closedWithoutPrintingMessage},
+        // Stopped by the job's cancellation, asked twice a second.
+        WindowCase{"cancelled", "exec sleep 30", PrintOutcome::End::Closed,
+                   closedWithoutPrintingMessage},
+        WindowCase{"refused",
+                   "echo 'qt.qpa: some warning' >&2; echo 'plicora: Nessuno schermo' >&2; exit 1",
+                   PrintOutcome::End::Refused, "Nessuno schermo"},
+        WindowCase{"missing", "", PrintOutcome::End::Refused, windowMissingMessage},
+        WindowCase{"realProgramOnAMissingDocument", nullptr, PrintOutcome::End::Refused,
+                   "Il file non esiste: "}),
+    caseName<WindowCase>);

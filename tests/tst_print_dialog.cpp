@@ -11,8 +11,10 @@
 #include "ui/shared/ui_messages.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -240,7 +242,7 @@ TEST_F(PrintDialogTest, saysAnUnreachablePrinterIsSoOnceChosen) {
 TEST_F(PrintDialogTest, printsTheTestSheetByHandOnlyWhereATestCanTellSomething) {
     PrintDialog dialog({.testSheet = true}, engineProgram, nullptr);
     bool printed = false;
-    QObject::connect(&dialog, &PrintDialog::testSheetPrinted, &dialog, [&] { printed = true; });
+    QObject::connect(&dialog, &PrintDialog::printed, &dialog, [&] { printed = true; });
     dialog.show();
     auto* list = child<QComboBox>(&dialog, "Stampanti");
     auto* print = child<QPushButton>(&dialog, "Stampa");
@@ -285,6 +287,53 @@ TEST(PrintDialogWithoutCups, offersTheTestSheetsFilesOnly) {
     files()->click();
     EXPECT_TRUE(asked);
     EXPECT_FALSE(test.isVisible());
+}
+
+// The window starts on the default printer's paper: Letter, ippeveprinter's own.
+TEST(BookletFormPrinting, startsOnTheDefaultPrintersPaper) {
+    const TemporaryDirectory folder;
+    const fs::path document = folder.path() / "doc.pdf";
+    writeNumberedPdf(document, std::vector<NumberedPage>(8));
+    BookletForm form(QString::fromStdString(document.string()), Mode::FourUp, engineProgram);
+    EXPECT_TRUE(
+        waitUntil([&] { return child<QComboBox>(&form, "Carta")->currentText() == "Letter"; }));
+}
+
+// A job another program printed to the booklet printer: its choices in the window, its printer
+// and copies in the print dialog, by hand on a one-sided printer, and the window told it printed.
+TEST(BookletFormPrinting, printsAJobWithItsChoicesOnItsPrinter) {
+    const TemporaryDirectory folder;
+    const fs::path document = folder.path() / "doc.pdf";
+    writeNumberedPdf(document, std::vector<NumberedPage>(8));
+    BookletForm form(QString::fromStdString(document.string()), Mode::FourUp, engineProgram);
+    bool printed = false;
+    QObject::connect(&form, &BookletForm::printed, &form, [&] { printed = true; });
+    form.printAs({.document = document.string(),
+                  .sheetsPerSignature = 1,
+                  .creep = 50,
+                  .paper = *readPaper("A4"),
+                  .binding = {.rightToLeft = true},
+                  .printer = oneSidedPrinter,
+                  .copies = 2});
+    form.show();
+    EXPECT_EQ(child<QLineEdit>(&form, "FogliFascicolo")->text(), "1");
+    EXPECT_EQ(child<QLineEdit>(&form, "Scorrimento")->text(), "0.50");
+    EXPECT_TRUE(child<QCheckBox>(&form, "DaDestra")->isChecked());
+    const std::size_t before = world().jobs(oneSidedPrinter).size();
+    child<QPushButton>(&form, "Stampa")->click();
+    auto* dialog = form.findChild<PrintDialog*>();
+    ASSERT_TRUE(waitUntil([&] { return child<QPushButton>(dialog, "Stampa")->isEnabled(); }));
+    // The default printer's Letter, listed meanwhile, does not replace the job's A4.
+    EXPECT_EQ(child<QComboBox>(&form, "Carta")->currentText(), "A4");
+    EXPECT_EQ(child<QComboBox>(dialog, "Stampanti")->currentText(), oneSidedPrinter);
+    EXPECT_EQ(child<QSpinBox>(dialog, "Copie")->value(), 2);
+    child<QPushButton>(dialog, "Stampa")->click();
+    ASSERT_TRUE(waitUntil([] { return visibleWindow("RimettiPila") != nullptr; }, 20000));
+    child<QPushButton>(visibleWindow("RimettiPila"), "Continua")->click();
+    EXPECT_TRUE(receives(oneSidedPrinter, before + 2));
+    EXPECT_TRUE(waitUntil([&] { return printed; }));
+    EXPECT_EQ(world().jobs(oneSidedPrinter).back().attributes.at("copies"), "2");
+    deleteClosedWindows();
 }
 
 TEST(BookletFormPrinting, opensThePrintDialogAndDrawsTheEdgeChosen) {

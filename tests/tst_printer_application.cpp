@@ -5,6 +5,7 @@
 #include "test_support.h"
 
 #include "core/sheet_sides.h"
+#include "imposition/imposition_messages.h"
 #include "tools/numbered_pdf/numbered_pdf.h"
 
 #include <gtest/gtest.h>
@@ -55,7 +56,16 @@ public:
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 2, log().c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                          0600);
-        ASSERT_EQ(posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ), 0);
+        // Without a desktop session, whatever the machine running the tests has: every job goes
+        // straight to the printer, and a one-sided one is refused.
+        std::vector<char*> environment;
+        for (char** variable = environ; *variable; ++variable)
+            if (!std::string_view(*variable).starts_with("DISPLAY=") &&
+                !std::string_view(*variable).starts_with("WAYLAND_DISPLAY="))
+                environment.push_back(*variable);
+        environment.push_back(nullptr);
+        ASSERT_EQ(posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environment.data()),
+                  0);
         posix_spawn_file_actions_destroy(&actions);
         for (const char* printer : {duplexPrinter, oneSidedPrinter})
             ASSERT_TRUE(waitFor(
@@ -341,7 +351,7 @@ TEST_F(BookletPrinter, givesTheEnginesRefusalOfAHostileDocumentAndKeepsRunning) 
     ASSERT_TRUE(response);
     const VirtualJob job = endedJobAfter(duplexPrinter, before);
     EXPECT_EQ(job.state, IPP_JSTATE_ABORTED);
-    EXPECT_NE(job.message.find("PDF"), std::string::npos) << job.message; // the engine's words
+    EXPECT_EQ(job.message, noPagesMessage); // the engine's words, as they read
     const std::size_t printed = world().jobs(duplexPrinter).size();
     lp(duplexPrinter, document());
     EXPECT_EQ(world().waitForJobs(duplexPrinter, printed + 1).size(), printed + 1);

@@ -375,6 +375,20 @@ TEST_F(Printing, heldJobIsToldWithItsReason) {
     world().administer("cancel -a Fronteretro");
 }
 
+// A terminal's run behind a job the printer is still on: the user is told why it waits.
+TEST_F(Printing, queuedJobIsToldWithTheJobsAhead) {
+    world().pausePrinting(true);
+    ASSERT_TRUE(quietly("lp -d Fronteretro " + document_));
+    const ProgramRun run =
+        runPlicora("opuscolo " + document_ + " --stampante Fronteretro --carta A4");
+    world().pausePrinting(false);
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_NE(run.output.find("aspetta in coda dietro un altro lavoro: si stampa quando la "
+                              "stampante lo ha finito"),
+              std::string::npos)
+        << run.output;
+}
+
 // The user's lpoptions go with the job, for the queue and for an instance of it, but never
 // in the place of what the booklet needs.
 struct DefaultsCase {

@@ -2,6 +2,7 @@
 
 #include "core/core_messages.h"
 #include "core/page_count.h"
+#include "core/printer_paper.h"
 #include "core/reading_spreads.h"
 #include "core/sheet_sides.h"
 #include "core/user_error.h"
@@ -13,6 +14,7 @@
 #include "ui/booklet/sheet_preview.h"
 #include "ui/booklet/sheet_view.h"
 #include "ui/printing/print_dialog.h"
+#include "ui/printing/print_process.h"
 #include "ui/shared/centre.h"
 #include "ui/shared/file_path.h"
 #include "ui/shared/message_box.h"
@@ -138,7 +140,7 @@ int firstSignatureSheets(int pageCount, Mode mode, int sheetsPerSignature) {
 
 BookletForm::BookletForm(const QString& document, Mode mode, const QString& engine)
     : document_(QFileInfo(document).absoluteFilePath()), engine_(engine),
-      process_(new BookletProcess(engine, this)),
+      process_(new BookletProcess(engine, this)), printers_(new PrintProcess(engine, this)),
       preview_(new SheetPreview(engine, document_, this)), progressDelay_(new QTimer(this)),
       redrawDelay_(new QTimer(this)) {
     setObjectName(QStringLiteral("BookletForm"));
@@ -172,6 +174,26 @@ BookletForm::BookletForm(const QString& document, Mode mode, const QString& engi
     connectControls();
     onLayoutChanged();
     placeOnScreen(this);
+    printers_->listPrinters();
+}
+
+void BookletForm::printAs(const BookletJob& job) {
+    given_ = job;
+    (job.mode == Mode::FourUp ? fourUp_ : eightUp_)->setChecked(true);
+    sheetChoices_->choose(job);
+    signatures_->setText(job.sheetsPerSignature ? QString::number(job.sheetsPerSignature)
+                                                : QString());
+    creep_->setText(job.creep ? QString::fromStdString(creepText(job.creep)) : QString());
+    print_->setFocus();
+    onLayoutChanged();
+}
+
+void BookletForm::onPrintersListed(const QList<Printer>& printers) {
+    // Without CUPS, or without a default printer, the locale's paper stays.
+    for (const Printer& printer : printers)
+        if (printer.isDefault)
+            if (const auto paper = printerDefaultPaper(printer))
+                sheetChoices_->startOn(*paper);
 }
 
 void BookletForm::onDocumentRead(int pageCount, QSizeF firstPageSize) {
@@ -180,8 +202,8 @@ void BookletForm::onDocumentRead(int pageCount, QSizeF firstPageSize) {
     setLabel(pages_, pageCount_ < 0 ? QString::fromUtf8(pageCountUnreadableText)
                                     : QString::fromUtf8(documentPagesText).arg(pageCount_));
     sheetChoices_->setPageSize(firstPageSize);
-    // Proposed only where the user has typed nothing yet.
-    if (pageCount_ >= 0 && signatures_->text().isEmpty())
+    // Proposed only where the user has typed nothing yet, nor the job said one booklet.
+    if (pageCount_ >= 0 && signatures_->text().isEmpty() && !given_)
         if (const auto proposed = signaturesAdvice(mode(), pageCount_, 0)) {
             proposed_ = QString::number(*proposed);
             const QSignalBlocker quiet(signatures_);
@@ -388,6 +410,7 @@ void BookletForm::connectControls() {
     connect(process_, &BookletProcess::succeeded, this, &BookletForm::onSucceeded);
     connect(process_, &BookletProcess::failed, this, &BookletForm::onFailed);
     connect(preview_, &SheetPreview::read, this, &BookletForm::onDocumentRead);
+    connect(printers_, &PrintProcess::printersListed, this, &BookletForm::onPrintersListed);
     connect(preview_, &SheetPreview::drawn, this, &BookletForm::onPictureDrawn);
     connect(views_, &QTabBar::currentChanged, this, &BookletForm::onViewChanged);
     connect(previous_, &QPushButton::clicked, this, [this] { onStepped(-1); });
@@ -659,15 +682,16 @@ void BookletForm::onTestSheetClicked() {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &PrintDialog::filesAsked, this,
             [this, job] { run(job, QString::fromLatin1(testSheetName), saveTestSheetTitle); });
-    connect(dialog, &PrintDialog::testSheetPrinted, this,
+    connect(dialog, &PrintDialog::printed, this,
             [this] { askHowTheBackCameOut(QString::fromUtf8(printedTestSheetQuestion)); });
     dialog->open();
 }
 
 void BookletForm::run(BookletJob job, const QString& name, const char* saveCaption) {
     const QDir folder = QFileInfo(document_).absoluteDir();
-    if (!QFileInfo(folder.absolutePath()).isWritable()) {
-        // The document's folder can't take the files: the user says where they go.
+    if (given_ || !QFileInfo(folder.absolutePath()).isWritable()) {
+        // The document's folder can't take the files, or won't keep them: the user says where
+        // they go.
         const QString output =
             QFileDialog::getSaveFileName(this, QString::fromUtf8(saveCaption),
                                          QDir::home().filePath(name), QString::fromUtf8(pdfFilter));
@@ -778,8 +802,13 @@ void BookletForm::onPrintClicked() {
     job.edge.reset();
     job.reversedBacks = reversed_->isChecked();
     job.turnedBacks = turned_->isChecked();
+    if (given_) {
+        job.printer = given_->printer;
+        job.copies = given_->copies;
+    }
     auto* dialog = new PrintDialog(job, engine_, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &PrintDialog::printed, this, &BookletForm::printed);
     dialog->open();
 }
 

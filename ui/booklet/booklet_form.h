@@ -2,6 +2,7 @@
 
 #include "core/booklet_job.h"
 #include "core/page.h"
+#include "core/print_way.h"
 #include "core/sheet_sides.h"
 
 #include <QPointer>
@@ -24,6 +25,7 @@ namespace plicora {
 
 class BackAnswerDialog;
 class BookletProcess;
+class PrintProcess;
 class FoldDrawing;
 class SheetChoices;
 class SheetPreview;
@@ -41,6 +43,15 @@ public:
     // The window for `document`, preset to `mode`, making booklets with the engine at `engine`.
     BookletForm(const QString& document, Mode mode, const QString& engine);
 
+    // Takes `job`'s choices, for a document another program printed to the booklet printer:
+    // "Stampa" then offers `job`'s printer and copies, and the document's own folder, which the
+    // booklet printer empties, is never where a booklet is written.
+    void printAs(const BookletJob& job);
+
+Q_SIGNALS:
+    // A booklet went to the printer, every side of it.
+    void printed();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -55,6 +66,7 @@ private:
     QLayout* createRunRow();
     void connectControls();
     void onDocumentRead(int pageCount, QSizeF firstPageSize);
+    void onPrintersListed(const QList<Printer>& printers);
 
     Mode mode() const;
     // The job the controls ask for, as they stand; jobFaults() judges it.
@@ -101,8 +113,10 @@ private:
     bool read_ = false;  // the document has been read, or found unreadable
     int pageCount_ = -1; // -1: not read yet, or it can't be read
     QString proposed_;   // the signatures' size the window proposed, while the field holds it
+    std::optional<BookletJob> given_; // the job printAs() took, if any
     QStringList written_;
     BookletProcess* process_;
+    PrintProcess* printers_; // asks for the default printer's paper as the window opens
     SheetPreview* preview_;
     QTimer* progressDelay_; // shows the bar once a run takes longer than a moment
     QTimer* redrawDelay_;   // draws the pictures again once resizing pauses

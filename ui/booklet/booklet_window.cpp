@@ -5,6 +5,7 @@
 #include "ui/shared/file_path.h"
 #include "ui/shared/ui_messages.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 
@@ -15,6 +16,16 @@ QWidget* openBookletWindow(const QString& document, Mode mode) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     return window;
+}
+
+bool printFromWindow(const BookletJob& job) {
+    BookletForm window(qtPath(job.document), job.mode, qtPath(engine::enginePath().native()));
+    window.printAs(job);
+    bool printed = false;
+    QObject::connect(&window, &BookletForm::printed, &window, [&printed] { printed = true; });
+    window.show();
+    QApplication::exec();
+    return printed;
 }
 
 bool chooseBookletDocument(QWidget* parent) {

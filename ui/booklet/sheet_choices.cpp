@@ -92,6 +92,7 @@ SheetChoices::SheetChoices(QWidget* parent)
     layout->setColumnStretch(3, 1);
 
     connect(paper_, &QComboBox::currentIndexChanged, this, &SheetChoices::onChanged);
+    connect(paper_, &QComboBox::activated, this, [this] { paperChosen_ = true; });
     connect(customSize_, &QLineEdit::textChanged, this, &SheetChoices::onChanged);
     for (QCheckBox* box : {rightToLeft_, backCoverLast_})
         connect(box, &QCheckBox::toggled, this, &SheetChoices::changed);
@@ -139,6 +140,27 @@ void SheetChoices::onChanged() {
     refused_->setAccessibleName(refusal);
     refused_->setVisible(!refusal.isEmpty());
     Q_EMIT changed();
+}
+
+void SheetChoices::startOn(const Paper& paper) {
+    if (!paperChosen_)
+        showPaper(paper);
+}
+
+void SheetChoices::choose(const BookletJob& job) {
+    paperChosen_ = true;
+    showPaper(job.paper);
+    rightToLeft_->setChecked(job.binding.rightToLeft);
+    backCoverLast_->setChecked(job.binding.backCoverLast);
+}
+
+void SheetChoices::showPaper(const Paper& paper) {
+    if (const auto named = namedPaper(paper)) {
+        paper_->setCurrentText(shownName(named->name));
+        return;
+    }
+    paper_->setCurrentIndex(static_cast<int>(std::size(namedPapers)));
+    customSize_->setText(QString::fromStdString(paperText(paper)));
 }
 
 BookletJob SheetChoices::applied(BookletJob job) const {

@@ -30,6 +30,10 @@ public:
     // "mezza Letter", "148×210 mm"); empty while the custom size is refused.
     QString fourUpPageName() const;
 
+    // Shows `paper` instead of the locale's, unless the user has chosen one already.
+    void startOn(const Paper& paper);
+    // Takes `job`'s paper and binding as the choices.
+    void choose(const BookletJob& job);
     // `job` with the choices put into it; only when refusedField() is null.
     BookletJob applied(BookletJob job) const;
     // The field holding what the engine can't take, told under it; null when there is none.
@@ -46,8 +50,10 @@ Q_SIGNALS:
 
 private:
     void onChanged();
+    void showPaper(const Paper& paper);
 
     QSizeF pageSize_;
+    bool paperChosen_ = false; // by the user, or for them
     QComboBox* paper_;
     QLineEdit* customSize_;
     QLabel* refused_;

@@ -107,6 +107,7 @@ QGroupBox* PrintDialog::createPrinterGroup() {
     copies_ = new QSpinBox(group);
     copies_->setObjectName(QStringLiteral("Copie"));
     copies_->setRange(1, copiesMax);
+    copies_->setValue(job_.copies);
     form->addRow(QString::fromUtf8(copiesLabelText), copies_);
     return group;
 }
@@ -119,7 +120,7 @@ void PrintDialog::onPrintersListed(const QList<Printer>& printers) {
         const QString name = QString::fromStdString(printer.name);
         printerList_->addItem(printer.isDefault ? QString::fromUtf8(defaultPrinterText).arg(name)
                                                 : name);
-        if (printer.isDefault)
+        if (job_.printer.empty() ? printer.isDefault : printer.name == job_.printer)
             printerList_->setCurrentIndex(printerList_->count() - 1);
     }
     setFate(printers.isEmpty() ? QString::fromUtf8(noPrinterText) : QString());
@@ -248,8 +249,7 @@ void PrintDialog::onBacksAwaited() {
 }
 
 void PrintDialog::onPrinted() {
-    if (job_.testSheet)
-        Q_EMIT testSheetPrinted();
+    Q_EMIT printed();
     // A job that waits (held, or behind another) is left to CUPS, told where it is.
     if (lastState_ == engine::JobState::Queued || lastState_ == engine::JobState::Held)
         setFate(QString::fromUtf8(jobLeftText).arg(fate_->text()));

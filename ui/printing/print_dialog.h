@@ -18,10 +18,10 @@ namespace plicora {
 class ManualDuplexDialog;
 class PrintProcess;
 
-// Prints a booklet, or the test sheet, on a printer CUPS knows: the printers with the default one
-// chosen, the copies, what Plicora will do on the printer chosen, "Stampa", and the job's fate as
-// CUPS tells it. Without a printer, the test sheet is offered as files instead. The engine does
-// the printing as a child process, so the dialog never waits on CUPS.
+// Prints a booklet, or the test sheet, on a printer CUPS knows: the printers with the job's own or
+// else the default one chosen, the copies, what Plicora will do on the printer chosen, "Stampa",
+// and the job's fate as CUPS tells it. Without a printer, the test sheet is offered as files
+// instead. The engine does the printing as a child process, so the dialog never waits on CUPS.
 class PrintDialog : public QDialog {
     Q_OBJECT
 
@@ -31,8 +31,8 @@ public:
     PrintDialog(const BookletJob& job, const QString& engine, QWidget* parent);
 
 Q_SIGNALS:
-    // The test sheet went to the printer, both sides.
-    void testSheetPrinted();
+    // The job went to the printer, every side of it.
+    void printed();
     // No printer can print the test sheet: the user asked for its files instead.
     void filesAsked();
 
