@@ -534,6 +534,11 @@ TEST(WindowRoute, opensTheBookletWindowForOneExistingFile) {
         {{"--qualsiasi"}, std::nullopt},
         {{"-"}, std::nullopt},
         {{"-style", "fusion", "-x"}, std::nullopt},
+        // The booklet printer's job, with the engine's arguments for it.
+        {{"--lavoro-di-stampa", "--modo", "4", "--stampante", "Unlato", "--", document},
+         Window::PrintJob},
+        {{"--lavoro-di-stampa", "--modo", "4", dir.path() / "manca.pdf"}, std::nullopt},
+        {{"--lavoro-di-stampa", "--stampante", "Unlato", document}, std::nullopt},
     };
     for (const auto& c : cases) {
         std::vector<const char*> argv{"plicora"};
@@ -546,7 +551,9 @@ TEST(WindowRoute, opensTheBookletWindowForOneExistingFile) {
         }
         const WindowRoute route = windowRoute(static_cast<int>(argv.size()), argv.data());
         EXPECT_EQ(route.window, *c.window) << argv.back();
-        EXPECT_EQ(route.document, c.window == Window::Booklet ? document : "");
+        const bool opensDocument = c.window == Window::Booklet || c.window == Window::PrintJob;
+        EXPECT_EQ(route.document, opensDocument ? document : "");
+        EXPECT_EQ(route.job.printer, c.window == Window::PrintJob ? "Unlato" : "");
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/sheet_sides.h"
 #include "imposition/imposition_messages.h"
+#include "printer/printer_messages.h"
 #include "tools/numbered_pdf/numbered_pdf.h"
 
 #include <gtest/gtest.h>
@@ -402,7 +403,10 @@ INSTANTIATE_TEST_SUITE_P(
         SettingsCase{"opensFromTheRight", "da-destra = s\u00ec\n", {true, false}, ""},
         SettingsCase{"backCoverLast", "# il retro\nquarta-di-copertina=si\n", {false, true}, ""},
         SettingsCase{"signaturesUnreadable", "fascicoli=molti\n", {}, "fascicoli"},
-        SettingsCase{"unknownKey", "da-destra=no\ncolore=rosso\n", {}, "Riga 2"}),
+        SettingsCase{"unknownKey", "da-destra=no\ncolore=rosso\n", {}, "Riga 2"},
+        // No desktop session to show it in: refused, not printed unseen.
+        SettingsCase{
+            "previewWithoutSession", "anteprima=s\u00ec\n", {}, printer::noSessionMessage}),
     caseName<SettingsCase>);
 
 TEST_F(BookletPrinter, listensOnLoopbackOnly) {
