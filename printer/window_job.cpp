@@ -36,8 +36,7 @@ PrintOutcome printFromWindow(const std::filesystem::path& program, const Booklet
     const auto job = bookletJob(print);
     if (const auto* reason = std::get_if<std::string>(&job))
         return {PrintOutcome::End::Refused, *reason};
-    std::vector<std::string> command{program.string(),
-                                     std::string(engine::printJobArgument)};
+    std::vector<std::string> command{program.string(), std::string(engine::printJobArgument)};
     for (std::string& argument : engine::arguments(std::get<BookletJob>(job)))
         command.push_back(std::move(argument));
     const auto end = runChild(command, cancelled, [](std::string_view) {});

@@ -22,9 +22,9 @@ bool shownInWindow(bool twoSided, std::optional<bool> preview, bool session);
 // The window's program, installed beside this one.
 std::filesystem::path windowProgram();
 
-// Shows `print` in the booklet window of `program` and waits until the user closes it: Printed when a booklet
-// went to the printer from it, Closed when none did, Refused when the window could not open.
-// `cancelled` is asked twice a second: when it says so, the window is closed.
+// Shows `print` in the booklet window of `program` and waits until the user closes it: Printed when
+// a booklet went to the printer from it, Closed when none did, Refused when the window could not
+// open. `cancelled` is asked twice a second: when it says so, the window is closed.
 PrintOutcome printFromWindow(const std::filesystem::path& program, const BookletPrint& print,
                              const std::function<bool()>& cancelled);
 
