@@ -8,10 +8,8 @@
 #include <gtest/gtest.h>
 #include <qpdf/QPDF.hh>
 
-#include <netinet/in.h>
 #include <poll.h>
 #include <pty.h>
-#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -183,31 +181,6 @@ INSTANTIATE_TEST_SUITE_P(
                    "1",
                    "copia.pdf"}),
     caseName<DuplexCase>);
-
-// A scheduler that takes connections on the loopback and never answers: the kernel completes
-// each connection into the listening socket's queue, and nobody ever reads it.
-class SilentScheduler {
-public:
-    SilentScheduler() {
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t size = sizeof address;
-        EXPECT_EQ(bind(fd_, reinterpret_cast<sockaddr*>(&address), size), 0);
-        EXPECT_EQ(listen(fd_, 64), 0);
-        getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &size);
-        port_ = ntohs(address.sin_port);
-    }
-    ~SilentScheduler() { close(fd_); }
-    SilentScheduler(const SilentScheduler&) = delete;
-    SilentScheduler& operator=(const SilentScheduler&) = delete;
-
-    std::string address() const { return "127.0.0.1:" + std::to_string(port_); }
-
-private:
-    int fd_ = socket(AF_INET, SOCK_STREAM, 0);
-    int port_ = 0;
-};
 
 struct RefusalCase {
     const char* name;
