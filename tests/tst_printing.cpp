@@ -232,6 +232,34 @@ INSTANTIATE_TEST_SUITE_P(
                     "plicora: La stampante \u00abA\\x1B[2J\\x0AB\u00bb non \u00e8 conosciuta"}),
     caseName<RefusalCase>);
 
+// The commands that ask CUPS without printing a booklet meet a scheduler that never answers as
+// printing does: said within half a minute, status 1, not waited on for minutes.
+struct SilentCase {
+    const char* name;
+    const char* command;
+};
+
+class SilentSchedulerSaid : public Printing, public ::testing::WithParamInterface<SilentCase> {};
+
+TEST_P(SilentSchedulerSaid, withinHalfAMinute) {
+    const SilentScheduler silent;
+    const auto start = std::chrono::steady_clock::now();
+    const ProgramRun run = runPlicora(GetParam().command, "CUPS_SERVER=" + silent.address());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(
+        run.output.find(
+            "plicora: Nessun servizio di stampa raggiungibile: CUPS non risponde (127.0.0.1)"),
+        std::string::npos)
+        << run.output;
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, SilentSchedulerSaid,
+                         ::testing::Values(SilentCase{"printerList", "stampanti"},
+                                           SilentCase{"testSheet",
+                                                      "prova --stampante Fronteretro"}),
+                         caseName<SilentCase>);
+
 // A printer CUPS holds back, how it is let go again, and what the user reads.
 struct HeldCase {
     const char* name;
