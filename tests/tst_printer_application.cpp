@@ -27,7 +27,6 @@
 #include <sstream>
 #include <thread>
 
-
 using namespace plicora;
 using namespace plicora::testing;
 namespace fs = std::filesystem;
