@@ -59,6 +59,37 @@ bool quietly(const std::string& command) {
     return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
 }
 
+pid_t startLogged(const std::vector<std::string>& arguments, const fs::path& log) {
+    std::vector<char*> argv;
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+        pid = 0;
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
+SilentScheduler::SilentScheduler() : fd_(socket(AF_INET, SOCK_STREAM, 0)) {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    EXPECT_EQ(bind(fd_, reinterpret_cast<sockaddr*>(&address), size), 0);
+    EXPECT_EQ(listen(fd_, 64), 0);
+    getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &size);
+    port_ = ntohs(address.sin_port);
+}
+
+SilentScheduler::~SilentScheduler() {
+    close(fd_);
+}
+
 CupsWorld::CupsWorld(const std::vector<PrinterSpec>& printers) {
     const fs::path root = folder_.path();
     // The scheduler's filters run as an ordinary user, who must reach the spool.
@@ -166,18 +197,8 @@ CupsWorld::~CupsWorld() {
 }
 
 pid_t CupsWorld::spawn(const std::vector<std::string>& arguments) {
-    std::vector<char*> argv;
-    for (const std::string& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    EXPECT_EQ(posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ), 0)
-        << arguments.front();
-    posix_spawn_file_actions_destroy(&actions);
+    const pid_t pid = startLogged(arguments, "/dev/null");
+    EXPECT_NE(pid, 0) << arguments.front();
     return pid;
 }
 

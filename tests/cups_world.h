@@ -21,6 +21,10 @@ int freePort();
 // Runs the shell `command` without a word on the console; whether it succeeded.
 bool quietly(const std::string& command);
 
+// Starts `arguments` in the background, its standard output on /dev/null and its standard error
+// into `log`; its pid, 0 when it could not start.
+pid_t startLogged(const std::vector<std::string>& arguments, const std::filesystem::path& log);
+
 // Asks `done` every 50 ms until it says so or `limit` is over; its last answer.
 template <typename Done>
 bool waitFor(Done done, std::chrono::milliseconds limit = std::chrono::seconds(10)) {
@@ -31,6 +35,23 @@ bool waitFor(Done done, std::chrono::milliseconds limit = std::chrono::seconds(1
             return true;
     return done();
 }
+
+// A scheduler that takes connections on the loopback and never answers: the kernel completes
+// each connection into the listening socket's queue, and nobody ever reads it.
+class SilentScheduler {
+public:
+    SilentScheduler();
+    ~SilentScheduler();
+    SilentScheduler(const SilentScheduler&) = delete;
+    SilentScheduler& operator=(const SilentScheduler&) = delete;
+
+    // Its address as CUPS_SERVER takes it, "127.0.0.1:PORT".
+    std::string address() const { return "127.0.0.1:" + std::to_string(port_); }
+
+private:
+    int fd_;
+    int port_ = 0;
+};
 
 // A job a test printer received: its document, and its IPP attributes by name (as
 // ippeveprinter hands them to its print command, "sides", "copies", "media-col"...).

@@ -13,10 +13,8 @@
 
 #include <cups/cups.h>
 
-#include <fcntl.h>
 #include <netinet/in.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -30,8 +28,6 @@
 #include <iterator>
 #include <sstream>
 #include <thread>
-
-extern char** environ;
 
 using namespace plicora;
 using namespace plicora::testing;
@@ -48,26 +44,13 @@ class BookletPrinterEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
         port_ = freePort();
-        const std::string program = PLICORA_PRINTER_EXECUTABLE, port = std::to_string(port_),
-                          folder = folder_.path().string();
-        std::vector<char*> argv{const_cast<char*>(program.c_str()), const_cast<char*>("--porta"),
-                                const_cast<char*>(port.c_str()),    const_cast<char*>("--cartella"),
-                                const_cast<char*>(folder.c_str()),  nullptr};
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 2, log().c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0600);
         // Without a desktop session, whatever the machine running the tests has: every job goes
         // straight to the printer, and a one-sided one is refused.
-        std::vector<char*> environment;
-        for (char** variable = environ; *variable; ++variable)
-            if (!std::string_view(*variable).starts_with("DISPLAY=") &&
-                !std::string_view(*variable).starts_with("WAYLAND_DISPLAY="))
-                environment.push_back(*variable);
-        environment.push_back(nullptr);
-        ASSERT_EQ(posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environment.data()),
-                  0);
-        posix_spawn_file_actions_destroy(&actions);
+        pid_ = startLogged({"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY",
+                            PLICORA_PRINTER_EXECUTABLE, "--porta", std::to_string(port_),
+                            "--cartella", folder_.path().string()},
+                           log());
+        ASSERT_GT(pid_, 0);
         for (const char* printer : {duplexPrinter, oneSidedPrinter})
             ASSERT_TRUE(waitFor(
                 [&] { return quietly("lpstat -a " + queue(printer) + " | grep -q ' accepting'"); },
@@ -456,21 +439,16 @@ TEST_F(BookletPrinter, followsTheDestinationsCupsHasWithAQueueEach) {
     EXPECT_TRUE(waitFor([] { return !quietly("lpstat -v Opuscolo-Nuova"); }, 20s));
 }
 
-// The time from lp to the real printer holding the booklet of a 60-page document; the goal is
-// under 2 s on a two-core machine, printed here rather than asserted, as a shared machine's load
-// would make it fail by chance.
-TEST_F(BookletPrinter, timesSixtyPagesFromLpToTheRealPrinter) {
+// Sixty pages reach the real printer, within waitForJobs' bound, as one booklet of thirty sides.
+// How long it takes is bench_printing's figure, measured against lp straight to the printer.
+TEST_F(BookletPrinter, sixtyPagesReachTheRealPrinterAsOneBooklet) {
     const std::string path = (folder_.path() / "sessanta.pdf").string();
     writeNumberedPdf(path, std::vector<NumberedPage>(60));
     const std::size_t before = world().jobs(duplexPrinter).size();
-    const auto start = std::chrono::steady_clock::now();
     lp(duplexPrinter, path, "-o media=iso_a5_148x210mm");
     const std::vector<ReceivedJob> jobs = world().waitForJobs(duplexPrinter, before + 1);
-    const auto elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start);
     ASSERT_EQ(jobs.size(), before + 1);
     EXPECT_EQ(readPages(jobs.back().document).size(), 30u);
-    RecordProperty("seconds", std::to_string(elapsed.count()));
-    std::cout << "60 pages from lp to the real printer: " << elapsed.count() << " s\n";
 }
 
 } // namespace

@@ -8,10 +8,8 @@
 #include <gtest/gtest.h>
 #include <qpdf/QPDF.hh>
 
-#include <netinet/in.h>
 #include <poll.h>
 #include <pty.h>
-#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -184,31 +182,6 @@ INSTANTIATE_TEST_SUITE_P(
                    "copia.pdf"}),
     caseName<DuplexCase>);
 
-// A scheduler that takes connections on the loopback and never answers: the kernel completes
-// each connection into the listening socket's queue, and nobody ever reads it.
-class SilentScheduler {
-public:
-    SilentScheduler() {
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t size = sizeof address;
-        EXPECT_EQ(bind(fd_, reinterpret_cast<sockaddr*>(&address), size), 0);
-        EXPECT_EQ(listen(fd_, 64), 0);
-        getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &size);
-        port_ = ntohs(address.sin_port);
-    }
-    ~SilentScheduler() { close(fd_); }
-    SilentScheduler(const SilentScheduler&) = delete;
-    SilentScheduler& operator=(const SilentScheduler&) = delete;
-
-    std::string address() const { return "127.0.0.1:" + std::to_string(port_); }
-
-private:
-    int fd_ = socket(AF_INET, SOCK_STREAM, 0);
-    int port_ = 0;
-};
-
 struct RefusalCase {
     const char* name;
     const char* options;
@@ -258,6 +231,34 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"nameEchoedSafely", "--stampante \"$(printf 'A\\033[2J\\nB')\"", "",
                     "plicora: La stampante \u00abA\\x1B[2J\\x0AB\u00bb non \u00e8 conosciuta"}),
     caseName<RefusalCase>);
+
+// The commands that ask CUPS without printing a booklet meet a scheduler that never answers as
+// printing does: said within half a minute, status 1, not waited on for minutes.
+struct SilentCase {
+    const char* name;
+    const char* command;
+};
+
+class SilentSchedulerSaid : public Printing, public ::testing::WithParamInterface<SilentCase> {};
+
+TEST_P(SilentSchedulerSaid, withinHalfAMinute) {
+    const SilentScheduler silent;
+    const auto start = std::chrono::steady_clock::now();
+    const ProgramRun run = runPlicora(GetParam().command, "CUPS_SERVER=" + silent.address());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(
+        run.output.find(
+            "plicora: Nessun servizio di stampa raggiungibile: CUPS non risponde (127.0.0.1)"),
+        std::string::npos)
+        << run.output;
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, SilentSchedulerSaid,
+                         ::testing::Values(SilentCase{"printerList", "stampanti"},
+                                           SilentCase{"testSheet",
+                                                      "prova --stampante Fronteretro"}),
+                         caseName<SilentCase>);
 
 // A printer CUPS holds back, how it is let go again, and what the user reads.
 struct HeldCase {
