@@ -3,8 +3,10 @@
 #include "booklet_sizes.h"
 #include "core/user_error.h"
 #include "engine_job.h"
+#include "printer_context.h"
 #include "printer_messages.h"
 #include "printer_settings.h"
+#include "settings_page.h"
 #include "titled_document.h"
 
 #include <pappl/pappl.h>
@@ -20,12 +22,6 @@ constexpr const char* deviceId = "MFG:Plicora;MDL:Opuscolo;CMD:PDF;";
 // The engine prints; the device PAPPL opens for each job takes nothing.
 constexpr const char* deviceUri = "file:///dev/null";
 constexpr const char* mediaType = "stationery";
-
-// What a virtual printer's jobs need, kept as its driver's extension.
-struct PrinterContext {
-    RealPrinter real;
-    std::filesystem::path settingsFile;
-};
 
 // The real printer a printer is being made for; PAPPL asks the driver while it makes it.
 thread_local const PrinterContext* creating = nullptr;
@@ -151,6 +147,12 @@ void cancelJobs(pappl_printer_t* printer, void*) {
 
 } // namespace
 
+const PrinterContext& printerContext(pappl_printer_t* printer) {
+    pappl_pr_driver_data_t data;
+    papplPrinterGetDriverData(printer, &data);
+    return *static_cast<const PrinterContext*>(data.extension);
+}
+
 VirtualPrinters::VirtualPrinters(pappl_system_t* system, std::filesystem::path folder)
     : system_(system), folder_(std::move(folder)) {
     static pappl_pr_driver_t driver{driverName, makeAndModel, deviceId, nullptr};
@@ -171,6 +173,7 @@ bool VirtualPrinters::add(const RealPrinter& real) {
     if (!printer)
         return false;
     papplPrinterSetDNSSDName(printer, nullptr);
+    addSettingsPage(printer);
     return true;
 }
 

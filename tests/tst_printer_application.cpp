@@ -21,6 +21,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -355,12 +356,15 @@ struct SettingsCase {
     const char* refusal; // empty: printed
 };
 
-class PrinterSettingsFile : public BookletPrinter,
-                            public ::testing::WithParamInterface<SettingsCase> {
+// A test of the duplex printer's settings file.
+class SettingsFile : public BookletPrinter {
 protected:
     const fs::path file_ = BookletPrinterEnvironment::folder() / "impostazioni" /
                            (std::string(duplexPrinter) + ".conf");
 };
+
+class PrinterSettingsFile : public SettingsFile,
+                            public ::testing::WithParamInterface<SettingsCase> {};
 
 TEST_P(PrinterSettingsFile, shapesTheNextJob) {
     const SettingsCase& c = GetParam();
@@ -394,6 +398,149 @@ INSTANTIATE_TEST_SUITE_P(
         SettingsCase{"signaturesUnreadable", "fascicoli=molti\n", {}, "fascicoli"},
         SettingsCase{"unknownKey", "da-destra=no\ncolore=rosso\n", {}, "Riga 2"}),
     caseName<SettingsCase>);
+
+// A page of the booklet printer's web interface as a browser gets it.
+struct WebPage {
+    http_status_t status = HTTP_STATUS_ERROR;
+    std::string body = {};
+};
+
+// GETs `path`, or POSTs `form` (already encoded) to it.
+WebPage web(const std::string& path, const std::string& form = "") {
+    http_t* http = httpConnect2("127.0.0.1", BookletPrinterEnvironment::port(), nullptr, AF_INET,
+                                HTTP_ENCRYPTION_NEVER, 1, 5000, nullptr);
+    WebPage page;
+    if (!http)
+        return page;
+    httpClearFields(http);
+    if (form.empty()) {
+        httpGet(http, path.c_str());
+    } else {
+        httpSetField(http, HTTP_FIELD_CONTENT_TYPE, "application/x-www-form-urlencoded");
+        httpSetLength(http, form.size());
+        httpPost(http, path.c_str());
+        httpWrite2(http, form.data(), form.size());
+    }
+    while ((page.status = httpUpdate(http)) == HTTP_STATUS_CONTINUE)
+        ;
+    char buffer[4096];
+    for (ssize_t read = 0; (read = httpRead2(http, buffer, sizeof buffer)) > 0;)
+        page.body.append(buffer, static_cast<std::size_t>(read));
+    httpClose(http);
+    return page;
+}
+
+// `fields` as a form sends them.
+std::string formData(const std::vector<std::pair<std::string, std::string>>& fields) {
+    std::string data;
+    for (const auto& [name, value] : fields) {
+        data += (data.empty() ? "" : "&") + name + "=";
+        for (const unsigned char c : value) {
+            if (std::isalnum(c)) {
+                data += static_cast<char>(c);
+            } else {
+                char escaped[4];
+                std::snprintf(escaped, sizeof escaped, "%%%02X", c);
+                data += escaped;
+            }
+        }
+    }
+    return data;
+}
+
+// The token a page's form carries against forms sent from elsewhere.
+std::string sessionToken(const std::string& page) {
+    constexpr std::string_view field = "name=\"session\" value=\"";
+    const auto start = page.find(field);
+    if (start == std::string::npos)
+        return "";
+    const auto value = start + field.size();
+    return page.substr(value, page.find('"', value) - value);
+}
+
+const std::string settingsPage = std::string("/") + duplexPrinter + "/opuscolo";
+
+// A form sent to the settings page, what the page says, and the line the file then holds.
+struct WebFormCase {
+    const char* name;
+    std::vector<std::pair<std::string, std::string>> fields;
+    bool fromThePage; // with the page's token
+    const char* said;
+    const char* line; // null: the file is left as it was
+};
+
+class SettingsWebPage : public SettingsFile, public ::testing::WithParamInterface<WebFormCase> {};
+
+TEST_P(SettingsWebPage, savesWhatTheJobRulesTakeToTheFile) {
+    const WebFormCase& c = GetParam();
+    const WebPage page = web(settingsPage);
+    ASSERT_EQ(page.status, HTTP_STATUS_OK) << page.body;
+    std::vector<std::pair<std::string, std::string>> fields = c.fields;
+    if (c.fromThePage)
+        fields.emplace_back("session", sessionToken(page.body));
+    const std::string before = readFile(file_);
+    const WebPage answer = web(settingsPage, formData(fields));
+    const std::string after = readFile(file_);
+    std::ofstream(file_) << before;
+    EXPECT_EQ(answer.status, HTTP_STATUS_OK);
+    EXPECT_NE(answer.body.find(c.said), std::string::npos) << answer.body;
+    if (!c.line) {
+        EXPECT_EQ(after, before);
+        return;
+    }
+    EXPECT_NE(("\n" + after).find(std::string("\n") + c.line + "\n"), std::string::npos) << after;
+    // The user's layout stays: the file's comments are still there.
+    EXPECT_NE(after.find("# Fogli per fascicolo"), std::string::npos) << after;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, SettingsWebPage,
+    ::testing::Values(
+        WebFormCase{"saved",
+                    {{"da-destra", "s\u00ec"}, {"fascicoli", "4"}, {"anteprima", "no"}},
+                    true,
+                    "Impostazioni salvate",
+                    "fascicoli=4"},
+        WebFormCase{"checkboxSaved", {{"da-destra", "s\u00ec"}}, true, "", "da-destra=s\u00ec"},
+        WebFormCase{"signaturesRefused",
+                    {{"fascicoli", "1000"}},
+                    true,
+                    "Valore non valido per fascicoli",
+                    nullptr},
+        WebFormCase{"creepRefused", {{"scorrimento", "9"}}, true, "scorrimento", nullptr},
+        WebFormCase{"lineBreakRefused",
+                    {{"fascicoli", "4\nanteprima=s\u00ec"}},
+                    true,
+                    "fascicoli",
+                    nullptr},
+        WebFormCase{"sentFromElsewhere", {{"fascicoli", "4"}}, false, "ricarica", nullptr}),
+    caseName<WebFormCase>);
+
+TEST_F(SettingsFile, isShownOnItsPageEscaped) {
+    const std::string before = readFile(file_);
+    std::ofstream(file_) << "fascicoli=\"><i>3\nanteprima=no\n";
+    const WebPage page = web(settingsPage);
+    std::ofstream(file_) << before;
+    EXPECT_EQ(page.status, HTTP_STATUS_OK);
+    EXPECT_EQ(page.body.find("\"><i>3"), std::string::npos) << page.body;
+    EXPECT_NE(page.body.find("value=\"&quot;>&lt;i>3\""), std::string::npos) << page.body;
+    EXPECT_NE(page.body.find("value=\"no\" selected"), std::string::npos) << page.body;
+}
+
+// The settings page is linked from the printer's own page; the pages that would add or delete
+// printers say that CUPS's printers are followed instead.
+TEST_F(BookletPrinter, linksTheSettingsPageAndLeavesAddingPrintersToCups) {
+    const WebPage printerPage = web(std::string("/") + duplexPrinter + "/");
+    EXPECT_EQ(printerPage.status, HTTP_STATUS_OK);
+    EXPECT_NE(printerPage.body.find(settingsPage), std::string::npos) << printerPage.body;
+    for (const std::string& path :
+         {std::string("/addprinter"), "/" + std::string(duplexPrinter) + "/delete"}) {
+        const WebPage page = web(path);
+        EXPECT_EQ(page.status, HTTP_STATUS_FORBIDDEN) << path;
+        EXPECT_NE(page.body.find("seguono quelle di CUPS"), std::string::npos) << page.body;
+    }
+    EXPECT_EQ(web("/").body.find("/addprinter"), std::string::npos);
+}
 
 TEST_F(BookletPrinter, listensOnLoopbackOnly) {
     const std::string command =
