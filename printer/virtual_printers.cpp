@@ -11,6 +11,7 @@
 
 #include <pappl/pappl.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace plicora::printer {
@@ -93,6 +94,16 @@ void deletePrinter(pappl_printer_t*, pappl_pr_driver_data_t* data) {
     data->extension = nullptr;
 }
 
+// The page sizes the papers of `real` make, the one in the tray its default's.
+void setPapers(pappl_pr_driver_data_t* data, const RealPrinter& real) {
+    const std::vector<std::string_view> pages = offeredPages(real.media);
+    data->num_media = static_cast<int>(pages.size());
+    for (std::size_t i = 0; i < pages.size(); ++i)
+        data->media[i] = pages[i].data(); // bookletSizes' literals, ended by a null
+    data->media_default = mediaCol(defaultPage(pages, real.defaultMedia));
+    data->media_ready[0] = data->media_default;
+}
+
 bool describeDriver(pappl_system_t*, const char*, const char*, const char*,
                     pappl_pr_driver_data_t* data, ipp_t**, void*) {
     // Only this program makes printers, each for a real one.
@@ -128,14 +139,9 @@ bool describeDriver(pappl_system_t*, const char*, const char*, const char*,
     data->duplex = PAPPL_DUPLEX_NONE;
     data->sides_supported = PAPPL_SIDES_ONE_SIDED;
     data->sides_default = PAPPL_SIDES_ONE_SIDED;
-    const std::vector<std::string_view> pages = offeredPages(creating->real.media);
-    data->num_media = static_cast<int>(pages.size());
-    for (std::size_t i = 0; i < pages.size(); ++i)
-        data->media[i] = pages[i].data(); // bookletSizes' literals, ended by a null
-    data->media_default = mediaCol(defaultPage(pages, creating->real.defaultMedia));
     data->num_source = 1;
     data->source[0] = "auto";
-    data->media_ready[0] = data->media_default;
+    setPapers(data, creating->real);
     data->num_type = 1;
     data->type[0] = mediaType;
     return true;
@@ -177,7 +183,29 @@ bool VirtualPrinters::add(const RealPrinter& real) {
     return true;
 }
 
+bool VirtualPrinters::follow(const RealPrinter& real) {
+    pappl_printer_t* printer = find(real.name);
+    if (!printer)
+        return false;
+    pappl_pr_driver_data_t data;
+    papplPrinterGetDriverData(printer, &data);
+    const pappl_pr_driver_data_t before = data;
+    setPapers(&data, real);
+    const bool same = data.num_media == before.num_media &&
+                      std::equal(data.media, data.media + data.num_media, before.media,
+                                 [](const char* a, const char* b) { return !std::strcmp(a, b); }) &&
+                      !std::strcmp(data.media_default.size_name, before.media_default.size_name);
+    // The driver data is swapped whole under the printer's lock; a job under way keeps the
+    // options it was given.
+    return !same && papplPrinterSetDriverData(printer, &data, nullptr);
+}
+
 void VirtualPrinters::remove(const std::string& name) {
+    if (pappl_printer_t* printer = find(name))
+        papplPrinterDelete(printer);
+}
+
+pappl_printer_t* VirtualPrinters::find(const std::string& name) const {
     struct Search {
         const std::string& name;
         pappl_printer_t* found;
@@ -190,8 +218,7 @@ void VirtualPrinters::remove(const std::string& name) {
                 search.found = printer;
         },
         &search);
-    if (search.found)
-        papplPrinterDelete(search.found);
+    return search.found;
 }
 
 void VirtualPrinters::cancelAllJobs() {

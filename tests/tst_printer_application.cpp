@@ -589,6 +589,67 @@ TEST_F(BookletPrinter, followsTheDestinationsCupsHasWithAQueueEach) {
     EXPECT_TRUE(waitFor([] { return !quietly("lpstat -v Opuscolo-Nuova"); }, 20s));
 }
 
+// The default page size of the printer at `uri`, as `http` (null: the world's CUPS) says.
+std::string mediaDefault(http_t* http, const std::string& uri, const std::string& resource) {
+    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.c_str());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                 "media-default");
+    const Ipp response(cupsDoRequest(http, request, resource.c_str()));
+    const char* media =
+        ippGetString(ippFindAttribute(response.get(), "media-default", IPP_TAG_ZERO), 0, nullptr);
+    return media ? media : "";
+}
+
+// The default page size in the PPD CUPS made for queue `queue`.
+std::string ppdDefault(const std::string& queue) {
+    std::ifstream ppd(world().folder() / "etc" / "ppd" / (queue + ".ppd"));
+    constexpr std::string_view key = "*DefaultPageSize: ";
+    for (std::string line; std::getline(ppd, line);)
+        if (line.starts_with(key))
+            return line.substr(key.size());
+    return "";
+}
+
+// The default page sizes of the duplex printer and of its virtual printer, and the one in the
+// virtual printer's queue.
+struct Defaults {
+    std::string real, virtualPrinter, queue;
+    friend bool operator==(const Defaults&, const Defaults&) = default;
+};
+
+Defaults duplexDefaults() {
+    const std::string resource = std::string("/ipp/print/") + duplexPrinter;
+    http_t* http = httpConnect2("127.0.0.1", BookletPrinterEnvironment::port(), nullptr, AF_INET,
+                                HTTP_ENCRYPTION_NEVER, 1, 5000, nullptr);
+    Defaults defaults{
+        mediaDefault(nullptr, std::string("ipp://localhost/printers/") + duplexPrinter, "/"),
+        mediaDefault(
+            http, "ipp://127.0.0.1:" + std::to_string(BookletPrinterEnvironment::port()) + resource,
+            resource),
+        ppdDefault(BookletPrinterEnvironment::queue(duplexPrinter))};
+    httpClose(http);
+    return defaults;
+}
+
+// A real printer's default paper changed in CUPS: its virtual printer and that printer's queue
+// offer the booklet pages folded from it by default.
+TEST_F(BookletPrinter, followsTheDefaultPaperOfTheRealPrinter) {
+    const Defaults before = duplexDefaults();
+    ASSERT_EQ(before.real, "na_letter_8.5x11in");
+    ASSERT_EQ(before.virtualPrinter, "na_invoice_5.5x8.5in");
+    ASSERT_NE(before.queue, "A5");
+    world().administer(std::string("lpadmin -p ") + duplexPrinter +
+                       " -o media-default=iso_a4_210x297mm");
+    const Defaults a4{"iso_a4_210x297mm", "iso_a5_148x210mm", "A5"};
+    EXPECT_TRUE(waitFor([&] { return duplexDefaults() == a4; }, 20s))
+        << duplexDefaults().virtualPrinter << " " << duplexDefaults().queue;
+    world().administer(std::string("lpadmin -p ") + duplexPrinter +
+                       " -o media-default=" + before.real);
+    EXPECT_TRUE(waitFor([&] { return duplexDefaults() == before; }, 20s))
+        << duplexDefaults().virtualPrinter << " " << duplexDefaults().queue;
+}
+
 // The time from lp to the real printer holding the booklet of a 60-page document; the goal is
 // under 2 s on a two-core machine, printed here rather than asserted, as a shared machine's load
 // would make it fail by chance.
