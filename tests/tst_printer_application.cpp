@@ -41,23 +41,41 @@ namespace {
 
 constexpr int documentPages = 8;
 
+// Starts plicora-stampante on `port` with its state in `folder`, its standard error in `log`,
+// reaching the scheduler at `cupsServer` (empty: the world's); its pid.
+pid_t startBookletPrinter(int port, const fs::path& folder, const fs::path& log,
+                          const std::string& cupsServer = "") {
+    const std::string program = PLICORA_PRINTER_EXECUTABLE, portText = std::to_string(port),
+                      folderText = folder.string();
+    std::vector<char*> argv{const_cast<char*>(program.c_str()),    const_cast<char*>("--porta"),
+                            const_cast<char*>(portText.c_str()),   const_cast<char*>("--cartella"),
+                            const_cast<char*>(folderText.c_str()), nullptr};
+    std::vector<std::string> environment;
+    for (char** variable = environ; *variable; ++variable)
+        if (cupsServer.empty() || !std::string_view(*variable).starts_with("CUPS_SERVER="))
+            environment.emplace_back(*variable);
+    if (!cupsServer.empty())
+        environment.push_back("CUPS_SERVER=" + cupsServer);
+    std::vector<char*> envp;
+    for (std::string& variable : environment)
+        envp.push_back(variable.data());
+    envp.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 2, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    pid_t pid = 0;
+    EXPECT_EQ(posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
 // The booklet printer the suite runs, started once the CUPS world is there and stopped by
 // SIGTERM after the last test, in the middle of a job, which must leave no job document behind.
 class BookletPrinterEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
         port_ = freePort();
-        const std::string program = PLICORA_PRINTER_EXECUTABLE, port = std::to_string(port_),
-                          folder = folder_.path().string();
-        std::vector<char*> argv{const_cast<char*>(program.c_str()), const_cast<char*>("--porta"),
-                                const_cast<char*>(port.c_str()),    const_cast<char*>("--cartella"),
-                                const_cast<char*>(folder.c_str()),  nullptr};
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 2, log().c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0600);
-        ASSERT_EQ(posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ), 0);
-        posix_spawn_file_actions_destroy(&actions);
+        pid_ = startBookletPrinter(port_, folder_.path(), log());
         for (const char* printer : {duplexPrinter, oneSidedPrinter})
             ASSERT_TRUE(waitFor(
                 [&] { return quietly("lpstat -a " + queue(printer) + " | grep -q ' accepting'"); },
@@ -648,6 +666,43 @@ TEST_F(BookletPrinter, followsTheDefaultPaperOfTheRealPrinter) {
                        " -o media-default=" + before.real);
     EXPECT_TRUE(waitFor([&] { return duplexDefaults() == before; }, 20s))
         << duplexDefaults().virtualPrinter << " " << duplexDefaults().queue;
+}
+
+// The refusal as the program says it, once: the one command is there.
+constexpr std::string_view refusal = "CUPS non ha aggiunto la stampante Opuscolo-Vera";
+
+// A CUPS that refuses the user the adding of queues: the booklet printer says so once, with the
+// command, and goes on serving its virtual printer.
+TEST(RefusedQueue, isSaidOnceWithTheCommandAndTheProgramServesOn) {
+    const RefusingScheduler cups("Vera");
+    const TemporaryDirectory folder;
+    const int port = freePort();
+    const fs::path log = folder.path() / "stampante.log";
+    const pid_t pid = startBookletPrinter(port, folder.path(), log, cups.socket().string());
+    EXPECT_TRUE(waitFor([&] { return readFile(log).find(refusal) != std::string::npos; }, 20s))
+        << readFile(log);
+    // Two more looks at CUPS, which still refuses.
+    std::this_thread::sleep_for(2 * 3s + 1s);
+    const std::string said = readFile(log);
+    std::size_t count = 0;
+    for (auto at = said.find(refusal); at != std::string::npos; at = said.find(refusal, at + 1))
+        ++count;
+    EXPECT_EQ(count, 1u) << said;
+    EXPECT_NE(said.find("sudo lpadmin -p Opuscolo-Vera -D \"Opuscolo su Vera\" -E -v ipp://"
+                        "127.0.0.1:" +
+                        std::to_string(port) + "/ipp/print/Vera -m everywhere"),
+              std::string::npos)
+        << said;
+    const std::string resource = "/ipp/print/Vera";
+    http_t* http =
+        httpConnect2("127.0.0.1", port, nullptr, AF_INET, HTTP_ENCRYPTION_NEVER, 1, 5000, nullptr);
+    EXPECT_NE(mediaDefault(http, "ipp://127.0.0.1:" + std::to_string(port) + resource, resource),
+              "");
+    httpClose(http);
+    kill(pid, SIGTERM);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 
 // The time from lp to the real printer holding the booklet of a 60-page document; the goal is
