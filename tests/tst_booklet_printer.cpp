@@ -305,9 +305,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusalCase{"inRange", {true, true, "4", "2,5", true}, ""},
                       RefusalCase{"signaturesZero", {false, false, "0", ""}, "fascicoli"},
                       RefusalCase{"signaturesWords", {false, false, "molti", ""}, "fascicoli"},
-                      RefusalCase{"signaturesTooMany", {false, false, "1000", ""}, "fascicoli"},
-                      RefusalCase{"creepTooWide", {false, false, "", "5,01"}, "scorrimento"},
-                      RefusalCase{"creepNegative", {false, false, "", "-1"}, "scorrimento"}),
+                      RefusalCase{"creepTooWide", {false, false, "", "5,01"}, "scorrimento"}),
     caseName<RefusalCase>);
 
 TEST(Settings, areSavedWholeKeepingAReadableFilesComments) {
