@@ -71,8 +71,7 @@ void knock(int port) {
     if (!system)
         throw UserError(folderFailedMessage(spool.string(), "PAPPL"));
     keepPrintersFollowingCups(system);
-    // PAPPL 1.3.1 ends every page with its footer, and crashes on a page shown in a browser's
-    // language when there is none.
+    // PAPPL 1.3.1 ends every web page with its footer, and crashes there when none is set.
     papplSystemSetFooterHTML(system, webFooter);
     papplSystemSetHostName(system, "localhost");
     // The log is standard error, which is not PAPPL's to rotate (rotating it, PAPPL 1.3.1 waits
