@@ -48,21 +48,28 @@ void CupsMirror::step() {
         printer = mirrored_.erase(printer);
     }
     for (const std::string& name : cups->printers) {
-        if (!mirrored_.contains(name)) {
+        // A queue made by lpadmin -m everywhere lists the page sizes the virtual printer had
+        // then: when they change, it is made again.
+        bool renew = false;
+        if (const auto known = mirrored_.find(name); known == mirrored_.end()) {
             RealPrinter printer = describePrinter(name);
             if (!printers_.add(printer))
                 continue;
             mirrored_.emplace(name, std::move(printer));
+        } else if (std::optional<RealPrinter> printer = askPrinter(name);
+                   printer && *printer != known->second) {
+            renew = printers_.follow(*printer);
+            known->second = std::move(*printer);
         }
-        keepQueue(name, *cups);
+        keepQueue(name, *cups, renew);
     }
 }
 
-void CupsMirror::keepQueue(const std::string& printer, const CupsDestinations& cups) {
+void CupsMirror::keepQueue(const std::string& printer, const CupsDestinations& cups, bool renew) {
     const std::string queue = queueName(printer);
     const auto found = cups.queues.find(queue);
-    if (refused_.contains(queue) ||
-        (found != cups.queues.end() && found->second == virtualPrinterUri(port_, printer)))
+    if (refused_.contains(queue) || (!renew && found != cups.queues.end() &&
+                                     found->second == virtualPrinterUri(port_, printer)))
         return;
     const std::vector<std::string> command = addQueueCommand(port_, printer);
     if (const std::optional<std::string> reason = runAdministration(command)) {

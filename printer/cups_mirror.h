@@ -13,11 +13,12 @@
 namespace plicora::printer {
 
 // Keeps the virtual printers in step with CUPS on a thread of its own: a virtual printer for each
-// real destination that appears, none for one that goes, and for each the CUPS queue that makes
-// every print dialog list it. CUPS refusing a queue is said once, with the command to run.
+// real destination that appears, none for one that goes, its page sizes following the papers of
+// the real one, and for each the CUPS queue that makes every print dialog list it. CUPS refusing
+// a queue is said once, with the command to run.
 class CupsMirror {
 public:
-    // How often CUPS is asked what changed: one cheap request each time.
+    // How often CUPS is asked what changed: one cheap request, and one for each real printer.
     static constexpr std::chrono::seconds interval{3};
 
     // Starts at once, for `printers` listening on `port`.
@@ -30,7 +31,7 @@ public:
 private:
     void run();
     void step();
-    void keepQueue(const std::string& printer, const CupsDestinations& cups);
+    void keepQueue(const std::string& printer, const CupsDestinations& cups, bool renew);
 
     VirtualPrinters& printers_;
     const int port_;

@@ -62,7 +62,7 @@ std::optional<CupsDestinations> cupsDestinations() {
     return found;
 }
 
-RealPrinter describePrinter(const std::string& name) {
+std::optional<RealPrinter> askPrinter(const std::string& name) {
     RealPrinter printer{name};
     ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
     char uri[HTTP_MAX_URI];
@@ -73,8 +73,8 @@ RealPrinter describePrinter(const std::string& name) {
     ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
                   static_cast<int>(std::size(wanted)), nullptr, wanted);
     const std::unique_ptr<ipp_t, FreeIpp> response(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"));
-    if (!response)
-        return printer;
+    if (!response || ippGetStatusCode(response.get()) > IPP_STATUS_OK_EVENTS_COMPLETE)
+        return std::nullopt;
     printer.media = strings(response.get(), "media-supported");
     const std::vector<std::string> defaults = strings(response.get(), "media-default");
     printer.defaultMedia = defaults.empty() ? "" : defaults.front();
@@ -83,6 +83,10 @@ RealPrinter describePrinter(const std::string& name) {
         return side.starts_with("two-sided");
     });
     return printer;
+}
+
+RealPrinter describePrinter(const std::string& name) {
+    return askPrinter(name).value_or(RealPrinter{name});
 }
 
 std::vector<std::string> addQueueCommand(int port, std::string_view printer) {

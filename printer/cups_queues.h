@@ -36,7 +36,11 @@ struct CupsDestinations {
 // The destinations CUPS knows, in one cheap request; nothing when no scheduler answers.
 std::optional<CupsDestinations> cupsDestinations();
 
-// What the real destination `name` can do: asked when it appears, and for every job.
+// What the real destination `name` can do; nothing when CUPS doesn't answer.
+std::optional<RealPrinter> askPrinter(const std::string& name);
+
+// What the real destination `name` can do, as askPrinter(): for every job; nothing but its name
+// when CUPS doesn't answer.
 RealPrinter describePrinter(const std::string& name);
 
 // The command that makes the queue for `printer`'s virtual printer on `port`.

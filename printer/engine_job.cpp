@@ -6,7 +6,6 @@
 #include "engine/engine_protocol.h"
 #include "printer_messages.h"
 
-#include <algorithm>
 #include <string>
 
 namespace plicora::printer {
@@ -22,15 +21,9 @@ std::variant<BookletJob, std::string> bookletJob(const BookletPrint& print) {
     job.creep = readCreep(print.settings.creep);
     job.progress = true;
     job.bareMessages = true;
-    const std::vector<JobFault> faults = jobFaults(job);
-    const auto has = [&](JobFault fault) {
-        return std::find(faults.begin(), faults.end(), fault) != faults.end();
-    };
-    // The engine words any other fault itself; these two are the settings file's.
-    if (has(JobFault::SignaturesOutOfRange))
-        return settingsValueMessage(print.settingsFile, "fascicoli", print.settings.signatures);
-    if (has(JobFault::CreepOutOfRange))
-        return settingsValueMessage(print.settingsFile, "scorrimento", print.settings.creep);
+    // The engine words any other fault itself; the settings' own are the settings file's.
+    if (std::optional<std::string> refusal = settingsRefusal(print.settings, print.settingsFile))
+        return *std::move(refusal);
     return job;
 }
 

@@ -8,6 +8,7 @@
 #include "cups_mirror.h"
 #include "printer_messages.h"
 #include "printer_options.h"
+#include "settings_page.h"
 #include "virtual_printers.h"
 
 #include <pappl/pappl.h>
@@ -59,13 +60,19 @@ void knock(int port) {
     emptySpool(spool);
     // PAPPL of Debian 12 announces its printers on every interface whenever it reaches
     // avahi, whatever it listens on: with no system bus to reach it by, it announces nothing.
-    // (No DNS-SD subtypes either; no TLS, which loopback doesn't need.)
+    // (No DNS-SD subtypes either; no TLS, which loopback doesn't need.) The web interface is
+    // PAPPL's status pages, where each printer's settings page is linked; none of its network,
+    // security or log pages, none reachable but from this machine, and printers are added and
+    // deleted in CUPS alone.
     setenv("DBUS_SYSTEM_BUS_ADDRESS", "disabled:", 1);
-    pappl_system_t* system = papplSystemCreate(PAPPL_SOPTIONS_MULTI_QUEUE | PAPPL_SOPTIONS_NO_TLS,
-                                               "Plicora", options.port, nullptr, spool.c_str(), "-",
-                                               PAPPL_LOGLEVEL_ERROR, nullptr, false);
+    pappl_system_t* system = papplSystemCreate(
+        PAPPL_SOPTIONS_MULTI_QUEUE | PAPPL_SOPTIONS_NO_TLS | PAPPL_SOPTIONS_WEB_INTERFACE,
+        "Plicora", options.port, nullptr, spool.c_str(), "-", PAPPL_LOGLEVEL_ERROR, nullptr, false);
     if (!system)
         throw UserError(folderFailedMessage(spool.string(), "PAPPL"));
+    keepPrintersFollowingCups(system);
+    // PAPPL 1.3.1 ends every web page with its footer, and crashes there when none is set.
+    papplSystemSetFooterHTML(system, webFooter);
     papplSystemSetHostName(system, "localhost");
     // The log is standard error, which is not PAPPL's to rotate (rotating it, PAPPL 1.3.1 waits
     // for its own lock forever).

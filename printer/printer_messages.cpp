@@ -66,6 +66,10 @@ std::string settingsValueMessage(std::string_view path, std::string_view key,
            echoed(value) + "\"";
 }
 
+std::string settingsSaveFailedMessage(std::string_view path, std::string_view reason) {
+    return "Impossibile salvare le impostazioni " + std::string(path) + ": " + std::string(reason);
+}
+
 std::string printingOnMessage(std::string_view printer) {
     return "In stampa su " + std::string(printer);
 }

@@ -52,6 +52,32 @@ std::string settingsLineMessage(std::string_view path, int line, std::string_vie
 std::string settingsValueMessage(std::string_view path, std::string_view key,
                                  std::string_view value);
 
+// A printer's settings file that can't be saved.
+std::string settingsSaveFailedMessage(std::string_view path, std::string_view reason);
+
+// The page of a printer's settings in the web interface, its fields named as the file's keys.
+inline constexpr const char* webFooter = "Plicora: l'opuscolo da ogni programma";
+inline constexpr const char* settingsPageTitle = "Impostazioni dell'opuscolo";
+inline constexpr const char* rightToLeftLabel =
+    "L'opuscolo si apre da destra (arabo, ebraico, persiano)";
+inline constexpr const char* backCoverLastLabel =
+    "L'ultima pagina resta l'ultima, le pagine bianche vanno prima";
+inline constexpr const char* signaturesLabel = "Fogli per fascicolo (vuoto: un solo opuscolo)";
+inline constexpr const char* creepLabel = "Scorrimento in millimetri, da 0 a 5 (vuoto: nessuno)";
+inline constexpr const char* previewLabel = "Mostra l'anteprima prima di stampare";
+inline constexpr const char* previewYesChoice = "S\u00ec";
+inline constexpr const char* previewNoChoice = "No";
+inline constexpr const char* previewSessionChoice = "Quando c'\u00e8 una sessione grafica";
+inline constexpr const char* saveButton = "Salva";
+inline constexpr const char* settingsSavedMessage =
+    "Impostazioni salvate: valgono dal prossimo lavoro";
+// A form sent from elsewhere than the page, or from a page older than the program.
+inline constexpr const char* staleFormMessage =
+    "Il modulo non viene da questa pagina o \u00e8 scaduto: ricarica la pagina e riprova";
+// Said instead of the web interface's pages that add or delete printers.
+inline constexpr const char* printersFollowCupsMessage =
+    "Le stampanti dell'Opuscolo seguono quelle di CUPS: si aggiungono e si tolgono in CUPS";
+
 // What the virtual job says while the real printer has it.
 std::string printingOnMessage(std::string_view printer);
 

@@ -1,21 +1,23 @@
 #include "printer_settings.h"
 
+#include "core/booklet_job.h"
 #include "core/user_error.h"
 #include "printer_messages.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 namespace plicora::printer {
 namespace {
-
-constexpr std::string_view rightToLeftKey = "da-destra";
-constexpr std::string_view backCoverLastKey = "quarta-di-copertina";
-constexpr std::string_view signaturesKey = "fascicoli";
-constexpr std::string_view creepKey = "scorrimento";
-constexpr std::string_view previewKey = "anteprima";
 
 constexpr std::string_view defaultText =
     "# Opuscolo: le scelte che la finestra di stampa di un programma non sa passare.\n"
@@ -42,11 +44,63 @@ std::string_view trimmed(std::string_view text) {
 }
 
 bool readYesNo(std::string_view value, std::string_view key, std::string_view path) {
-    if (value == "s\u00ec" || value == "si")
+    if (value == yesText || value == "si")
         return true;
-    if (value == "no")
+    if (value == noText)
         return false;
     throw UserError(settingsValueMessage(path, key, value));
+}
+
+std::string yesNoText(bool value) {
+    return std::string(value ? yesText : noText);
+}
+
+// Each key with the text of its value in `settings`, in the default layout's order.
+std::array<std::pair<std::string_view, std::string>, 5> keyValues(const PrinterSettings& settings) {
+    return {{{rightToLeftKey, yesNoText(settings.rightToLeft)},
+             {backCoverLastKey, yesNoText(settings.backCoverLast)},
+             {signaturesKey, settings.signatures},
+             {creepKey, settings.creep},
+             {previewKey, settings.preview ? yesNoText(*settings.preview) : std::string()}}};
+}
+
+// The text of the file at `path`; nothing when there is none. Throws UserError.
+std::optional<std::string> fileText(const std::filesystem::path& path) {
+    std::ifstream file(path);
+    if (!file) {
+        if (errno == ENOENT)
+            return std::nullopt;
+        throw UserError(settingsFailedMessage(path.string(), std::strerror(errno)));
+    }
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// Writes `text` to a new file beside `path` and renames it over `path`: a crash leaves the old
+// file or the new one, never half of one. Throws UserError.
+void replaceFile(const std::filesystem::path& path, std::string_view text) {
+    std::error_code error;
+    std::filesystem::create_directories(path.parent_path(), error);
+    std::string temporary = path.string() + ".XXXXXX";
+    const int fd = mkstemp(temporary.data());
+    if (fd < 0)
+        throw UserError(settingsSaveFailedMessage(path.string(), std::strerror(errno)));
+    bool written = true;
+    for (std::string_view rest = text; written && !rest.empty();) {
+        const ssize_t count = write(fd, rest.data(), rest.size());
+        written = count > 0;
+        if (written)
+            rest.remove_prefix(static_cast<std::size_t>(count));
+    }
+    written = written && fsync(fd) == 0;
+    const int writeError = errno;
+    written = close(fd) == 0 && written;
+    if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int failure = written ? errno : writeError;
+        unlink(temporary.c_str());
+        throw UserError(settingsSaveFailedMessage(path.string(), std::strerror(failure)));
+    }
 }
 
 } // namespace
@@ -89,28 +143,102 @@ PrinterSettings readSettingsText(std::string_view text, std::string_view path) {
     return settings;
 }
 
+PrinterSettings readSettingsForm(const std::function<const char*(std::string_view)>& field,
+                                 std::string_view path) {
+    // What a form field holds, blanks around it ignored; a line break would end the line it is
+    // written on, and start another the user never wrote.
+    const auto value = [&](std::string_view key) {
+        const char* text = field(key);
+        const std::string_view value = trimmed(text ? text : "");
+        if (value.find_first_of("\r\n") != std::string_view::npos)
+            throw UserError(settingsValueMessage(path, key, value));
+        return std::string(value);
+    };
+    const auto checkbox = [&](std::string_view key) {
+        return field(key) && readYesNo(value(key), key, path);
+    };
+    PrinterSettings settings;
+    settings.rightToLeft = checkbox(rightToLeftKey);
+    settings.backCoverLast = checkbox(backCoverLastKey);
+    settings.signatures = value(signaturesKey);
+    settings.creep = value(creepKey);
+    const std::string preview = value(previewKey);
+    if (!preview.empty())
+        settings.preview = readYesNo(preview, previewKey, path);
+    return settings;
+}
+
 PrinterSettings readSettings(const std::filesystem::path& path) {
-    std::ifstream file(path);
-    if (!file) {
-        if (errno == ENOENT)
-            return {};
-        throw UserError(settingsFailedMessage(path.string(), std::strerror(errno)));
-    }
-    std::ostringstream text;
-    text << file.rdbuf();
-    return readSettingsText(text.str(), path.string());
+    const std::optional<std::string> text = fileText(path);
+    return text ? readSettingsText(*text, path.string()) : PrinterSettings{};
 }
 
 void writeDefaultSettings(const std::filesystem::path& path) {
     std::error_code error;
-    std::filesystem::create_directories(path.parent_path(), error);
-    if (std::filesystem::exists(path, error))
-        return;
-    std::ofstream file(path);
-    file << defaultText;
-    file.close();
-    if (!file)
-        throw UserError(settingsFailedMessage(path.string(), std::strerror(errno)));
+    if (!std::filesystem::exists(path, error))
+        replaceFile(path, defaultText);
+}
+
+std::optional<std::string> settingsRefusal(const PrinterSettings& settings, std::string_view path) {
+    BookletJob job;
+    job.sheetsPerSignature = readSheetsPerSignature(settings.signatures);
+    job.creep = readCreep(settings.creep);
+    const std::vector<JobFault> faults = jobFaults(job);
+    const auto has = [&](JobFault fault) {
+        return std::find(faults.begin(), faults.end(), fault) != faults.end();
+    };
+    if (has(JobFault::SignaturesOutOfRange))
+        return settingsValueMessage(path, signaturesKey, settings.signatures);
+    if (has(JobFault::CreepOutOfRange))
+        return settingsValueMessage(path, creepKey, settings.creep);
+    return std::nullopt;
+}
+
+std::string settingsText(std::string_view current, const PrinterSettings& settings) {
+    const auto values = keyValues(settings);
+    std::set<std::string_view> written;
+    std::string text;
+    while (!current.empty()) {
+        const auto end = current.find('\n');
+        const std::string_view line = current.substr(0, end);
+        current = end == std::string_view::npos ? std::string_view() : current.substr(end + 1);
+        const std::string_view key = trimmed(line.substr(0, line.find('=')));
+        const auto value = std::find_if(values.begin(), values.end(),
+                                        [&](const auto& pair) { return pair.first == key; });
+        const bool setting = value != values.end();
+        if (setting) {
+            text += std::string(key) + "=" + value->second;
+            written.insert(value->first);
+        } else {
+            text += line;
+        }
+        // A line keeps its own ending (CR LF stays CR LF).
+        if (setting && line.ends_with('\r'))
+            text += '\r';
+        if (end != std::string_view::npos)
+            text += '\n';
+    }
+    for (const auto& [key, value] : values) {
+        if (written.contains(key))
+            continue;
+        if (!text.empty() && text.back() != '\n')
+            text += '\n';
+        text += std::string(key) + "=" + value + "\n";
+    }
+    return text;
+}
+
+void saveSettings(const std::filesystem::path& path, const PrinterSettings& settings) {
+    std::string current(defaultText);
+    try {
+        if (std::optional<std::string> text = fileText(path)) {
+            readSettingsText(*text, path.string());
+            current = std::move(*text);
+        }
+    } catch (const UserError&) {
+        // A file that doesn't read as settings gives way to the default layout.
+    }
+    replaceFile(path, settingsText(current, settings));
 }
 
 } // namespace plicora::printer

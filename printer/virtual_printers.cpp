@@ -3,13 +3,16 @@
 #include "booklet_sizes.h"
 #include "core/user_error.h"
 #include "engine_job.h"
+#include "printer_context.h"
 #include "printer_messages.h"
 #include "printer_settings.h"
+#include "settings_page.h"
 #include "titled_document.h"
 #include "window_job.h"
 
 #include <pappl/pappl.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace plicora::printer {
@@ -21,12 +24,6 @@ constexpr const char* deviceId = "MFG:Plicora;MDL:Opuscolo;CMD:PDF;";
 // The engine prints; the device PAPPL opens for each job takes nothing.
 constexpr const char* deviceUri = "file:///dev/null";
 constexpr const char* mediaType = "stationery";
-
-// What a virtual printer's jobs need, kept as its driver's extension.
-struct PrinterContext {
-    RealPrinter real;
-    std::filesystem::path settingsFile;
-};
 
 // The real printer a printer is being made for; PAPPL asks the driver while it makes it.
 thread_local const PrinterContext* creating = nullptr;
@@ -120,6 +117,16 @@ void deletePrinter(pappl_printer_t*, pappl_pr_driver_data_t* data) {
     data->extension = nullptr;
 }
 
+// The page sizes the papers of `real` make, the one in the tray its default's.
+void setPapers(pappl_pr_driver_data_t* data, const RealPrinter& real) {
+    const std::vector<std::string_view> pages = offeredPages(real.media);
+    data->num_media = static_cast<int>(pages.size());
+    for (std::size_t i = 0; i < pages.size(); ++i)
+        data->media[i] = pages[i].data(); // bookletSizes' literals, ended by a null
+    data->media_default = mediaCol(defaultPage(pages, real.defaultMedia));
+    data->media_ready[0] = data->media_default;
+}
+
 bool describeDriver(pappl_system_t*, const char*, const char*, const char*,
                     pappl_pr_driver_data_t* data, ipp_t**, void*) {
     // Only this program makes printers, each for a real one.
@@ -155,14 +162,9 @@ bool describeDriver(pappl_system_t*, const char*, const char*, const char*,
     data->duplex = PAPPL_DUPLEX_NONE;
     data->sides_supported = PAPPL_SIDES_ONE_SIDED;
     data->sides_default = PAPPL_SIDES_ONE_SIDED;
-    const std::vector<std::string_view> pages = offeredPages(creating->real.media);
-    data->num_media = static_cast<int>(pages.size());
-    for (std::size_t i = 0; i < pages.size(); ++i)
-        data->media[i] = pages[i].data(); // bookletSizes' literals, ended by a null
-    data->media_default = mediaCol(defaultPage(pages, creating->real.defaultMedia));
     data->num_source = 1;
     data->source[0] = "auto";
-    data->media_ready[0] = data->media_default;
+    setPapers(data, creating->real);
     data->num_type = 1;
     data->type[0] = mediaType;
     return true;
@@ -173,6 +175,12 @@ void cancelJobs(pappl_printer_t* printer, void*) {
 }
 
 } // namespace
+
+const PrinterContext& printerContext(pappl_printer_t* printer) {
+    pappl_pr_driver_data_t data;
+    papplPrinterGetDriverData(printer, &data);
+    return *static_cast<const PrinterContext*>(data.extension);
+}
 
 VirtualPrinters::VirtualPrinters(pappl_system_t* system, std::filesystem::path folder)
     : system_(system), folder_(std::move(folder)) {
@@ -194,10 +202,33 @@ bool VirtualPrinters::add(const RealPrinter& real) {
     if (!printer)
         return false;
     papplPrinterSetDNSSDName(printer, nullptr);
+    addSettingsPage(printer);
     return true;
 }
 
+bool VirtualPrinters::follow(const RealPrinter& real) {
+    pappl_printer_t* printer = find(real.name);
+    if (!printer)
+        return false;
+    pappl_pr_driver_data_t data;
+    papplPrinterGetDriverData(printer, &data);
+    const pappl_pr_driver_data_t before = data;
+    setPapers(&data, real);
+    const bool same = data.num_media == before.num_media &&
+                      std::equal(data.media, data.media + data.num_media, before.media,
+                                 [](const char* a, const char* b) { return !std::strcmp(a, b); }) &&
+                      !std::strcmp(data.media_default.size_name, before.media_default.size_name);
+    // The driver data is swapped whole under the printer's lock; a job under way keeps the
+    // options it was given.
+    return !same && papplPrinterSetDriverData(printer, &data, nullptr);
+}
+
 void VirtualPrinters::remove(const std::string& name) {
+    if (pappl_printer_t* printer = find(name))
+        papplPrinterDelete(printer);
+}
+
+pappl_printer_t* VirtualPrinters::find(const std::string& name) const {
     struct Search {
         const std::string& name;
         pappl_printer_t* found;
@@ -210,8 +241,7 @@ void VirtualPrinters::remove(const std::string& name) {
                 search.found = printer;
         },
         &search);
-    if (search.found)
-        papplPrinterDelete(search.found);
+    return search.found;
 }
 
 void VirtualPrinters::cancelAllJobs() {

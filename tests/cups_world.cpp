@@ -41,6 +41,38 @@ void writeText(const fs::path& path, const std::string& text) {
     std::ofstream(path) << text;
 }
 
+// Starts `arguments`, its output thrown away; its pid.
+pid_t spawn(const std::vector<std::string>& arguments) {
+    const pid_t pid = startLogged(arguments, "/dev/null");
+    EXPECT_NE(pid, 0) << arguments.front();
+    return pid;
+}
+
+// Starts a cupsd whose configuration, socket, spool and logs are all under `root`, with `policy`
+// in its cupsd.conf; its pid, once it answers.
+pid_t startScheduler(const fs::path& root, const std::string& policy) {
+    for (const char* folder : {"etc", "spool", "cache", "state", "log"})
+        fs::create_directory(root / folder);
+    const fs::path socket = root / "cups.sock";
+    writeText(root / "etc/cupsd.conf", "Listen 127.0.0.1:" + std::to_string(freePort()) +
+                                           "\nListen " + socket.string() +
+                                           "\nLogLevel warn\nBrowsing No\nWebInterface No\n"
+                                           "<Location />\nOrder allow,deny\nAllow all\n"
+                                           "</Location>\n" +
+                                           policy);
+    writeText(root / "etc/cups-files.conf",
+              "ServerRoot " + (root / "etc").string() + "\nRequestRoot " +
+                  (root / "spool").string() + "\nTempDir " + (root / "spool").string() +
+                  "\nCacheDir " + (root / "cache").string() + "\nStateDir " +
+                  (root / "state").string() + "\nErrorLog " + (root / "log/error_log").string() +
+                  "\nAccessLog " + (root / "log/access_log").string() + "\nPageLog " +
+                  (root / "log/page_log").string() + "\nSandboxing Relaxed\n");
+    const pid_t pid = spawn({"cupsd", "-f", "-c", (root / "etc/cupsd.conf").string(), "-s",
+                             (root / "etc/cups-files.conf").string()});
+    EXPECT_TRUE(waitFor([&] { return quietly("lpstat -h " + socket.string() + " -r"); }));
+    return pid;
+}
+
 } // namespace
 
 int freePort() {
@@ -126,27 +158,11 @@ CupsWorld::CupsWorld(const std::vector<PrinterSpec>& printers) {
         }
         EXPECT_TRUE(reached);
     }
-    for (const char* folder : {"etc", "spool", "cache", "state", "log"})
-        fs::create_directory(root / folder);
+    started_.push_back(startScheduler(root, ""));
     const fs::path socket = root / "cups.sock";
-    writeText(root / "etc/cupsd.conf", "Listen 127.0.0.1:" + std::to_string(freePort()) +
-                                           "\nListen " + socket.string() +
-                                           "\nLogLevel warn\nBrowsing No\nWebInterface No\n"
-                                           "<Location />\nOrder allow,deny\nAllow all\n"
-                                           "</Location>\n");
-    writeText(root / "etc/cups-files.conf",
-              "ServerRoot " + (root / "etc").string() + "\nRequestRoot " +
-                  (root / "spool").string() + "\nTempDir " + (root / "spool").string() +
-                  "\nCacheDir " + (root / "cache").string() + "\nStateDir " +
-                  (root / "state").string() + "\nErrorLog " + (root / "log/error_log").string() +
-                  "\nAccessLog " + (root / "log/access_log").string() + "\nPageLog " +
-                  (root / "log/page_log").string() + "\nSandboxing Relaxed\n");
-    started_.push_back(spawn({"cupsd", "-f", "-c", (root / "etc/cupsd.conf").string(), "-s",
-                              (root / "etc/cups-files.conf").string()}));
     const char* previous = std::getenv("CUPS_SERVER");
     previousServer_ = previous ? previous : "";
     setenv("CUPS_SERVER", socket.c_str(), 1);
-    EXPECT_TRUE(waitFor([] { return quietly("lpstat -r"); }));
     // Each job's document and attributes are kept in the printer's own folder, named by job id.
     writeText(root / "keep", "#!/bin/sh\nset -e\nfolder=\"$(dirname \"$0\")/jobs/$PRINTER\"\n"
                              "while [ -e \"$(dirname \"$0\")/pausa\" ]; do sleep 0.1; done\n"
@@ -194,12 +210,6 @@ CupsWorld::~CupsWorld() {
         unsetenv("CUPS_SERVER");
     else
         setenv("CUPS_SERVER", previousServer_.c_str(), 1);
-}
-
-pid_t CupsWorld::spawn(const std::vector<std::string>& arguments) {
-    const pid_t pid = startLogged(arguments, "/dev/null");
-    EXPECT_NE(pid, 0) << arguments.front();
-    return pid;
 }
 
 fs::path CupsWorld::jobFolder(const std::string& name) const {
@@ -258,6 +268,26 @@ void CupsWorld::advertiseUnreachable(const std::string& name) {
     EXPECT_TRUE(waitFor([&] {
         return quietly("avahi-browse --terminate --parsable _ipp._tcp | grep -q ';" + name + ";'");
     }));
+}
+
+RefusingScheduler::RefusingScheduler(const std::string& printer) {
+    fs::create_directory(folder_.path() / "etc");
+    writeText(folder_.path() / "etc/printers.conf",
+              "<Printer " + printer +
+                  ">\nDeviceURI ipp://127.0.0.1:9/ipp/print\nState Idle\nAccepting Yes\n"
+                  "</Printer>\n");
+    // Addresses can't refuse this machine, which CUPS always lets in: a user nobody is can.
+    pid_ = startScheduler(folder_.path(), "<Policy default>\n"
+                                          "<Limit CUPS-Add-Modify-Printer>\nAuthType Default\n"
+                                          "Require user plicora-nessuno\nOrder deny,allow\n"
+                                          "</Limit>\n"
+                                          "<Limit All>\nOrder deny,allow\n</Limit>\n"
+                                          "</Policy>\n");
+}
+
+RefusingScheduler::~RefusingScheduler() {
+    kill(pid_, SIGTERM);
+    waitpid(pid_, nullptr, 0);
 }
 
 namespace {

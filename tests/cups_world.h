@@ -97,12 +97,29 @@ public:
     void advertiseUnreachable(const std::string& name);
 
 private:
-    pid_t spawn(const std::vector<std::string>& arguments);
     std::filesystem::path jobFolder(const std::string& name) const;
 
     TemporaryDirectory folder_;
     std::vector<pid_t> started_; // in the order started, stopped in reverse
     std::string previousServer_;
+};
+
+// A second scheduler beside a world's, as a desktop's CUPS is to a user who may not add printers:
+// it knows destination `printer` (with no printer behind it) and refuses everybody the adding
+// and changing of queues. Reached through socket(); CUPS_SERVER is left as it is.
+class RefusingScheduler {
+public:
+    explicit RefusingScheduler(const std::string& printer);
+    ~RefusingScheduler();
+    RefusingScheduler(const RefusingScheduler&) = delete;
+    RefusingScheduler& operator=(const RefusingScheduler&) = delete;
+
+    // The domain socket it listens on, for CUPS_SERVER.
+    std::filesystem::path socket() const { return folder_.path() / "cups.sock"; }
+
+private:
+    TemporaryDirectory folder_;
+    pid_t pid_ = 0;
 };
 
 // The printers of the tests' world: the default one, duplex, and one printing one side only.

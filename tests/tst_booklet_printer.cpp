@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
 
 using namespace plicora;
 using namespace plicora::printer;
@@ -186,6 +187,163 @@ TEST(Settings, defaultsAreWrittenOnceAndReadBackAsDefaults) {
     std::ofstream(path) << "fascicoli=6\n";
     writeDefaultSettings(path);
     EXPECT_EQ(readSettings(path).signatures, "6");
+}
+
+// Settings written over a file's text: the values change, the rest of the text stays.
+struct RewriteCase {
+    const char* name;
+    const char* current;
+    PrinterSettings settings;
+    const char* text;
+};
+
+class SettingsRewrite : public ::testing::TestWithParam<RewriteCase> {};
+
+TEST_P(SettingsRewrite, keepsEveryLineButTheValues) {
+    const RewriteCase& c = GetParam();
+    const std::string text = settingsText(c.current, c.settings);
+    EXPECT_EQ(text, c.text);
+    EXPECT_EQ(readSettingsText(text, "X.conf"), c.settings);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SettingsRewrite,
+    ::testing::Values(RewriteCase{"commentsKept",
+                                  "# mia nota\nda-destra=no\n\n# altra\nfascicoli = 4\n",
+                                  {true, false, "", "1,5", false},
+                                  "# mia nota\nda-destra=s\u00ec\n\n# altra\nfascicoli=\n"
+                                  "quarta-di-copertina=no\nscorrimento=1,5\nanteprima=no\n"},
+                      RewriteCase{
+                          "crLfKept",
+                          "da-destra=no\r\n# c\r\nquarta-di-copertina=no\r\nfascicoli=\r\n"
+                          "scorrimento=\r\nanteprima=\r\n",
+                          {false, true, "3", "", std::nullopt},
+                          "da-destra=no\r\n# c\r\nquarta-di-copertina=s\u00ec\r\nfascicoli=3\r\n"
+                          "scorrimento=\r\nanteprima=\r\n"},
+                      RewriteCase{"noFinalLineBreak",
+                                  "anteprima=s\u00ec",
+                                  {},
+                                  "anteprima=\nda-destra=no\nquarta-di-copertina=no\nfascicoli=\n"
+                                  "scorrimento=\n"},
+                      // The last line of a key is the one read: each of them gets the new value.
+                      RewriteCase{"repeatedKey",
+                                  "fascicoli=2\nfascicoli=5\n",
+                                  {false, false, "6", ""},
+                                  "fascicoli=6\nfascicoli=6\nda-destra=no\nquarta-di-copertina=no\n"
+                                  "scorrimento=\nanteprima=\n"}),
+    caseName<RewriteCase>);
+
+// A web form's fields, as a form sends them; what they ask for.
+struct FormCase {
+    const char* name;
+    std::map<std::string, std::string, std::less<>> fields;
+    PrinterSettings settings;
+    const char* error; // empty: read
+};
+
+class SettingsForm : public ::testing::TestWithParam<FormCase> {};
+
+TEST_P(SettingsForm, isReadAsTheFileWouldBe) {
+    const FormCase& c = GetParam();
+    const auto field = [&](std::string_view key) -> const char* {
+        const auto found = c.fields.find(key);
+        return found == c.fields.end() ? nullptr : found->second.c_str();
+    };
+    if (*c.error) {
+        try {
+            readSettingsForm(field, "/stato/X.conf");
+            FAIL() << "accepted";
+        } catch (const UserError& error) {
+            EXPECT_NE(std::string(error.what()).find(c.error), std::string::npos) << error.what();
+        }
+        return;
+    }
+    EXPECT_EQ(readSettingsForm(field, "/stato/X.conf"), c.settings);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SettingsForm,
+    ::testing::Values(
+        // Unchecked boxes are not sent at all.
+        FormCase{"nothingSent", {}, {}, ""},
+        FormCase{"allSet",
+                 {{"da-destra", "s\u00ec"},
+                  {"quarta-di-copertina", "s\u00ec"},
+                  {"fascicoli", " 5 "},
+                  {"scorrimento", "0,5"},
+                  {"anteprima", "no"},
+                  {"session", "x"}},
+                 {true, true, "5", "0,5", false},
+                 ""},
+        FormCase{"previewAutomatic", {{"anteprima", ""}, {"fascicoli", ""}}, {}, ""},
+        FormCase{"checkboxWithOtherValue", {{"da-destra", "on"}}, {}, "da-destra"},
+        FormCase{"previewOtherValue", {{"anteprima", "forse"}}, {}, "anteprima"},
+        FormCase{"lineBreakInValue", {{"fascicoli", "4\nanteprima=s\u00ec"}}, {}, "fascicoli"},
+        FormCase{"carriageReturnInValue", {{"scorrimento", "1\r2"}}, {}, "scorrimento"}),
+    caseName<FormCase>);
+
+// Settings the job rules refuse, and the key named in the refusal.
+struct RefusalCase {
+    const char* name;
+    PrinterSettings settings;
+    const char* refusal; // empty: taken
+};
+
+class SettingsRefusal : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(SettingsRefusal, followsTheJobRules) {
+    const RefusalCase& c = GetParam();
+    const std::optional<std::string> refusal = settingsRefusal(c.settings, "/stato/X.conf");
+    if (!*c.refusal) {
+        EXPECT_FALSE(refusal) << *refusal;
+        return;
+    }
+    ASSERT_TRUE(refusal);
+    EXPECT_NE(refusal->find(c.refusal), std::string::npos) << *refusal;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SettingsRefusal,
+    ::testing::Values(RefusalCase{"defaults", {}, ""},
+                      RefusalCase{"inRange", {true, true, "4", "2,5", true}, ""},
+                      RefusalCase{"signaturesZero", {false, false, "0", ""}, "fascicoli"},
+                      RefusalCase{"signaturesWords", {false, false, "molti", ""}, "fascicoli"},
+                      RefusalCase{"creepTooWide", {false, false, "", "5,01"}, "scorrimento"}),
+    caseName<RefusalCase>);
+
+TEST(Settings, areSavedWholeKeepingAReadableFilesComments) {
+    const TemporaryDirectory folder;
+    const std::filesystem::path path = settingsPath(folder.path(), "Fronteretro");
+    const PrinterSettings settings{true, false, "4", "", true};
+    // No file yet, then a file of the user's, then one that doesn't read: the default layout
+    // stands in for the last.
+    saveSettings(path, settings);
+    EXPECT_EQ(readSettings(path), settings);
+    EXPECT_NE(readFile(path).find("# Fogli per fascicolo"), std::string::npos);
+    std::ofstream(path) << "# la mia stampante\nfascicoli=2\n";
+    saveSettings(path, settings);
+    EXPECT_EQ(readSettings(path), settings);
+    EXPECT_TRUE(readFile(path).starts_with("# la mia stampante\nfascicoli=4\n"));
+    std::ofstream(path) << "colore=rosso\n";
+    saveSettings(path, settings);
+    EXPECT_EQ(readSettings(path), settings);
+    EXPECT_EQ(readFile(path).find("colore"), std::string::npos);
+    // Nothing is left beside it.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(path.parent_path()), {}), 1);
+}
+
+TEST(Settings, thatCantBeSavedSaySoAndLeaveNothingBehind) {
+    const TemporaryDirectory folder;
+    std::ofstream(folder.path() / "impostazioni") << "un file, non una cartella\n";
+    const std::filesystem::path path = settingsPath(folder.path(), "Fronteretro");
+    try {
+        saveSettings(path, {});
+        FAIL() << "saved";
+    } catch (const UserError& error) {
+        EXPECT_NE(std::string(error.what()).find("Impossibile salvare"), std::string::npos)
+            << error.what();
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
 struct TitleCase {

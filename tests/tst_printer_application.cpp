@@ -21,6 +21,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -38,19 +39,28 @@ namespace {
 
 constexpr int documentPages = 8;
 
+// Starts plicora-stampante on `port` with its state in `folder` and its messages in `log`, on the
+// CUPS at `cupsServer` (empty: the world's). Without a desktop session, whatever the machine
+// running the tests has: every job goes straight to the printer, and a one-sided one is refused.
+pid_t startBookletPrinter(int port, const fs::path& folder, const fs::path& log,
+                          const std::string& cupsServer = "") {
+    std::vector<std::string> command{"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY"};
+    if (!cupsServer.empty())
+        command.push_back("CUPS_SERVER=" + cupsServer);
+    command.insert(command.end(), {PLICORA_PRINTER_EXECUTABLE, "--porta", std::to_string(port),
+                                   "--cartella", folder.string()});
+    const pid_t pid = startLogged(command, log);
+    EXPECT_GT(pid, 0);
+    return pid;
+}
+
 // The booklet printer the suite runs, started once the CUPS world is there and stopped by
 // SIGTERM after the last test, in the middle of a job, which must leave no job document behind.
 class BookletPrinterEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
         port_ = freePort();
-        // Without a desktop session, whatever the machine running the tests has: every job goes
-        // straight to the printer, and a one-sided one is refused.
-        pid_ = startLogged({"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY",
-                            PLICORA_PRINTER_EXECUTABLE, "--porta", std::to_string(port_),
-                            "--cartella", folder_.path().string()},
-                           log());
-        ASSERT_GT(pid_, 0);
+        pid_ = startBookletPrinter(port_, folder_.path(), log());
         for (const char* printer : {duplexPrinter, oneSidedPrinter})
             ASSERT_TRUE(waitFor(
                 [&] { return quietly("lpstat -a " + queue(printer) + " | grep -q ' accepting'"); },
@@ -349,12 +359,15 @@ struct SettingsCase {
     const char* refusal; // empty: printed
 };
 
-class PrinterSettingsFile : public BookletPrinter,
-                            public ::testing::WithParamInterface<SettingsCase> {
+// A test of the duplex printer's settings file.
+class SettingsFile : public BookletPrinter {
 protected:
     const fs::path file_ = BookletPrinterEnvironment::folder() / "impostazioni" /
                            (std::string(duplexPrinter) + ".conf");
 };
+
+class PrinterSettingsFile : public SettingsFile,
+                            public ::testing::WithParamInterface<SettingsCase> {};
 
 TEST_P(PrinterSettingsFile, shapesTheNextJob) {
     const SettingsCase& c = GetParam();
@@ -391,6 +404,142 @@ INSTANTIATE_TEST_SUITE_P(
         SettingsCase{
             "previewWithoutSession", "anteprima=s\u00ec\n", {}, printer::noSessionMessage}),
     caseName<SettingsCase>);
+
+// A page of the booklet printer's web interface as a browser gets it.
+struct WebPage {
+    http_status_t status = HTTP_STATUS_ERROR;
+    std::string body = {};
+};
+
+// GETs `path`, or POSTs `form` (already encoded) to it.
+WebPage web(const std::string& path, const std::string& form = "") {
+    http_t* http = httpConnect2("127.0.0.1", BookletPrinterEnvironment::port(), nullptr, AF_INET,
+                                HTTP_ENCRYPTION_NEVER, 1, 5000, nullptr);
+    WebPage page;
+    if (!http)
+        return page;
+    httpClearFields(http);
+    if (form.empty()) {
+        httpGet(http, path.c_str());
+    } else {
+        httpSetField(http, HTTP_FIELD_CONTENT_TYPE, "application/x-www-form-urlencoded");
+        httpSetLength(http, form.size());
+        httpPost(http, path.c_str());
+        httpWrite2(http, form.data(), form.size());
+    }
+    while ((page.status = httpUpdate(http)) == HTTP_STATUS_CONTINUE)
+        ;
+    char buffer[4096];
+    for (ssize_t read = 0; (read = httpRead2(http, buffer, sizeof buffer)) > 0;)
+        page.body.append(buffer, static_cast<std::size_t>(read));
+    httpClose(http);
+    return page;
+}
+
+// `fields` as a form sends them.
+std::string formData(const std::vector<std::pair<std::string, std::string>>& fields) {
+    std::string data;
+    for (const auto& [name, value] : fields) {
+        data += (data.empty() ? "" : "&") + name + "=";
+        for (const unsigned char c : value) {
+            if (std::isalnum(c)) {
+                data += static_cast<char>(c);
+            } else {
+                char escaped[4];
+                std::snprintf(escaped, sizeof escaped, "%%%02X", c);
+                data += escaped;
+            }
+        }
+    }
+    return data;
+}
+
+// The token a page's form carries against forms sent from elsewhere.
+std::string sessionToken(const std::string& page) {
+    constexpr std::string_view field = "name=\"session\" value=\"";
+    const auto start = page.find(field);
+    if (start == std::string::npos)
+        return "";
+    const auto value = start + field.size();
+    return page.substr(value, page.find('"', value) - value);
+}
+
+const std::string settingsPage = std::string("/") + duplexPrinter + "/opuscolo";
+
+// A form sent to the settings page, what the page says, and the line the file then holds.
+struct WebFormCase {
+    const char* name;
+    std::vector<std::pair<std::string, std::string>> fields;
+    bool fromThePage; // with the page's token
+    const char* said;
+    const char* line; // null: the file is left as it was
+};
+
+class SettingsWebPage : public SettingsFile, public ::testing::WithParamInterface<WebFormCase> {};
+
+TEST_P(SettingsWebPage, savesWhatTheJobRulesTakeToTheFile) {
+    const WebFormCase& c = GetParam();
+    const WebPage page = web(settingsPage);
+    ASSERT_EQ(page.status, HTTP_STATUS_OK) << page.body;
+    std::vector<std::pair<std::string, std::string>> fields = c.fields;
+    if (c.fromThePage)
+        fields.emplace_back("session", sessionToken(page.body));
+    const std::string before = readFile(file_);
+    const WebPage answer = web(settingsPage, formData(fields));
+    const std::string after = readFile(file_);
+    std::ofstream(file_) << before;
+    EXPECT_EQ(answer.status, HTTP_STATUS_OK);
+    EXPECT_NE(answer.body.find(c.said), std::string::npos) << answer.body;
+    if (!c.line) {
+        EXPECT_EQ(after, before);
+        return;
+    }
+    EXPECT_NE(("\n" + after).find(std::string("\n") + c.line + "\n"), std::string::npos) << after;
+    // The user's layout stays: the file's comments are still there.
+    EXPECT_NE(after.find("# Fogli per fascicolo"), std::string::npos) << after;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, SettingsWebPage,
+    ::testing::Values(
+        WebFormCase{"saved",
+                    {{"da-destra", "s\u00ec"}, {"fascicoli", "4"}, {"anteprima", "no"}},
+                    true,
+                    "Impostazioni salvate",
+                    "fascicoli=4"},
+        WebFormCase{"signaturesRefused",
+                    {{"fascicoli", "1000"}},
+                    true,
+                    "Valore non valido per fascicoli",
+                    nullptr},
+        WebFormCase{"sentFromElsewhere", {{"fascicoli", "4"}}, false, "ricarica", nullptr}),
+    caseName<WebFormCase>);
+
+TEST_F(SettingsFile, isShownOnItsPageEscaped) {
+    const std::string before = readFile(file_);
+    std::ofstream(file_) << "fascicoli=\"><i>3\nanteprima=no\n";
+    const WebPage page = web(settingsPage);
+    std::ofstream(file_) << before;
+    EXPECT_EQ(page.status, HTTP_STATUS_OK);
+    EXPECT_EQ(page.body.find("\"><i>3"), std::string::npos) << page.body;
+    EXPECT_NE(page.body.find("value=\"&quot;>&lt;i>3\""), std::string::npos) << page.body;
+    EXPECT_NE(page.body.find("value=\"no\" selected"), std::string::npos) << page.body;
+}
+
+// The settings page is linked from the printer's own page; the pages that would add or delete
+// printers say that CUPS's printers are followed instead.
+TEST_F(BookletPrinter, linksTheSettingsPageAndLeavesAddingPrintersToCups) {
+    const WebPage printerPage = web(std::string("/") + duplexPrinter + "/");
+    EXPECT_EQ(printerPage.status, HTTP_STATUS_OK);
+    EXPECT_NE(printerPage.body.find(settingsPage), std::string::npos) << printerPage.body;
+    for (const std::string& path :
+         {std::string("/addprinter"), "/" + std::string(duplexPrinter) + "/delete"}) {
+        const WebPage page = web(path);
+        EXPECT_EQ(page.status, HTTP_STATUS_FORBIDDEN) << path;
+        EXPECT_NE(page.body.find("seguono quelle di CUPS"), std::string::npos) << page.body;
+    }
+    EXPECT_EQ(web("/").body.find("/addprinter"), std::string::npos);
+}
 
 TEST_F(BookletPrinter, listensOnLoopbackOnly) {
     const std::string command =
@@ -437,6 +586,104 @@ TEST_F(BookletPrinter, followsTheDestinationsCupsHasWithAQueueEach) {
                         std::to_string(BookletPrinterEnvironment::port()) + "/ipp/print/Nuova'"));
     world().administer("lpadmin -x Nuova");
     EXPECT_TRUE(waitFor([] { return !quietly("lpstat -v Opuscolo-Nuova"); }, 20s));
+}
+
+// The default page size of the printer at `uri`, as `http` (null: the world's CUPS) says.
+std::string mediaDefault(http_t* http, const std::string& uri, const std::string& resource) {
+    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.c_str());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                 "media-default");
+    const Ipp response(cupsDoRequest(http, request, resource.c_str()));
+    const char* media =
+        ippGetString(ippFindAttribute(response.get(), "media-default", IPP_TAG_ZERO), 0, nullptr);
+    return media ? media : "";
+}
+
+// The default page size in the PPD CUPS made for queue `queue`.
+std::string ppdDefault(const std::string& queue) {
+    std::ifstream ppd(world().folder() / "etc" / "ppd" / (queue + ".ppd"));
+    constexpr std::string_view key = "*DefaultPageSize: ";
+    for (std::string line; std::getline(ppd, line);)
+        if (line.starts_with(key))
+            return line.substr(key.size());
+    return "";
+}
+
+// The default page sizes of the duplex printer and of its virtual printer, and the one in the
+// virtual printer's queue.
+struct Defaults {
+    std::string real, virtualPrinter, queue;
+    friend bool operator==(const Defaults&, const Defaults&) = default;
+};
+
+Defaults duplexDefaults() {
+    const std::string resource = std::string("/ipp/print/") + duplexPrinter;
+    http_t* http = httpConnect2("127.0.0.1", BookletPrinterEnvironment::port(), nullptr, AF_INET,
+                                HTTP_ENCRYPTION_NEVER, 1, 5000, nullptr);
+    Defaults defaults{
+        mediaDefault(nullptr, std::string("ipp://localhost/printers/") + duplexPrinter, "/"),
+        mediaDefault(
+            http, "ipp://127.0.0.1:" + std::to_string(BookletPrinterEnvironment::port()) + resource,
+            resource),
+        ppdDefault(BookletPrinterEnvironment::queue(duplexPrinter))};
+    httpClose(http);
+    return defaults;
+}
+
+// A real printer's default paper changed in CUPS: its virtual printer and that printer's queue
+// offer the booklet pages folded from it by default.
+TEST_F(BookletPrinter, followsTheDefaultPaperOfTheRealPrinter) {
+    const Defaults before = duplexDefaults();
+    ASSERT_EQ(before.real, "na_letter_8.5x11in");
+    ASSERT_EQ(before.virtualPrinter, "na_invoice_5.5x8.5in");
+    ASSERT_NE(before.queue, "A5");
+    world().administer(std::string("lpadmin -p ") + duplexPrinter +
+                       " -o media-default=iso_a4_210x297mm");
+    const Defaults a4{"iso_a4_210x297mm", "iso_a5_148x210mm", "A5"};
+    EXPECT_TRUE(waitFor([&] { return duplexDefaults() == a4; }, 20s))
+        << duplexDefaults().virtualPrinter << " " << duplexDefaults().queue;
+    world().administer(std::string("lpadmin -p ") + duplexPrinter +
+                       " -o media-default=" + before.real);
+    EXPECT_TRUE(waitFor([&] { return duplexDefaults() == before; }, 20s))
+        << duplexDefaults().virtualPrinter << " " << duplexDefaults().queue;
+}
+
+// The refusal as the program says it, once: the one command is there.
+constexpr std::string_view refusal = "CUPS non ha aggiunto la stampante Opuscolo-Vera";
+
+// A CUPS that refuses the user the adding of queues: the booklet printer says so once, with the
+// command, and goes on serving its virtual printer.
+TEST(RefusedQueue, isSaidOnceWithTheCommandAndTheProgramServesOn) {
+    const RefusingScheduler cups("Vera");
+    const TemporaryDirectory folder;
+    const int port = freePort();
+    const fs::path log = folder.path() / "stampante.log";
+    const pid_t pid = startBookletPrinter(port, folder.path(), log, cups.socket().string());
+    EXPECT_TRUE(waitFor([&] { return readFile(log).find(refusal) != std::string::npos; }, 20s))
+        << readFile(log);
+    // Two more looks at CUPS, which still refuses.
+    std::this_thread::sleep_for(2 * 3s + 1s);
+    const std::string said = readFile(log);
+    std::size_t count = 0;
+    for (auto at = said.find(refusal); at != std::string::npos; at = said.find(refusal, at + 1))
+        ++count;
+    EXPECT_EQ(count, 1u) << said;
+    EXPECT_NE(said.find("sudo lpadmin -p Opuscolo-Vera -D \"Opuscolo su Vera\" -E -v ipp://"
+                        "127.0.0.1:" +
+                        std::to_string(port) + "/ipp/print/Vera -m everywhere"),
+              std::string::npos)
+        << said;
+    const std::string resource = "/ipp/print/Vera";
+    http_t* http =
+        httpConnect2("127.0.0.1", port, nullptr, AF_INET, HTTP_ENCRYPTION_NEVER, 1, 5000, nullptr);
+    EXPECT_NE(mediaDefault(http, "ipp://127.0.0.1:" + std::to_string(port) + resource, resource),
+              "");
+    httpClose(http);
+    kill(pid, SIGTERM);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 
 // Sixty pages reach the real printer, within waitForJobs' bound, as one booklet of thirty sides.
