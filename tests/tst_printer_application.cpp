@@ -40,11 +40,14 @@ namespace {
 constexpr int documentPages = 8;
 
 // Starts plicora-stampante on `port` with its state in `folder` and its messages in `log`, on the
-// CUPS at `cupsServer` (empty: the world's). Without a desktop session, whatever the machine
-// running the tests has: every job goes straight to the printer, and a one-sided one is refused.
+// CUPS at `cupsServer` (empty: the world's). Without a desktop `session` (whatever the machine
+// running the tests has) every job goes straight to the printer, and a one-sided one is refused;
+// with one, windows open on Qt's offscreen platform.
 pid_t startBookletPrinter(int port, const fs::path& folder, const fs::path& log,
-                          const std::string& cupsServer = "") {
+                          const std::string& cupsServer = "", bool session = false) {
     std::vector<std::string> command{"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY"};
+    if (session)
+        command.insert(command.end(), {"DISPLAY=:0", "QT_QPA_PLATFORM=offscreen"});
     if (!cupsServer.empty())
         command.push_back("CUPS_SERVER=" + cupsServer);
     command.insert(command.end(), {PLICORA_PRINTER_EXECUTABLE, "--porta", std::to_string(port),
@@ -119,17 +122,19 @@ struct VirtualJob {
     std::string message = {};
 };
 
-// Sends an IPP request to the virtual printer of `printer`, with `file` as its document if any.
-Ipp askVirtualPrinter(ipp_t* request, const char* printer, const char* file = nullptr) {
+// Sends an IPP request to the virtual printer of `printer`, with `file` as its document if any;
+// of the suite's booklet printer unless another listens on `port`.
+Ipp askVirtualPrinter(ipp_t* request, const char* printer, const char* file = nullptr,
+                      int port = BookletPrinterEnvironment::port()) {
     const std::string resource = std::string("/ipp/print/") + printer;
     char uri[HTTP_MAX_URI];
-    httpAssembleURI(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "127.0.0.1",
-                    BookletPrinterEnvironment::port(), resource.c_str());
+    httpAssembleURI(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "127.0.0.1", port,
+                    resource.c_str());
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
                  cupsUser());
-    http_t* http = httpConnect2("127.0.0.1", BookletPrinterEnvironment::port(), nullptr, AF_INET,
-                                HTTP_ENCRYPTION_NEVER, 1, 5000, nullptr);
+    http_t* http =
+        httpConnect2("127.0.0.1", port, nullptr, AF_INET, HTTP_ENCRYPTION_NEVER, 1, 5000, nullptr);
     Ipp response(file ? cupsDoFileRequest(http, request, resource.c_str(), file)
                       : cupsDoRequest(http, request, resource.c_str()));
     httpClose(http);
@@ -137,13 +142,14 @@ Ipp askVirtualPrinter(ipp_t* request, const char* printer, const char* file = nu
 }
 
 // Every job of the virtual printer of `printer`, oldest first.
-std::vector<VirtualJob> virtualJobs(const char* printer) {
+std::vector<VirtualJob> virtualJobs(const char* printer,
+                                    int port = BookletPrinterEnvironment::port()) {
     ipp_t* request = ippNewRequest(IPP_OP_GET_JOBS);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "which-jobs", nullptr, "all");
     static const char* const wanted[] = {"job-id", "job-state", "job-state-message"};
     ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
                   static_cast<int>(std::size(wanted)), nullptr, wanted);
-    const Ipp response = askVirtualPrinter(request, printer);
+    const Ipp response = askVirtualPrinter(request, printer, nullptr, port);
     std::vector<VirtualJob> jobs;
     for (ipp_attribute_t* attribute = ippFirstAttribute(response.get()); attribute;
          attribute = ippNextAttribute(response.get())) {
@@ -684,6 +690,57 @@ TEST(RefusedQueue, isSaidOnceWithTheCommandAndTheProgramServesOn) {
     int status = 0;
     waitpid(pid, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+}
+
+// The command lines of the booklet windows open for a job on printer `printer`.
+std::vector<std::string> jobWindows(const std::string& printer) {
+    std::vector<std::string> found;
+    std::error_code error;
+    for (const auto& process : fs::directory_iterator("/proc", error)) {
+        std::string command = readFile(process.path() / "cmdline");
+        std::replace(command.begin(), command.end(), '\0', ' ');
+        if (command.find(" --lavoro-di-stampa ") != std::string::npos &&
+            command.find(" --stampante " + printer + " ") != std::string::npos)
+            found.push_back(command);
+    }
+    return found;
+}
+
+// With a desktop session, a job for a printer that prints one side (a raw queue) opens the booklet
+// window on its document, the real printer chosen; the job cancelled, the window goes with it.
+TEST(WindowJob, opensTheBookletWindowAndEndsWithIt) {
+    const RefusingScheduler cups("Vera");
+    const TemporaryDirectory folder;
+    const int port = freePort();
+    const pid_t pid =
+        startBookletPrinter(port, folder.path(), folder.path() / "log", cups.socket(), true);
+    const std::string document = (folder.path() / "tesi.pdf").string();
+    writeNumberedPdf(document, std::vector<NumberedPage>(documentPages));
+    ASSERT_TRUE(waitFor(
+        [&] {
+            const Ipp printer = askVirtualPrinter(ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES),
+                                                  "Vera", nullptr, port);
+            return printer && ippGetStatusCode(printer.get()) == IPP_STATUS_OK;
+        },
+        20s));
+    ipp_t* request = ippNewRequest(IPP_OP_PRINT_JOB);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr,
+                 "application/pdf");
+    ASSERT_TRUE(askVirtualPrinter(request, "Vera", document.c_str(), port));
+    EXPECT_TRUE(waitFor([] { return jobWindows("Vera").size() == 1; }, 20s))
+        << readFile(folder.path() / "log");
+    const std::vector<VirtualJob> jobs = virtualJobs("Vera", port);
+    ASSERT_EQ(jobs.size(), 1u);
+    EXPECT_EQ(jobs[0].state, IPP_JSTATE_PROCESSING);
+    EXPECT_EQ(jobs[0].message, printer::inWindowMessage);
+    ipp_t* cancel = ippNewRequest(IPP_OP_CANCEL_JOB);
+    ippAddInteger(cancel, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", jobs[0].id);
+    askVirtualPrinter(cancel, "Vera", nullptr, port);
+    EXPECT_TRUE(waitFor([] { return jobWindows("Vera").empty(); }));
+    EXPECT_TRUE(
+        waitFor([&] { return virtualJobs("Vera", port).front().state == IPP_JSTATE_CANCELED; }));
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
 }
 
 // Sixty pages reach the real printer, within waitForJobs' bound, as one booklet of thirty sides.
