@@ -655,6 +655,36 @@ TEST_F(BookletPrinter, followsTheDefaultPaperOfTheRealPrinter) {
         << duplexDefaults().virtualPrinter << " " << duplexDefaults().queue;
 }
 
+// A booklet printer of a test's own, beside the suite's, on the CUPS at `cupsServer`, stopped by
+// SIGTERM when the test ends, however it ends.
+class OwnBookletPrinter {
+public:
+    OwnBookletPrinter(const std::string& cupsServer, bool session)
+        : pid_(startBookletPrinter(port_, folder_.path(), log(), cupsServer, session)) {}
+    ~OwnBookletPrinter() { stop(); }
+    OwnBookletPrinter(const OwnBookletPrinter&) = delete;
+    OwnBookletPrinter& operator=(const OwnBookletPrinter&) = delete;
+
+    // Stops it; how it ended, as waitpid() says.
+    int stop() {
+        int status = 0;
+        if (pid_ > 0) {
+            kill(pid_, SIGTERM);
+            waitpid(pid_, &status, 0);
+            pid_ = 0;
+        }
+        return status;
+    }
+    int port() const { return port_; }
+    const fs::path& folder() const { return folder_.path(); }
+    fs::path log() const { return folder_.path() / "stampante.log"; }
+
+private:
+    const TemporaryDirectory folder_;
+    const int port_ = freePort();
+    pid_t pid_;
+};
+
 // The refusal as the program says it, once: the one command is there.
 constexpr std::string_view refusal = "CUPS non ha aggiunto la stampante Opuscolo-Vera";
 
@@ -662,10 +692,9 @@ constexpr std::string_view refusal = "CUPS non ha aggiunto la stampante Opuscolo
 // command, and goes on serving its virtual printer.
 TEST(RefusedQueue, isSaidOnceWithTheCommandAndTheProgramServesOn) {
     const RefusingScheduler cups("Vera");
-    const TemporaryDirectory folder;
-    const int port = freePort();
-    const fs::path log = folder.path() / "stampante.log";
-    const pid_t pid = startBookletPrinter(port, folder.path(), log, cups.socket().string());
+    OwnBookletPrinter printer(cups.socket(), false);
+    const int port = printer.port();
+    const fs::path log = printer.log();
     EXPECT_TRUE(waitFor([&] { return readFile(log).find(refusal) != std::string::npos; }, 20s))
         << readFile(log);
     // Two more looks at CUPS, which still refuses.
@@ -686,9 +715,7 @@ TEST(RefusedQueue, isSaidOnceWithTheCommandAndTheProgramServesOn) {
     EXPECT_NE(mediaDefault(http, "ipp://127.0.0.1:" + std::to_string(port) + resource, resource),
               "");
     httpClose(http);
-    kill(pid, SIGTERM);
-    int status = 0;
-    waitpid(pid, &status, 0);
+    const int status = printer.stop();
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 
@@ -710,11 +737,9 @@ std::vector<std::string> jobWindows(const std::string& printer) {
 // window on its document, the real printer chosen; the job cancelled, the window goes with it.
 TEST(WindowJob, opensTheBookletWindowAndEndsWithIt) {
     const RefusingScheduler cups("Vera");
-    const TemporaryDirectory folder;
-    const int port = freePort();
-    const pid_t pid =
-        startBookletPrinter(port, folder.path(), folder.path() / "log", cups.socket(), true);
-    const std::string document = (folder.path() / "tesi.pdf").string();
+    const OwnBookletPrinter printer(cups.socket(), true);
+    const int port = printer.port();
+    const std::string document = (printer.folder() / "tesi.pdf").string();
     writeNumberedPdf(document, std::vector<NumberedPage>(documentPages));
     ASSERT_TRUE(waitFor(
         [&] {
@@ -728,7 +753,7 @@ TEST(WindowJob, opensTheBookletWindowAndEndsWithIt) {
                  "application/pdf");
     ASSERT_TRUE(askVirtualPrinter(request, "Vera", document.c_str(), port));
     EXPECT_TRUE(waitFor([] { return jobWindows("Vera").size() == 1; }, 20s))
-        << readFile(folder.path() / "log");
+        << readFile(printer.log());
     const std::vector<VirtualJob> jobs = virtualJobs("Vera", port);
     ASSERT_EQ(jobs.size(), 1u);
     EXPECT_EQ(jobs[0].state, IPP_JSTATE_PROCESSING);
@@ -739,8 +764,6 @@ TEST(WindowJob, opensTheBookletWindowAndEndsWithIt) {
     EXPECT_TRUE(waitFor([] { return jobWindows("Vera").empty(); }));
     EXPECT_TRUE(
         waitFor([&] { return virtualJobs("Vera", port).front().state == IPP_JSTATE_CANCELED; }));
-    kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
 }
 
 // Sixty pages reach the real printer, within waitForJobs' bound, as one booklet of thirty sides.
